@@ -1,0 +1,12 @@
+// Starts Pantrova: one main window over the data file beside the program.
+#include "main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pantrova"));
+    frmLists window(QCoreApplication::applicationDirPath());
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,423 @@
+#include "main_window.h"
+
+#include "list_view.h"
+#include "store_layout.h"
+#include "stored_data.h"
+#include "window_layout.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+using WindowLayout::TwipRect;
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("Pantrova Error");
+const QString DefaultMoveOrCopyCaption = QStringLiteral("&Move or Copy...");
+// The most repairs listed in the damaged-file message; the rest are counted.
+constexpr int ListedProblems = 8;
+
+// A select-all box shows three states, but a user's click only ever ticks or clears it.
+class SelectAllBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+};
+
+void place(QWidget* widget, const TwipRect& rect) {
+    const auto px = [](float twips) { return qRound(twips / WindowLayout::TwipsPerPixel); };
+    widget->setGeometry(px(rect.left), px(rect.top), px(rect.width), px(rect.height));
+}
+
+QPushButton* button(const QString& caption, QWidget* page, const TwipRect& rect) {
+    auto* b = new QPushButton(caption, page);
+    place(b, rect);
+    return b;
+}
+
+QLabel* label(const QString& caption, QWidget* page, const TwipRect& rect) {
+    auto* l = new QLabel(caption, page);
+    place(l, rect);
+    return l;
+}
+
+} // namespace
+
+frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownedPrompts(prompts ? nullptr : std::make_unique<QtUserPrompts>(this))
+    , m_prompts(prompts ? prompts : m_ownedPrompts.get()) {
+    setWindowTitle(QStringLiteral("Pantrova"));
+    createControls();
+    createMenus();
+    startUp(programFolder);
+}
+
+frmLists::~frmLists() = default;
+
+void frmLists::createControls() {
+    const WindowLayout::Geometry g = WindowLayout::designGeometry();
+    tabMain = new QTabWidget(this);
+    setCentralWidget(tabMain);
+    const QStringList captions{QStringLiteral("Lists"), QStringLiteral("Shops"), QStringLiteral("Price Comparison"),
+                               QStringLiteral("Print Preview")};
+    std::array<QWidget*, 4> pages{};
+    for (int tab = 0; tab < 4; ++tab) {
+        pages[tab] = new QWidget(tabMain);
+        tabMain->addTab(pages[tab], captions[tab]);
+    }
+    createListsTab(pages[ListsTab]);
+    createShopsTab(pages[ShopsTab]);
+    createComparisonTab(pages[ComparisonTab]);
+    createPreviewTab(pages[PreviewTab]);
+    resize(qRound(g.tabMain.width / WindowLayout::TwipsPerPixel),
+           qRound(g.tabMain.height / WindowLayout::TwipsPerPixel) + menuBar()->sizeHint().height());
+
+    connect(tabMain, &QTabWidget::currentChanged, this, [this](int) {
+        const int previous = m_shownTab;
+        m_shownTab = tabMain->currentIndex();
+        tabMain_Change(previous);
+    });
+}
+
+void frmLists::createListsTab(QWidget* page) {
+    const WindowLayout::Geometry g = WindowLayout::designGeometry();
+    const std::array<QString, ListCount> nameCaptions{QStringLiteral("&List name:"), QStringLiteral("List &name:"),
+                                                      QStringLiteral("Li&st name:"), QStringLiteral("List na&me:")};
+    const std::array<Qt::Key, ListCount> accessKeys{Qt::Key_L, Qt::Key_N, Qt::Key_S, Qt::Key_M};
+    for (int l = 0; l < ListCount; ++l) {
+        const WindowLayout::ListColumn& c = g.lists[l];
+        lblName[l] = label(nameCaptions[l], page, c.lblName);
+        txtName[l] = new QLineEdit(page);
+        place(txtName[l], c.txtName);
+        lblName[l]->setBuddy(txtName[l]);
+        txtName[l]->installEventFilter(this);
+
+        chkSelAll[l] = new SelectAllBox(page);
+        chkSelAll[l]->setTristate(true);
+        chkSelAll[l]->setToolTip(tr("Tick or clear every item of this list"));
+        place(chkSelAll[l], c.chkSelAll);
+        lblInfo[l + 2] = label(QStringLiteral("Qty:"), page, c.lblQty);
+        cmdPlus[l] = button(QStringLiteral("+"), page, c.cmdPlus);
+        cmdMinus[l] = button(QStringLiteral("-"), page, c.cmdMinus);
+
+        lvList[l] = new ListView(page);
+        place(lvList[l], c.lvList);
+        lvList[l]->setColumnWidth(0, qRound(c.firstColumnWidth / WindowLayout::TwipsPerPixel));
+
+        cmdAdd[l] = button(QStringLiteral("Add"), page, c.cmdAdd);
+        cmdEdit[l] = button(QStringLiteral("Edit"), page, c.cmdEdit);
+        cmdNUp[l] = button(QStringLiteral("\u2191"), page, c.cmdNUp);
+        cmdNDown[l] = button(QStringLiteral("\u2193"), page, c.cmdNDown);
+        cmdNUp[l]->setToolTip(tr("Move the selected item up"));
+        cmdNDown[l]->setToolTip(tr("Move the selected item down"));
+
+        // The name's access key works from every tab; on the Lists tab the label's own mnemonic serves.
+        m_nameShortcuts[l] = new QShortcut(QKeySequence(Qt::ALT | accessKeys[l]), this);
+        m_nameShortcuts[l]->setEnabled(false);
+        connect(m_nameShortcuts[l], &QShortcut::activated, this, [this, l] {
+            tabMain->setCurrentIndex(ListsTab);
+            txtName[l]->setFocus(Qt::ShortcutFocusReason);
+        });
+
+        // Keyboard order within a column: name, list, its buttons.
+        QWidget::setTabOrder(txtName[l], chkSelAll[l]);
+        QWidget::setTabOrder(chkSelAll[l], cmdPlus[l]);
+        QWidget::setTabOrder(cmdPlus[l], cmdMinus[l]);
+        QWidget::setTabOrder(cmdMinus[l], lvList[l]);
+        QWidget::setTabOrder(lvList[l], cmdAdd[l]);
+        QWidget::setTabOrder(cmdAdd[l], cmdEdit[l]);
+        QWidget::setTabOrder(cmdEdit[l], cmdNUp[l]);
+        QWidget::setTabOrder(cmdNUp[l], cmdNDown[l]);
+        if (l > 0)
+            QWidget::setTabOrder(cmdNDown[l - 1], txtName[l]);
+
+        connect(lvList[l], &ListView::gotFocus, this, [this, l] { lvList_GotFocus(l); });
+    }
+    lblInfo[0] = label(QStringLiteral("Click on an item and then press Del to delete or F2 to rename"), page, g.lblInfo0);
+}
+
+void frmLists::createShopsTab(QWidget* page) {
+    const WindowLayout::Geometry g = WindowLayout::designGeometry();
+    lvShops = new QTreeWidget(page);
+    place(lvShops, g.lvShops);
+    lvShops->setColumnCount(2);
+    lvShops->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Shop Name")});
+    lvShops->setRootIsDecorated(false);
+    lvShops->setUniformRowHeights(true);
+    lvShops->setColumnWidth(0, 40);
+    lvShops->installEventFilter(this);
+    connect(lvShops, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { lvShops_ItemClick(lvShops->indexOfTopLevelItem(item) + 1); });
+    lblInfo[1] = label(QStringLiteral("Click on a shop to edit its name"), page, g.lblInfo1);
+}
+
+void frmLists::createComparisonTab(QWidget* page) {
+    const WindowLayout::Geometry g = WindowLayout::designGeometry();
+    lblShow = label(QStringLiteral("S&how:"), page, g.lblShow);
+    optShow[0] = new QRadioButton(QStringLiteral("Selected items only"), page);
+    optShow[1] = new QRadioButton(QStringLiteral("All items"), page);
+    place(optShow[0], g.optShow0);
+    place(optShow[1], g.optShow1);
+    optShow[0]->setChecked(true);
+    lblShow->setBuddy(optShow[0]);
+    cmdCEdit = button(QStringLiteral("Edit Prices"), page, g.cmdCEdit);
+    cmdCEdit->setEnabled(false);
+    lvCompare = new QTreeWidget(page);
+    place(lvCompare, g.lvCompare);
+    lvCompare->setColumnCount(1 + Store::ShopCount);
+    lvCompare->setRootIsDecorated(false);
+    lvCompare->setUniformRowHeights(true);
+    lvCompare->headerItem()->setText(0, QStringLiteral("Item"));
+}
+
+void frmLists::createPreviewTab(QWidget* page) {
+    const WindowLayout::Geometry g = WindowLayout::designGeometry();
+    wbList = new QTextBrowser(page);
+    place(wbList, g.wbList);
+    cmdPrint = button(QStringLiteral("&PRINT"), page, g.cmdPrint);
+    cmdPrint->hide();
+    lblInfo[6] = label(QStringLiteral("TIP: Print in draft quality to save ink or toner"), page, g.lblInfo6);
+}
+
+void frmLists::createMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFileSave = mnuFile->addAction(QStringLiteral("&Save"), this, [this] { sve(); });
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
+    mnuFileEWS = mnuFile->addAction(QStringLiteral("&Exit without Saving"), this, [this] {
+        ExitWithoutSaving = true;
+        close();
+    });
+    mnuFile->addSeparator();
+    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEditMOC = mnuEdit->addAction(DefaultMoveOrCopyCaption);
+    mnuEditMOC->setShortcut(QKeySequence(Qt::Key_F4));
+    mnuEditMOC->setEnabled(false);
+
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptionsSymbol = mnuOptions->addAction(QStringLiteral("Change &Currency Symbol/Code..."), this,
+                                             [this] { mnuOptionsSymbol_Click(); });
+    mnuOptionsSymbol->setShortcut(QKeySequence(Qt::Key_F3));
+}
+
+void frmLists::startUp(const QString& programFolder) {
+    AppFolder = programFolder;
+    if (!AppFolder.endsWith(QLatin1Char('/')))
+        AppFolder += QLatin1Char('/');
+    DataFile = AppFolder + Store::DataFileName;
+
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        lvShops->addTopLevelItem(new QTreeWidgetItem({QString::number(shop), QString()}));
+
+    bool shopsKnown = false;
+    if (QFileInfo::exists(DataFile)) {
+        const ConfigFile::LoadResult loaded = CF.LoadFrom(DataFile);
+        const Store::StoredData data = Store::readStoredData(CF);
+        NextKey = data.nextKey;
+        shopsKnown = data.shopsKnown;
+        if (shopsKnown)
+            for (int shop = 1; shop <= Store::ShopCount; ++shop)
+                lvShops->topLevelItem(shop - 1)->setText(1, data.shopNames[shop - 1]);
+        for (int l = 0; l < ListCount; ++l) {
+            txtName[l]->setText(data.lists[l].name);
+            for (const Store::StoredItem& item : data.lists[l].items)
+                lvList[l]->appendRow(item.name, item.quantity, item.checked, item.key);
+        }
+        if (!loaded.ok() || !data.problems.isEmpty())
+            reportDamagedFile(loaded.ok() ? QString() : loaded.reason, data.problems);
+    }
+
+    if (!shopsKnown) {
+        show();
+        const UserPrompts::Answer answer = prompts().message(
+            QStringLiteral("You have not entered any shop details yet.  Do you want to do this now?"),
+            QStringLiteral("Enter Shop Details"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
+            UserPrompts::Answer::Yes);
+        if (answer == UserPrompts::Answer::Yes) {
+            tabMain->setCurrentIndex(ShopsTab);
+            lvShops_ItemClick(1);
+        }
+    }
+
+    for (int l = 0; l < ListCount; ++l)
+        RefreshSelectAll(l);
+    lvList_GotFocus(0);
+}
+
+void frmLists::reportDamagedFile(const QString& reason, const QStringList& problems) {
+    // Keep the file as it was before any save can replace it.
+    const QString aside = DataFile + QStringLiteral(".damaged");
+    QString keptError;
+    QFile original(DataFile);
+    if (original.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = original.readAll();
+        QSaveFile copy(aside);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
+            keptError = copy.errorString();
+    } else {
+        QFile::remove(aside);
+        if (!QFile::rename(DataFile, aside))
+            keptError = original.errorString();
+    }
+
+    QString text = QStringLiteral("The data file '%1' is damaged").arg(QDir::toNativeSeparators(DataFile));
+    text += reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason);
+    if (!problems.isEmpty()) {
+        text += QStringLiteral("\n");
+        for (int i = 0; i < std::min<int>(problems.size(), ListedProblems); ++i)
+            text += QStringLiteral("\n- ") + problems[i];
+        if (problems.size() > ListedProblems)
+            text += QStringLiteral("\n- ... and %1 more.").arg(problems.size() - ListedProblems);
+    }
+    text += QStringLiteral("\n\nPantrova has loaded everything it could read. ");
+    text += keptError.isEmpty()
+                ? QStringLiteral("The original file is kept unchanged as '%1'.").arg(QDir::toNativeSeparators(aside))
+                : QStringLiteral("The original file could not be kept as '%1' (%2).")
+                      .arg(QDir::toNativeSeparators(aside), keptError);
+    prompts().message(text, ErrorTitle, UserPrompts::Icon::Critical);
+}
+
+bool frmLists::trySave(QString* error) {
+    for (int l = 0; l < ListCount; ++l) {
+        const QString countKey = Store::listCountKey(l);
+        CF.WriteValue(countKey, QStringLiteral("0"));
+        CF.WriteValue(Store::listNameKey(l), txtName[l]->text());
+        ListView* view = lvList[l];
+        for (int j = 1; j <= view->rowCount(); ++j) {
+            const QTreeWidgetItem* row = view->row(j);
+            CF.IncrementValue(countKey);
+            CF.WriteArrayItem(countKey, Store::itemNamePrefix(l), ListView::name(row));
+            CF.WriteArrayItem(countKey, Store::itemQuantityPrefix(l), ListView::quantity(row));
+            CF.WriteArrayItem(countKey, Store::itemCheckPrefix(l), ListView::isTicked(row));
+            CF.WriteArrayItem(countKey, Store::itemKeyPrefix(l), ListView::key(row));
+        }
+    }
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        CF.WriteValue(Store::shopNameKey(shop), lvShops->topLevelItem(shop - 1)->text(1));
+    CF.WriteValue(Store::nextKeyKey(), QString::number(NextKey));
+
+    const ConfigFile::SaveResult saved = CF.SaveTo(DataFile);
+    if (!saved.ok && error)
+        *error = saved.error;
+    return saved.ok;
+}
+
+bool frmLists::sve() {
+    QString error;
+    if (trySave(&error))
+        return true;
+    showSaveFailure(error);
+    return false;
+}
+
+void frmLists::showSaveFailure(const QString& error) {
+    prompts().message(QStringLiteral("Pantrova could not save your data to '%1': %2.")
+                          .arg(QDir::toNativeSeparators(DataFile), error),
+                      ErrorTitle, UserPrompts::Icon::Critical);
+}
+
+void frmLists::closeEvent(QCloseEvent* event) {
+    // Closing is never refused, but a failed save throws nothing away without the user's say.
+    QString error;
+    while (!ExitWithoutSaving && !trySave(&error)) {
+        const UserPrompts::Answer answer = prompts().message(
+            QStringLiteral("Pantrova could not save your data to '%1': %2.\n\nDo you want to try again? "
+                           "Choose No to close without saving your changes.")
+                .arg(QDir::toNativeSeparators(DataFile), error),
+            ErrorTitle, UserPrompts::Icon::Critical, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
+        if (answer == UserPrompts::Answer::No)
+            break;
+    }
+    event->accept();
+}
+
+bool frmLists::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int l = 0; l < ListCount; ++l)
+            if (watched == txtName[l]) {
+                lvList_GotFocus(l);
+                tabMain->setCurrentIndex(ListsTab);
+            }
+    } else if (watched == lvShops && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvShops->currentItem()) {
+            lvShops_ItemClick(lvShops->indexOfTopLevelItem(lvShops->currentItem()) + 1);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmLists::lvList_GotFocus(int list) {
+    CurrentList = static_cast<qint16>(list);
+    const QTreeWidgetItem* selected = lvList[list]->selectedRow();
+    if (lvList[list]->rowCount() > 0 && selected) {
+        QString name = ListView::name(selected);
+        mnuEditMOC->setText(QStringLiteral("&Move or Copy '") + name.replace(QLatin1Char('&'), QStringLiteral("&&")) +
+                            QStringLiteral("' ..."));
+        mnuEditMOC->setEnabled(true);
+    } else {
+        mnuEditMOC->setText(DefaultMoveOrCopyCaption);
+        mnuEditMOC->setEnabled(false);
+    }
+}
+
+void frmLists::RefreshSelectAll(int list) {
+    const ListView* view = lvList[list];
+    if (view->rowCount() == 0)
+        return;
+    int ticked = 0;
+    for (int j = 1; j <= view->rowCount(); ++j)
+        ticked += ListView::isTicked(view->row(j)) ? 1 : 0;
+    chkSelAll[list]->setCheckState(ticked == view->rowCount() ? Qt::Checked
+                                   : ticked == 0              ? Qt::Unchecked
+                                                              : Qt::PartiallyChecked);
+}
+
+void frmLists::lvShops_ItemClick(int shop) {
+    QTreeWidgetItem* row = lvShops->topLevelItem(shop - 1);
+    if (!row)
+        return;
+    const QString answer =
+        prompts().input(QStringLiteral("Set name for shop:"), QStringLiteral("Shop %1").arg(shop), row->text(1));
+    if (!answer.isEmpty())
+        row->setText(1, answer);
+}
+
+void frmLists::mnuOptionsSymbol_Click() {
+    const QString old = CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
+    const QString answer = prompts().input(QStringLiteral("Change currency symbol/code from '") + old +
+                                               QStringLiteral("':"),
+                                           QStringLiteral("Change Currency Symbol/Code"), old);
+    if (!answer.isEmpty())
+        CF.WriteValue(Store::symbolKey(), answer);
+    tabMain_Change(ListsTab);
+}
+
+void frmLists::tabMain_Change(int previousTab) {
+    Q_UNUSED(previousTab)
+    const int shown = tabMain->currentIndex();
+    for (QShortcut* shortcut : m_nameShortcuts)
+        shortcut->setEnabled(shown != ListsTab);
+    cmdPrint->setVisible(shown == PreviewTab);
+}

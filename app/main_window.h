@@ -1,0 +1,114 @@
+#pragma once
+
+// frmLists is Pantrova's main window and owns all of its data while it runs: the four lists in their list
+// views, the list names, the shop names, the store `CF` that is read from and written to the data file, and
+// the window variables the dialogs work with. Its folder (the program's folder) holds the data file.
+
+#include "config_file.h"
+#include "user_prompts.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class ListView;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QShortcut;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class frmLists : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int ListCount = 4;
+    enum Tab { ListsTab = 0, ShopsTab = 1, ComparisonTab = 2, PreviewTab = 3 };
+
+    // Runs the start-up sequence over the data file in programFolder. Without prompts, real message and input
+    // boxes are shown.
+    explicit frmLists(const QString& programFolder, UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~frmLists() override;
+
+    UserPrompts& prompts() { return *m_prompts; }
+
+    // Writes the window's lists, shop names and key counter into the store, then the store to the data file.
+    // A failure has already been shown to the user when this returns false.
+    bool sve();
+    bool trySave(QString* error);
+
+    void lvList_GotFocus(int list);
+    void RefreshSelectAll(int list);
+    void lvShops_ItemClick(int shop);
+    void mnuOptionsSymbol_Click();
+    // Reacts to the tab in front, as if it had just been chosen after previousTab.
+    void tabMain_Change(int previousTab);
+
+    // The window variables the dialogs share.
+    qint16 EditorMode = 0;
+    qint16 EditorList = 0;
+    qint32 NextKey = 0;
+    qint16 CurrentList = 0;
+    qint16 AddToBottom = 0;
+    QString DataFile;
+    QString AppFolder;
+    bool ExitWithoutSaving = false;
+    float BestPrice = 0;
+    QString BestShop;
+
+    ConfigFile CF;
+
+    // Controls, by their design names.
+    QTabWidget* tabMain = nullptr;
+    std::array<QLabel*, ListCount> lblName{};
+    std::array<QLineEdit*, ListCount> txtName{};
+    std::array<ListView*, ListCount> lvList{};
+    std::array<QCheckBox*, ListCount> chkSelAll{};
+    std::array<QPushButton*, ListCount> cmdAdd{}, cmdEdit{}, cmdNUp{}, cmdNDown{}, cmdPlus{}, cmdMinus{};
+    std::array<QLabel*, 7> lblInfo{};
+    QTreeWidget* lvShops = nullptr;
+    QLabel* lblShow = nullptr;
+    std::array<QRadioButton*, 2> optShow{};
+    QTreeWidget* lvCompare = nullptr;
+    QPushButton* cmdCEdit = nullptr;
+    QTextBrowser* wbList = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileEWS = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuEditMOC = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOptionsSymbol = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createListsTab(QWidget* page);
+    void createShopsTab(QWidget* page);
+    void createComparisonTab(QWidget* page);
+    void createPreviewTab(QWidget* page);
+    void createMenus();
+
+    void startUp(const QString& programFolder);
+    void loadDataFile();
+    void reportDamagedFile(const QString& reason, const QStringList& problems);
+    void showSaveFailure(const QString& error);
+
+    std::unique_ptr<UserPrompts> m_ownedPrompts;
+    UserPrompts* m_prompts;
+    std::array<QShortcut*, ListCount> m_nameShortcuts{};
+    int m_shownTab = ListsTab;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+// Every message box and input box Pantrova shows goes through UserPrompts, so that tests can script the
+// answers instead of waiting on a real modal box. QtUserPrompts is the one the program uses.
+
+#include <QString>
+
+class QWidget;
+
+class UserPrompts {
+public:
+    enum class Icon { Information, Question, Exclamation, Critical };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~UserPrompts() = default;
+
+    virtual Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok,
+                           Answer defaultAnswer = Answer::Ok) = 0;
+    // The text typed, or an empty text when the user cancels.
+    virtual QString input(const QString& prompt, const QString& title, const QString& preset) = 0;
+};
+
+class QtUserPrompts : public UserPrompts {
+public:
+    explicit QtUserPrompts(QWidget* parent) : m_parent(parent) {}
+
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   Answer defaultAnswer) override;
+    QString input(const QString& prompt, const QString& title, const QString& preset) override;
+
+private:
+    QWidget* m_parent;
+};

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pantrova needs to build and test, and only those that are missing.
+# Safe to run any number of times; prints nothing when everything is already present.
+set -euo pipefail
+
+packages=(build-essential cmake qt6-base-dev fonts-dejavu-core)
+
+# Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need.
+for extra in "$@"; do
+    case "$extra" in
+        fuzz) packages+=(clang libclang-rt-14-dev) ;;
+        bench) packages+=(libbenchmark-dev valgrind) ;;
+        install) packages+=(desktop-file-utils) ;;
+        *) echo "install-deps.sh: unknown package set '$extra'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+    sudo=(sudo)
+else
+    echo "install-deps.sh: missing packages (${missing[*]}) and no sudo to install them; run as root." >&2
+    exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

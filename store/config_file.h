@@ -1,0 +1,62 @@
+#pragma once
+
+// ConfigFile is the flat key/value store behind the data file: every value Pantrova keeps between runs lives
+// here in memory and is read from or written to one file on request. Keys are exact and case-sensitive.
+
+#include <QString>
+
+#include <map>
+
+class ConfigFile {
+public:
+    // What a reader gets for an absent key when it gives no default.
+    static inline const QString NotFound = QStringLiteral("[NOT FOUND]");
+    // The text a Boolean is stored as.
+    static inline const QString TrueText = QStringLiteral("True");
+    static inline const QString FalseText = QStringLiteral("False");
+
+    struct LoadResult {
+        enum class Status { Loaded, Damaged, Unreadable };
+        Status status = Status::Loaded;
+        QString reason; // empty when loaded; otherwise what was wrong, for the user
+        bool ok() const { return status == Status::Loaded; }
+    };
+
+    struct SaveResult {
+        bool ok = true;
+        QString error; // why the file could not be written
+    };
+
+    // Replaces the store's contents with the pairs of the file. A damaged file loads whatever of it is sound.
+    LoadResult LoadFrom(const QString& path);
+    LoadResult LoadFromBytes(const QByteArray& data);
+
+    QString ReadValue(const QString& key) const;
+    QString ReadValue(const QString& key, const QString& defaultValue) const;
+    void WriteValue(const QString& key, const QString& value);
+    void DeleteValue(const QString& key);
+
+    // The whole number under countKey grows by one (an absent or non-numeric value counts as 0).
+    void IncrementValue(const QString& countKey);
+    // Writes value under prefix followed by the number currently in countKey.
+    void WriteArrayItem(const QString& countKey, const QString& prefix, const QString& value);
+    void WriteArrayItem(const QString& countKey, const QString& prefix, bool value);
+    void WriteArrayItem(const QString& countKey, const QString& prefix, const char* value) = delete;
+    // Removes prefix1 .. prefixN, N being the number in countKey; countKey itself stays.
+    void DeleteArray(const QString& countKey, const QString& prefix);
+
+    // Writes the whole store atomically: the old file stays whole unless the new one is complete, and the
+    // previous file is kept beside it as path + ".bak". Shows no UI; the caller decides how to report.
+    SaveResult SaveTo(const QString& path) const;
+    // The bytes SaveTo writes: the same store always gives the same bytes.
+    QByteArray toBytes() const;
+
+    int size() const { return static_cast<int>(m_values.size()); }
+    bool contains(const QString& key) const { return m_values.count(key) != 0; }
+    const std::map<QString, QString>& values() const { return m_values; }
+
+private:
+    int countIn(const QString& countKey) const;
+
+    std::map<QString, QString> m_values;
+};

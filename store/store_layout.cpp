@@ -1,0 +1,58 @@
+#include "store_layout.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Store {
+
+QString nextKeyKey() { return QStringLiteral("NextKey"); }
+QString symbolKey() { return QStringLiteral("Symbol"); }
+QString shopNameKey(int shop) { return QStringLiteral("Shop") + QString::number(shop); }
+QString listCountKey(int list) { return QStringLiteral("L") + QString::number(list); }
+QString listNameKey(int list) { return listCountKey(list) + QLatin1Char('n'); }
+QString itemNamePrefix(int list) { return listCountKey(list) + QLatin1Char('i'); }
+QString itemQuantityPrefix(int list) { return listCountKey(list) + QLatin1Char('q'); }
+QString itemCheckPrefix(int list) { return listCountKey(list) + QLatin1Char('c'); }
+QString itemKeyPrefix(int list) { return listCountKey(list) + QLatin1Char('k'); }
+QString itemKey(qint64 number) { return QStringLiteral("K") + QString::number(number); }
+QString priceKey(const QString& itemKey, int shop) { return itemKey + QLatin1Char('_') + QString::number(shop); }
+
+std::optional<bool> toCheckMark(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double number = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number != 0.0;
+}
+
+std::optional<int> toWholeNumber(const QString& text) {
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<int> itemKeyNumber(const QString& key) {
+    if (key.size() < 2 || key.front() != QLatin1Char('K'))
+        return std::nullopt;
+    const QStringView digits = QStringView(key).mid(1);
+    for (QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    if (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+        return std::nullopt;
+    bool ok = false;
+    const int number = digits.toInt(&ok);
+    // The largest number would leave no room for the next key.
+    if (!ok || number == std::numeric_limits<int>::max())
+        return std::nullopt;
+    return number;
+}
+
+} // namespace Store

@@ -1,0 +1,161 @@
+#include "stored_data.h"
+
+#include "config_file.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+
+namespace Store {
+namespace {
+
+// Longest stored text quoted back to the user in a problem description.
+constexpr int QuoteLength = 40;
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + (text.size() > QuoteLength ? text.left(QuoteLength) + QStringLiteral("...") : text) +
+           QLatin1Char('"');
+}
+
+// Reads the count of a list; an unusable count means no items.
+int readCount(const ConfigFile& store, int list, QStringList& problems) {
+    const QString text = store.ReadValue(listCountKey(list));
+    const std::optional<int> count = toWholeNumber(text);
+    if (!count || *count < 0) {
+        problems << QStringLiteral("List %1 has no usable item count (%2); its items could not be read.")
+                        .arg(list + 1)
+                        .arg(text == ConfigFile::NotFound ? QStringLiteral("missing") : quoted(text));
+        return 0;
+    }
+    return *count;
+}
+
+} // namespace
+
+StoredData readStoredData(ConfigFile& store) {
+    StoredData data;
+    QStringList& problems = data.problems;
+
+    const QString nextKeyText = store.ReadValue(nextKeyKey());
+    bool nextKeyValid = true;
+    if (nextKeyText != ConfigFile::NotFound) {
+        data.keysStored = true;
+        const std::optional<int> nextKey = toWholeNumber(nextKeyText);
+        nextKeyValid = nextKey && *nextKey >= 0;
+        if (nextKeyValid)
+            data.nextKey = *nextKey;
+        else
+            problems << QStringLiteral("The item-key counter %1 is not a whole number.").arg(quoted(nextKeyText));
+    }
+
+    if (store.ReadValue(shopNameKey(1)) != ConfigFile::NotFound) {
+        data.shopsKnown = true;
+        for (int shop = 1; shop <= ShopCount; ++shop)
+            data.shopNames[shop - 1] = store.ReadValue(shopNameKey(shop));
+    }
+
+    // Items whose stored key is unusable or taken get a new key once the highest key in use is known.
+    struct Rekey {
+        int list;
+        size_t index;
+        QString oldKey; // a duplicate's key, whose prices the new key receives
+    };
+    std::vector<Rekey> rekeys;
+    QSet<QString> keysInUse;
+    int highestKey = -1;
+
+    for (int list = 0; list < ListCount; ++list) {
+        StoredList& stored = data.lists[list];
+        stored.name = store.ReadValue(listNameKey(list));
+        const QString countKey = listCountKey(list);
+        int count = readCount(store, list, problems);
+        if (count > store.size()) {
+            problems << QStringLiteral("List %1 claims %2 items, more than the file holds.").arg(list + 1).arg(count);
+            count = store.size();
+        }
+
+        int missing = 0;
+        stored.items.reserve(static_cast<size_t>(count));
+        for (int position = 1; position <= count; ++position) {
+            const QString number = QString::number(position);
+            StoredItem item;
+            item.name = store.ReadValue(itemNamePrefix(list) + number);
+            if (item.name == ConfigFile::NotFound && !store.contains(itemNamePrefix(list) + number)) {
+                ++missing;
+                continue;
+            }
+            item.quantity = store.ReadValue(itemQuantityPrefix(list) + number, MissingQuantity);
+            const QString checkText = store.ReadValue(itemCheckPrefix(list) + number);
+            const std::optional<bool> checked = toCheckMark(checkText);
+            if (!checked)
+                problems << QStringLiteral("Item %1 of list %2 has the tick mark %3, which is neither true nor false; "
+                                           "it is shown unticked.")
+                                .arg(position)
+                                .arg(list + 1)
+                                .arg(quoted(checkText));
+            item.checked = checked.value_or(false);
+            stored.items.push_back(std::move(item));
+            StoredItem& added = stored.items.back();
+            const size_t index = stored.items.size() - 1;
+
+            if (!data.keysStored) {
+                added.key = itemKey(data.nextKey++);
+                highestKey = data.nextKey - 1;
+                continue;
+            }
+            const QString key = store.ReadValue(itemKeyPrefix(list) + number);
+            const std::optional<int> keyNumber = itemKeyNumber(key);
+            if (!keyNumber) {
+                problems << QStringLiteral("Item %1 of list %2 has no usable item key; it gets a new one.")
+                                .arg(position)
+                                .arg(list + 1);
+                rekeys.push_back({list, index, QString()});
+            } else if (keysInUse.contains(key)) {
+                problems << QStringLiteral("Item %1 of list %2 shares the key %3 with another item; it gets a new key "
+                                           "with a copy of the prices.")
+                                .arg(position)
+                                .arg(list + 1)
+                                .arg(key);
+                rekeys.push_back({list, index, key});
+            } else {
+                added.key = key;
+                keysInUse.insert(key);
+                highestKey = std::max(highestKey, *keyNumber);
+            }
+        }
+        if (missing > 0)
+            problems << QStringLiteral("List %1 claims %2 items, but %3 of them are missing from the file.")
+                            .arg(list + 1)
+                            .arg(count)
+                            .arg(missing);
+
+        // The lists live in the window from now on; saving writes them afresh.
+        for (const QString& prefix :
+             {itemNamePrefix(list), itemQuantityPrefix(list), itemCheckPrefix(list), itemKeyPrefix(list)})
+            store.DeleteArray(countKey, prefix);
+        store.DeleteValue(countKey);
+    }
+
+    if (data.nextKey <= highestKey) {
+        if (nextKeyValid)
+            problems << QStringLiteral("The item-key counter %1 was below a key in use; it now starts at %2.")
+                            .arg(data.nextKey)
+                            .arg(highestKey + 1);
+        data.nextKey = highestKey + 1;
+    }
+    for (const Rekey& rekey : rekeys) {
+        StoredItem& item = data.lists[rekey.list].items[rekey.index];
+        item.key = itemKey(data.nextKey++);
+        if (rekey.oldKey.isEmpty())
+            continue;
+        for (int shop = 1; shop <= ShopCount; ++shop) {
+            const QString price = priceKey(rekey.oldKey, shop);
+            if (store.contains(price))
+                store.WriteValue(priceKey(item.key, shop), store.ReadValue(price));
+        }
+    }
+    return data;
+}
+
+} // namespace Store

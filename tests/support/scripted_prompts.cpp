@@ -1,0 +1,22 @@
+#include "scripted_prompts.h"
+
+UserPrompts::Answer ScriptedPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                                             Answer defaultAnswer) {
+    shown.append({false, text, title, icon, buttons, defaultAnswer, QString()});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (m_answers.isEmpty()) {
+        ++unscripted;
+        return defaultAnswer;
+    }
+    return m_answers.takeFirst();
+}
+
+QString ScriptedPrompts::input(const QString& prompt, const QString& title, const QString& preset) {
+    shown.append({true, prompt, title, Icon::Question, Buttons::Ok, Answer::Ok, preset});
+    if (m_typed.isEmpty()) {
+        ++unscripted;
+        return QString();
+    }
+    return m_typed.takeFirst();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// Answers message and input boxes from a script instead of showing them, and records each one shown, so a
+// test can say what the user answers and check what the user was told.
+
+#include "user_prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+class ScriptedPrompts : public UserPrompts {
+public:
+    struct Shown {
+        bool isInput = false;
+        QString text; // message text or input prompt
+        QString title;
+        Icon icon = Icon::Information;
+        Buttons buttons = Buttons::Ok;
+        Answer defaultAnswer = Answer::Ok;
+        QString preset;
+    };
+
+    void answerNext(Answer answer) { m_answers << answer; }
+    void typeNext(const QString& text) { m_typed << text; }
+
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   Answer defaultAnswer) override;
+    // An unscripted input box is cancelled.
+    QString input(const QString& prompt, const QString& title, const QString& preset) override;
+
+    QList<Shown> shown;
+    const Shown& last() const { return shown.back(); }
+    int unscripted = 0; // boxes shown with no answer scripted for them
+
+private:
+    QList<Answer> m_answers;
+    QStringList m_typed;
+};
