@@ -5,6 +5,8 @@ UserPrompts::Answer ScriptedPrompts::message(const QString& text, const QString&
     shown.append({false, text, title, icon, buttons, defaultAnswer, QString()});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
+    if (beforeAnswer)
+        beforeAnswer();
     if (m_answers.isEmpty()) {
         ++unscripted;
         return defaultAnswer;

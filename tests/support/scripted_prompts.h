@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class ScriptedPrompts : public UserPrompts {
 public:
     struct Shown {
@@ -31,6 +33,8 @@ public:
     QList<Shown> shown;
     const Shown& last() const { return shown.back(); }
     int unscripted = 0; // boxes shown with no answer scripted for them
+    // Runs while a question is shown, before it is answered.
+    std::function<void()> beforeAnswer;
 
 private:
     QList<Answer> m_answers;
