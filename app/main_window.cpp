@@ -28,7 +28,6 @@ using WindowLayout::TwipRect;
 namespace {
 
 const QString ErrorTitle = QStringLiteral("Pantrova Error");
-const QString DefaultMoveOrCopyCaption = QStringLiteral("&Move or Copy...");
 // The most repairs listed in the damaged-file message; the rest are counted.
 constexpr int ListedProblems = 8;
 
@@ -149,7 +148,7 @@ void frmLists::createListsTab(QWidget* page) {
         if (l > 0)
             QWidget::setTabOrder(cmdNDown[l - 1], txtName[l]);
 
-        connect(lvList[l], &ListView::gotFocus, this, [this, l] { lvList_GotFocus(l); });
+        connectListCommands(l);
     }
     lblInfo[0] = label(QStringLiteral("Click on an item and then press Del to delete or F2 to rename"), page, g.lblInfo0);
 }
@@ -210,9 +209,10 @@ void frmLists::createMenus() {
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEditMOC = mnuEdit->addAction(DefaultMoveOrCopyCaption);
+    mnuEditMOC = mnuEdit->addAction(QStringLiteral("&Move or Copy..."));
     mnuEditMOC->setShortcut(QKeySequence(Qt::Key_F4));
     mnuEditMOC->setEnabled(false);
+    connect(mnuEditMOC, &QAction::triggered, this, [this] { mnuEditMOC_Click(); });
 
     mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptionsSymbol = mnuOptions->addAction(QStringLiteral("Change &Currency Symbol/Code..."), this,
@@ -366,32 +366,6 @@ bool frmLists::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void frmLists::lvList_GotFocus(int list) {
-    CurrentList = static_cast<qint16>(list);
-    const QTreeWidgetItem* selected = lvList[list]->selectedRow();
-    if (lvList[list]->rowCount() > 0 && selected) {
-        QString name = ListView::name(selected);
-        mnuEditMOC->setText(QStringLiteral("&Move or Copy '") + name.replace(QLatin1Char('&'), QStringLiteral("&&")) +
-                            QStringLiteral("' ..."));
-        mnuEditMOC->setEnabled(true);
-    } else {
-        mnuEditMOC->setText(DefaultMoveOrCopyCaption);
-        mnuEditMOC->setEnabled(false);
-    }
-}
-
-void frmLists::RefreshSelectAll(int list) {
-    const ListView* view = lvList[list];
-    if (view->rowCount() == 0)
-        return;
-    int ticked = 0;
-    for (int j = 1; j <= view->rowCount(); ++j)
-        ticked += ListView::isTicked(view->row(j)) ? 1 : 0;
-    chkSelAll[list]->setCheckState(ticked == view->rowCount() ? Qt::Checked
-                                   : ticked == 0              ? Qt::Unchecked
-                                                              : Qt::PartiallyChecked);
 }
 
 void frmLists::lvShops_ItemClick(int shop) {

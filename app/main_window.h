@@ -7,9 +7,11 @@
 #include "config_file.h"
 #include "user_prompts.h"
 
+#include <QDialog>
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class ListView;
@@ -45,8 +47,21 @@ public:
     bool sve();
     bool trySave(QString* error);
 
+    // The list commands; each takes the index of the list whose control fired.
     void lvList_GotFocus(int list);
+    void lvList_KeyDown(int list, int key);
+    void lvList_AfterLabelEdit(int list, const QString& newText);
+    void lvList_ItemCheck(int list, QTreeWidgetItem* row);
     void RefreshSelectAll(int list);
+    void chkSelAll_Click(int list);
+    void cmdAdd_Click(int list);
+    void cmdEdit_Click(int list);
+    void cmdNUp_Click(int list);
+    void cmdNDown_Click(int list);
+    void cmdPlus_Click(int list);
+    void cmdMinus_Click(int list);
+    void mnuEditMOC_Click();
+
     void lvShops_ItemClick(int shop);
     void mnuOptionsSymbol_Click();
     // Reacts to the tab in front, as if it had just been chosen after previousTab.
@@ -65,6 +80,9 @@ public:
     QString BestShop;
 
     ConfigFile CF;
+
+    // Shows a dialog modally: exec() in the program; tests replace it to drive the dialog instead.
+    std::function<void(QDialog&)> showModal = [](QDialog& dialog) { dialog.exec(); };
 
     // Controls, by their design names.
     QTabWidget* tabMain = nullptr;
@@ -101,6 +119,9 @@ private:
     void createComparisonTab(QWidget* page);
     void createPreviewTab(QWidget* page);
     void createMenus();
+    void connectListCommands(int list);
+    void moveSelectedRow(int list, int offset);
+    void setMoveOrCopyCaption(const QString& itemName);
 
     void startUp(const QString& programFolder);
     void loadDataFile();

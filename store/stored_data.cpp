@@ -18,9 +18,11 @@ QString quoted(const QString& text) {
            QLatin1Char('"');
 }
 
-// Reads the count of a list; an unusable count means no items.
+// Reads the count of a list; an unusable count means no items. A list that is wholly absent is just empty.
 int readCount(const ConfigFile& store, int list, QStringList& problems) {
     const QString text = store.ReadValue(listCountKey(list));
+    if (text == ConfigFile::NotFound && !store.contains(itemNamePrefix(list) + QLatin1Char('1')))
+        return 0;
     const std::optional<int> count = toWholeNumber(text);
     if (!count || *count < 0) {
         problems << QStringLiteral("List %1 has no usable item count (%2); its items could not be read.")

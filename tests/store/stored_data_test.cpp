@@ -36,6 +36,7 @@ private slots:
     void itemKeyNumbers();
     void olderFileGetsKeysInReadingOrder();
     void soundFileIsReadAndRemovedFromStore();
+    void absentListsAreEmptyWithoutComplaint();
     void repairs_data();
     void repairs();
     void duplicateKeyGetsNewKeyWithCopiedPrices();
@@ -142,6 +143,17 @@ void StoredDataTest::soundFileIsReadAndRemovedFromStore() {
     QCOMPARE(store.ReadValue("Symbol"), QStringLiteral("EUR"));
 }
 
+void StoredDataTest::absentListsAreEmptyWithoutComplaint() {
+    ConfigFile store = storeWith({{"Shop1", "Corner"}, {"Shop2", ""}});
+    const StoredData data = readStoredData(store);
+    QVERIFY(data.problems.isEmpty());
+    QVERIFY(data.shopsKnown);
+    QCOMPARE(data.shopNames[0], QStringLiteral("Corner"));
+    QCOMPARE(data.shopNames[2], ConfigFile::NotFound);
+    for (const StoredList& list : data.lists)
+        QVERIFY(list.items.empty());
+}
+
 void StoredDataTest::repairs_data() {
     using Values = QMap<QString, QString>;
     QTest::addColumn<Values>("values");
@@ -159,7 +171,7 @@ void StoredDataTest::repairs_data() {
     QTest::newRow("count not a number")
         << with({{"L0", "two"}, {"L0i1", "Milk"}, {"L0c1", "True"}, {"L0k1", "K1"}}) << QStringList()
         << QStringList() << 5;
-    QTest::newRow("count missing") << with({{"L0i1", "Milk"}}) << QStringList() << QStringList() << 5;
+    QTest::newRow("count missing beside items") << with({{"L0i1", "Milk"}}) << QStringList() << QStringList() << 5;
     QTest::newRow("negative count") << with({{"L0", "-3"}}) << QStringList() << QStringList() << 5;
     QTest::newRow("huge count") << with({{"L0", "2147483647"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}})
                                 << QStringList({"Milk"}) << QStringList({"K1"}) << 5;

@@ -1,0 +1,181 @@
+#include "item_editor.h"
+
+#include "list_view.h"
+#include "main_window.h"
+#include "money.h"
+#include "store_layout.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum PriceColumn { NumberColumn = 0, ShopColumn = 1, PriceColumn = 2 };
+
+// Entered prices below this, compared in single precision (so "0.01" itself passes), are refused.
+constexpr float SmallestPrice = 0.01f;
+
+} // namespace
+
+frmAddEdit::frmAddEdit(frmLists& main) : QDialog(&main), m_main(main) {
+    lblName = new QLabel(QStringLiteral("&Name:"), this);
+    txtName = new QLineEdit(this);
+    lblName->setBuddy(txtName);
+    chkAddBottom = new QCheckBox(QStringLiteral("&Add to bottom of list"), this);
+    fraPrices = new QGroupBox(QStringLiteral("Prices"), this);
+    lvPrices = new QTreeWidget(fraPrices);
+    lvPrices->setColumnCount(3);
+    lvPrices->setRootIsDecorated(false);
+    lvPrices->setUniformRowHeights(true);
+    lvPrices->header()->setStretchLastSection(false);
+    lvPrices->header()->setSectionResizeMode(ShopColumn, QHeaderView::Stretch);
+    cmdSet = new QPushButton(QStringLiteral("&Set price"), fraPrices);
+    cmdDel = new QPushButton(QStringLiteral("&Delete price"), fraPrices);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdOK->setDefault(true);
+
+    auto* priceButtons = new QHBoxLayout;
+    priceButtons->addWidget(cmdSet);
+    priceButtons->addWidget(cmdDel);
+    priceButtons->addStretch();
+    auto* prices = new QVBoxLayout(fraPrices);
+    prices->addWidget(lvPrices);
+    prices->addLayout(priceButtons);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* name = new QHBoxLayout;
+    name->addWidget(lblName);
+    name->addWidget(txtName);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(name);
+    layout->addWidget(chkAddBottom);
+    layout->addWidget(fraPrices);
+    layout->addLayout(buttons);
+    resize(460, 520);
+
+    connect(cmdSet, &QPushButton::clicked, this, &frmAddEdit::cmdSet_Click);
+    connect(cmdDel, &QPushButton::clicked, this, &frmAddEdit::cmdDel_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAddEdit::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAddEdit::cmdCancel_Click);
+    // A double click or Enter on a shop sets its price, as the button does.
+    connect(lvPrices, &QTreeWidget::itemActivated, this, &frmAddEdit::cmdSet_Click);
+
+    // Load.
+    const QString symbol = m_main.CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
+    lvPrices->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Shop"), QStringLiteral("Price (") + symbol +
+                                                                                  QStringLiteral(")")});
+    for (int shop = 1; shop <= Store::ShopCount; ++shop) {
+        auto* row = new QTreeWidgetItem({QString::number(shop), m_main.lvShops->topLevelItem(shop - 1)->text(1)});
+        row->setTextAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
+        lvPrices->addTopLevelItem(row);
+    }
+    lvPrices->resizeColumnToContents(NumberColumn);
+    lvPrices->setCurrentItem(lvPrices->topLevelItem(0));
+
+    chkAddBottom->setVisible(m_main.EditorMode == 1);
+    if (m_main.EditorMode == 1) {
+        setWindowTitle(QStringLiteral("Add"));
+        chkAddBottom->setChecked(m_main.AddToBottom != 0);
+    } else if (m_main.EditorMode == 2) {
+        if (const QTreeWidgetItem* row = m_main.lvList[m_main.EditorList]->selectedRow()) {
+            setWindowTitle(QStringLiteral("Editing '") + ListView::name(row) + QLatin1Char('\''));
+            txtName->setText(ListView::name(row));
+            loadPrices(ListView::key(row));
+        }
+    }
+}
+
+void frmAddEdit::loadPrices(const QString& itemKey) {
+    for (int shop = 1; shop <= Store::ShopCount; ++shop) {
+        const QString price = m_main.CF.ReadValue(Store::priceKey(itemKey, shop), QString());
+        if (price != ConfigFile::NotFound)
+            lvPrices->topLevelItem(shop - 1)->setText(PriceColumn, price);
+    }
+}
+
+void frmAddEdit::cmdSet_Click() {
+    QTreeWidgetItem* row = lvPrices->currentItem();
+    if (!row)
+        return;
+    const QString answer = m_main.prompts().input(QStringLiteral("Please enter the cost of '") + txtName->text() +
+                                                      QStringLiteral("' at '") + row->text(ShopColumn) +
+                                                      QStringLiteral("':"),
+                                                  QStringLiteral("Edit Price"), row->text(PriceColumn));
+    if (answer.isEmpty())
+        return;
+    const std::optional<double> value = Money::toNumber(answer);
+    if (!value) {
+        m_main.prompts().message(QStringLiteral("Please enter a number."), QStringLiteral("Error"),
+                                 UserPrompts::Icon::Exclamation);
+        return;
+    }
+    const auto price = static_cast<float>(*value);
+    if (price < SmallestPrice) {
+        m_main.prompts().message(QStringLiteral("Please enter a value of 0.01 or greater."), QStringLiteral("Error"),
+                                 UserPrompts::Icon::Exclamation);
+        return;
+    }
+    row->setText(PriceColumn, Money::formatPrice(price));
+}
+
+void frmAddEdit::cmdDel_Click() {
+    if (QTreeWidgetItem* row = lvPrices->currentItem())
+        row->setText(PriceColumn, QString());
+}
+
+QString frmAddEdit::addItem() {
+    ListView* view = m_main.lvList[m_main.EditorList];
+    const int rows = view->rowCount();
+    int position = rows + 1;
+    // No selected row means there is nothing to add below: the item goes to the bottom.
+    if (rows > 0 && !chkAddBottom->isChecked() && view->selectedPosition() > 0)
+        position = view->selectedPosition() + 1;
+    const QString key = Store::itemKey(m_main.NextKey);
+    view->insertRow(position, txtName->text(), QString(), false, key);
+    ++m_main.NextKey;
+    for (int l = 0; l < frmLists::ListCount; ++l)
+        m_main.RefreshSelectAll(l);
+    m_main.mnuEditMOC->setEnabled(true);
+    m_main.AddToBottom = chkAddBottom->isChecked() ? 1 : 0;
+    return key;
+}
+
+void frmAddEdit::cmdOK_Click() {
+    if (txtName->text().isEmpty()) {
+        m_main.prompts().message(QStringLiteral("Please type in a name for this item."), QStringLiteral("Error"),
+                                 UserPrompts::Icon::Exclamation);
+        return;
+    }
+    QString itemKey;
+    if (m_main.EditorMode == 2) {
+        QTreeWidgetItem* row = m_main.lvList[m_main.EditorList]->selectedRow();
+        if (!row)
+            return;
+        row->setText(0, txtName->text());
+        itemKey = ListView::key(row);
+    } else if (m_main.EditorMode == 1) {
+        itemKey = addItem();
+    } else {
+        return;
+    }
+    if (m_main.EditorMode != 1)
+        for (int shop = 1; shop <= Store::ShopCount; ++shop)
+            m_main.CF.DeleteValue(Store::priceKey(itemKey, shop));
+    for (int shop = 1; shop <= Store::ShopCount; ++shop) {
+        const QString price = lvPrices->topLevelItem(shop - 1)->text(PriceColumn);
+        if (!price.isEmpty())
+            m_main.CF.WriteValue(Store::priceKey(itemKey, shop), price);
+    }
+    accept();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// frmAddEdit, the item editor: names an item and sets its price at each of the twenty shops. The main
+// window's EditorMode says what it is opened for: 1 adds an item to list EditorList, 2 edits that list's
+// selected item, 3 edits the prices of the price comparison's selected item. Nothing changes until OK.
+
+#include <QDialog>
+
+class frmLists;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+class frmAddEdit : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAddEdit(frmLists& main);
+
+    void cmdSet_Click();
+    void cmdDel_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click() { reject(); }
+
+    QLabel* lblName;
+    QLineEdit* txtName;
+    QCheckBox* chkAddBottom;
+    QGroupBox* fraPrices;
+    QTreeWidget* lvPrices;
+    QPushButton* cmdSet;
+    QPushButton* cmdDel;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+private:
+    void loadPrices(const QString& itemKey);
+    QString addItem();
+
+    frmLists& m_main;
+};

@@ -1,0 +1,23 @@
+#include "money.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace Money {
+
+std::optional<double> toNumber(const QString& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString format(double amount) { return QLocale().toString(amount, 'f', 2); }
+
+QString formatPrice(float price) { return format(static_cast<double>(price)); }
+
+QString plainNumber(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+
+} // namespace Money

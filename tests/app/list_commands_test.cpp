@@ -1,0 +1,290 @@
+// The list commands: the tick and quantity rules, select-all, moving rows, deleting with their prices,
+// renaming, and the Move or Copy menu caption.
+#include "store_layout.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+using Answer = UserPrompts::Answer;
+}
+
+class ListCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plusAndMinus_data();
+    void plusAndMinus();
+    void userTicksSetQuantity();
+    void selectAllStates();
+    void selectAllTicksAndClears();
+    void programTicksNeverRunTheQuantityRule();
+    void upAndDown_data();
+    void upAndDown();
+    void deleteRemovesRowAndItsPricesOnly();
+    void declinedDeleteKeepsEverything();
+    void deletingTheOnlyRow();
+    void menuCaptionFollowsTheSelection();
+    void renameWithF2();
+    void editAndAddOnEmptyList();
+};
+
+void ListCommandsTest::plusAndMinus_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Row>("before");
+    QTest::addColumn<Row>("after");
+    QTest::addColumn<Qt::CheckState>("box");
+
+    QTest::newRow("+ on empty starts at 1") << "+" << Row{"A", "", false, "K0"} << Row{"A", "1", true, "K0"}
+                                            << Qt::PartiallyChecked;
+    QTest::newRow("+ on 1") << "+" << Row{"A", "1", true, "K0"} << Row{"A", "2", true, "K0"} << Qt::PartiallyChecked;
+    QTest::newRow("+ on 998") << "+" << Row{"A", "998", true, "K0"} << Row{"A", "999", true, "K0"}
+                              << Qt::PartiallyChecked;
+    QTest::newRow("+ on 999 stays") << "+" << Row{"A", "999", true, "K0"} << Row{"A", "999", true, "K0"}
+                                    << Qt::PartiallyChecked;
+    QTest::newRow("+ on a blank quantity") << "+" << Row{"A", " ", false, "K0"} << Row{"A", "1", true, "K0"}
+                                           << Qt::PartiallyChecked;
+    QTest::newRow("- on 2") << "-" << Row{"A", "2", true, "K0"} << Row{"A", "1", true, "K0"} << Qt::PartiallyChecked;
+    QTest::newRow("- on 1 ends the count") << "-" << Row{"A", "1", true, "K0"} << Row{"A", "", false, "K0"}
+                                           << Qt::Unchecked;
+    QTest::newRow("- on empty does nothing") << "-" << Row{"A", "", false, "K0"} << Row{"A", "", false, "K0"}
+                                             << Qt::Unchecked;
+}
+
+void ListCommandsTest::plusAndMinus() {
+    QFETCH(QString, command);
+    QFETCH(Row, before);
+    QFETCH(Row, after);
+    QFETCH(Qt::CheckState, box);
+    WindowFixture f;
+    frmLists& w = f.window();
+    // A second, unticked row keeps the box from being all-ticked.
+    f.fill(1, {before, Row{"B", "", false, "K1"}});
+    w.lvList[1]->selectRow(1);
+    (command == "+" ? w.cmdPlus : w.cmdMinus)[1]->click();
+    QCOMPARE(f.rows(1).first(), after);
+    QCOMPARE(w.CurrentList, qint16(1));
+    if (command == "-" || before.quantity.trimmed().isEmpty())
+        QCOMPARE(w.chkSelAll[1]->checkState(), box);
+}
+
+void ListCommandsTest::userTicksSetQuantity() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.show();
+    f.fill(0, {{"Milk", "", false, "K0"}, {"Bread", "5", true, "K1"}});
+    ListView* view = w.lvList[0];
+    view->setFocus();
+    view->selectRow(1);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(f.rows(0).at(0), (Row{"Milk", "1", true, "K0"}));
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Checked);
+
+    view->selectRow(2);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(f.rows(0).at(1), (Row{"Bread", "", false, "K1"}));
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
+
+    // A click on the tick box itself.
+    const QRect box = view->visualItemRect(view->row(1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
+    QCOMPARE(f.rows(0).at(0), (Row{"Milk", "", false, "K0"}));
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Unchecked);
+}
+
+void ListCommandsTest::selectAllStates() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(2, {{"A", "1", true, "K0"}, {"B", "", false, "K1"}});
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::PartiallyChecked);
+    // A user's click on a mixed box ticks or clears it, never leaves it mixed.
+    w.chkSelAll[2]->click();
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Checked);
+    w.chkSelAll[2]->click();
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Unchecked);
+    w.chkSelAll[2]->click();
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Checked);
+
+    // An empty list keeps whatever state its box had.
+    WindowFixture empty;
+    empty.window().chkSelAll[3]->setCheckState(Qt::Checked);
+    empty.window().RefreshSelectAll(3);
+    QCOMPARE(empty.window().chkSelAll[3]->checkState(), Qt::Checked);
+}
+
+void ListCommandsTest::selectAllTicksAndClears() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"A", "", false, "K0"}, {"B", "3", true, "K1"}, {"C", "", false, "K2"}});
+    w.chkSelAll[0]->click();
+    QCOMPARE(f.rows(0), (QList<Row>{{"A", "1", true, "K0"}, {"B", "3", true, "K1"}, {"C", "1", true, "K2"}}));
+    w.chkSelAll[0]->click();
+    QCOMPARE(f.rows(0), (QList<Row>{{"A", "", false, "K0"}, {"B", "", false, "K1"}, {"C", "", false, "K2"}}));
+}
+
+void ListCommandsTest::programTicksNeverRunTheQuantityRule() {
+    // The user's tick rule would turn "4" into "1": no command the program runs may trigger it.
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.show();
+    f.fill(0, {{"A", "4", true, "K0"}, {"B", "", false, "K1"}, {"C", "7", true, "K2"}});
+    w.lvList[0]->selectRow(1);
+    w.cmdNDown[0]->click();
+    w.cmdNDown[0]->click();
+    w.cmdNUp[0]->click();
+    QCOMPARE(f.rows(0).at(1), (Row{"A", "4", true, "K0"}));
+    w.chkSelAll[0]->click();
+    QCOMPARE(f.rows(0).at(1), (Row{"A", "4", true, "K0"}));
+    w.lvList[0]->selectRow(2);
+    w.cmdPlus[0]->click();
+    QCOMPARE(f.rows(0).at(1), (Row{"A", "5", true, "K0"}));
+    w.cmdMinus[0]->click();
+    QCOMPARE(f.rows(0).at(1), (Row{"A", "4", true, "K0"}));
+    QCOMPARE(f.rows(0).at(2), (Row{"C", "7", true, "K2"}));
+}
+
+void ListCommandsTest::upAndDown_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::newRow("up on the top row") << 1 << true << QStringList{"A", "B", "C", "D"} << 1;
+    QTest::newRow("down on the bottom row") << 4 << false << QStringList{"A", "B", "C", "D"} << 4;
+    QTest::newRow("down on the second-last row") << 3 << false << QStringList{"A", "B", "D", "C"} << 4;
+    QTest::newRow("up on the second row") << 2 << true << QStringList{"B", "A", "C", "D"} << 1;
+}
+
+void ListCommandsTest::upAndDown() {
+    QFETCH(int, selected);
+    QFETCH(bool, up);
+    QFETCH(QStringList, order);
+    QFETCH(int, selectedAfter);
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(3, {{"A", "", false, "K0"}, {"B", "2", true, "K1"}, {"C", "1", true, "K2"}, {"D", "", false, "K3"}});
+    const Row moving = f.rows(3).at(selected - 1);
+    w.lvList[3]->selectRow(selected);
+    (up ? w.cmdNUp : w.cmdNDown)[3]->click();
+    QCOMPARE(f.names(3), order);
+    QCOMPARE(w.lvList[3]->selectedPosition(), selectedAfter);
+    QCOMPARE(f.rows(3).at(selectedAfter - 1), moving);
+}
+
+void ListCommandsTest::deleteRemovesRowAndItsPricesOnly() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.txtName[1]->setText(QStringLiteral("Weekly"));
+    f.fill(1, {{"Milk", "", false, "K7"}, {"Tea", "", false, "K17"}});
+    f.fill(2, {{"Soap", "1", true, "K70"}});
+    for (const char* key : {"K7", "K17", "K70"})
+        for (int shop = 1; shop <= 20; ++shop)
+            w.CF.WriteValue(Store::priceKey(QString::fromLatin1(key), shop), QStringLiteral("1.00"));
+    const int before = w.CF.size();
+    w.chkSelAll[2]->setCheckState(Qt::Unchecked); // stale: the deletion refreshes every box
+    f.prompts.answerNext(Answer::Yes);
+    w.lvList[1]->selectRow(1);
+    QTest::keyClick(w.lvList[1], Qt::Key_Delete);
+
+    const ScriptedPrompts::Shown& question = f.prompts.last();
+    QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete the item 'Milk' from the 'Weekly' list?"));
+    QCOMPARE(question.title, QStringLiteral("Delete Item"));
+    QCOMPARE(question.defaultAnswer, Answer::Yes);
+    QCOMPARE(question.icon, UserPrompts::Icon::Question);
+    QCOMPARE(f.names(1), QStringList{"Tea"});
+    QCOMPARE(w.CF.size(), before - 20);
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K7_20")), ConfigFile::NotFound);
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K17_1")), QStringLiteral("1.00"));
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K70_1")), QStringLiteral("1.00"));
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Checked);
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Tea' ..."));
+}
+
+void ListCommandsTest::declinedDeleteKeepsEverything() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "", false, "K3"}});
+    f.fill(1, {{"Tea", "1", true, "K4"}});
+    w.chkSelAll[1]->setCheckState(Qt::Unchecked);
+    w.CF.WriteValue(QStringLiteral("K3_2"), QStringLiteral("1.00"));
+    f.prompts.answerNext(Answer::No);
+    QTest::keyClick(w.lvList[0], Qt::Key_Delete);
+    QCOMPARE(f.names(0), QStringList{"Milk"});
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K3_2")), QStringLiteral("1.00"));
+    QCOMPARE(w.chkSelAll[1]->checkState(), Qt::Checked); // refreshed whatever the answer
+}
+
+void ListCommandsTest::deletingTheOnlyRow() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "1", true, "K0"}});
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Checked);
+    f.prompts.answerNext(Answer::Yes);
+    QTest::keyClick(w.lvList[0], Qt::Key_Delete);
+    QCOMPARE(w.lvList[0]->rowCount(), 0);
+    QVERIFY(!w.mnuEditMOC->isEnabled());
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy..."));
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Checked);
+    // Keys on an empty list ask nothing.
+    QTest::keyClick(w.lvList[0], Qt::Key_Delete);
+    QCOMPARE(f.prompts.shown.size(), 1);
+}
+
+void ListCommandsTest::menuCaptionFollowsTheSelection() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    const QString longName(200, QLatin1Char('x'));
+    f.fill(2, {{"Fish & Chips", "", false, "K0"}, {longName, "", false, "K1"}});
+    w.lvList_GotFocus(2);
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
+    QVERIFY(w.mnuEditMOC->isEnabled());
+    // Selecting with the mouse alone does not refresh it; the next key or command does.
+    w.lvList[2]->selectRow(2);
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
+    QTest::keyClick(w.lvList[2], Qt::Key_Shift);
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy '") + longName + QStringLiteral("' ..."));
+    w.lvList_GotFocus(3);
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy..."));
+    QVERIFY(!w.mnuEditMOC->isEnabled());
+}
+
+void ListCommandsTest::renameWithF2() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.show();
+    QTest::keyClick(w.lvList[0], Qt::Key_F2); // empty list: nothing
+    QVERIFY(!w.lvList[0]->isPersistentEditorOpen(w.lvList[0]->currentIndex()));
+
+    f.fill(0, {{"Bread", "", false, "K5"}});
+    w.lvList[0]->setFocus();
+    QTest::keyClick(w.lvList[0], Qt::Key_F2);
+    auto* editor = w.lvList[0]->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Bread rolls"));
+    QTest::keyClick(editor, Qt::Key_Return); // the editor commits once events are processed
+    QTRY_COMPARE(f.rows(0).first(), (Row{"Bread rolls", "", false, "K5"}));
+    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Bread rolls' ..."));
+}
+
+void ListCommandsTest::editAndAddOnEmptyList() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    int opened = 0;
+    w.showModal = [&](QDialog&) { ++opened; };
+    w.CurrentList = 0;
+    w.cmdEdit[2]->click();
+    QCOMPARE(opened, 0);
+    QCOMPARE(w.CurrentList, qint16(0));
+    w.cmdAdd[2]->click();
+    QCOMPARE(opened, 1);
+    QCOMPARE(w.EditorMode, qint16(1));
+    QCOMPARE(w.EditorList, qint16(2));
+    QCOMPARE(w.CurrentList, qint16(2));
+}
+
+QTEST_MAIN(ListCommandsTest)
+#include "list_commands_test.moc"

@@ -1,0 +1,62 @@
+#include "window_fixture.h"
+
+#include "data_files.h"
+#include "store_layout.h"
+
+#include <QTest>
+
+WindowFixture::WindowFixture() {
+    writeFile(m_dir.filePath(QStringLiteral("Pantrova.dat")), dataFileBytes({{QStringLiteral("Shop1"), QString()}}));
+    start();
+}
+
+WindowFixture::~WindowFixture() {
+    if (m_window)
+        m_window->ExitWithoutSaving = true;
+}
+
+frmLists& WindowFixture::start() {
+    if (m_window) {
+        m_window->ExitWithoutSaving = true;
+        m_window.reset();
+    }
+    m_window = std::make_unique<frmLists>(m_dir.path(), &prompts);
+    return *m_window;
+}
+
+void WindowFixture::fill(int list, const QList<Row>& rows) {
+    ListView* view = m_window->lvList[list];
+    for (const Row& row : rows) {
+        view->appendRow(row.name, row.quantity, row.ticked, row.key);
+        if (const std::optional<int> number = Store::itemKeyNumber(row.key))
+            m_window->NextKey = std::max(m_window->NextKey, *number + 1);
+    }
+    m_window->RefreshSelectAll(list);
+}
+
+QList<Row> WindowFixture::rows(int list) const {
+    QList<Row> result;
+    const ListView* view = m_window->lvList[list];
+    for (int j = 1; j <= view->rowCount(); ++j) {
+        const QTreeWidgetItem* row = view->row(j);
+        result.append({ListView::name(row), ListView::quantity(row), ListView::isTicked(row), ListView::key(row)});
+    }
+    return result;
+}
+
+QStringList WindowFixture::names(int list) const {
+    QStringList result;
+    for (const Row& row : rows(list))
+        result << row.name;
+    return result;
+}
+
+bool operator==(const Row& a, const Row& b) {
+    return a.name == b.name && a.quantity == b.quantity && a.ticked == b.ticked && a.key == b.key;
+}
+
+char* toString(const Row& row) {
+    return QTest::toString(QStringLiteral("%1 [%2] %3 %4")
+                               .arg(row.name, row.quantity, row.ticked ? QStringLiteral("ticked") : QStringLiteral("-"),
+                                    row.key));
+}
