@@ -1,0 +1,210 @@
+// The item editor: where an added item goes and which key it gets, entering and deleting prices, and that
+// nothing changes until OK.
+#include "item_editor.h"
+#include "store_layout.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+// Runs the editor the way cmdAdd/cmdEdit open it, with `steps` standing in for the user.
+void openEditor(frmLists& w, int list, bool add, const std::function<void(frmAddEdit&)>& steps) {
+    bool shown = false;
+    w.showModal = [&](QDialog& dialog) {
+        shown = true;
+        steps(static_cast<frmAddEdit&>(dialog));
+    };
+    (add ? w.cmdAdd : w.cmdEdit)[list]->click();
+    QVERIFY(shown);
+}
+
+QString priceCell(const frmAddEdit& editor, int shop) { return editor.lvPrices->topLevelItem(shop - 1)->text(2); }
+
+} // namespace
+
+class ItemEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addPositions_data();
+    void addPositions();
+    void addsGetConsecutiveKeysAndRememberTheBox();
+    void enteringPrices_data();
+    void enteringPrices();
+    void editingRenamesAndRewritesPrices();
+    void cancelChangesNothing();
+    void emptyNameIsRefused();
+};
+
+void ItemEditorTest::addPositions_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("toBottom");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("empty list, box clear") << 0 << 0 << false << 1;
+    QTest::newRow("empty list, box ticked") << 0 << 0 << true << 1;
+    QTest::newRow("below the selected row") << 5 << 3 << false << 4;
+    QTest::newRow("at the bottom") << 5 << 3 << true << 6;
+    QTest::newRow("below the last row") << 5 << 5 << false << 6;
+}
+
+void ItemEditorTest::addPositions() {
+    QFETCH(int, rows);
+    QFETCH(int, selected);
+    QFETCH(bool, toBottom);
+    QFETCH(int, expected);
+    WindowFixture f;
+    frmLists& w = f.window();
+    for (int i = 0; i < rows; ++i)
+        f.fill(1, {{QStringLiteral("Row %1").arg(i + 1), QString(), false, QStringLiteral("K%1").arg(i)}});
+    w.lvList[1]->selectRow(selected);
+    openEditor(w, 1, true, [&](frmAddEdit& editor) {
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Add"));
+        QVERIFY(!editor.chkAddBottom->isHidden());
+        editor.chkAddBottom->setChecked(toBottom);
+        editor.txtName->setText(QStringLiteral("New"));
+        editor.cmdOK_Click();
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+    });
+    QCOMPARE(f.rows(1).at(expected - 1), (Row{"New", "", false, QStringLiteral("K%1").arg(rows)}));
+    QCOMPARE(w.lvList[1]->rowCount(), rows + 1);
+    QVERIFY(w.mnuEditMOC->isEnabled());
+}
+
+void ItemEditorTest::addsGetConsecutiveKeysAndRememberTheBox() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.NextKey = 17;
+    f.fill(0, {{"Ticked", "1", true, "K16"}});
+    QCOMPARE(w.AddToBottom, qint16(0));
+    for (const char* name : {"A", "B", "C"}) {
+        openEditor(w, 0, true, [&](frmAddEdit& editor) {
+            QCOMPARE(editor.chkAddBottom->isChecked(), std::string(name) != "A");
+            editor.chkAddBottom->setChecked(true);
+            editor.txtName->setText(QString::fromLatin1(name));
+            editor.cmdOK_Click();
+        });
+    }
+    QCOMPARE(w.NextKey, 20);
+    QCOMPARE(w.AddToBottom, qint16(1));
+    QCOMPARE(f.rows(0).mid(1), (QList<Row>{{"A", "", false, "K17"}, {"B", "", false, "K18"}, {"C", "", false, "K19"}}));
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
+}
+
+void ItemEditorTest::enteringPrices_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("smallest") << "0.01" << "0.01" << "";
+    QTest::newRow("whole") << "2" << "2.00" << "";
+    QTest::newRow("grouped") << "1234.5" << "1,234.50" << "";
+    QTest::newRow("single precision") << "1234567.89" << "1,234,567.88" << "";
+    QTest::newRow("below a penny") << "0.009" << "3.00" << "Please enter a value of 0.01 or greater.";
+    QTest::newRow("zero") << "0" << "3.00" << "Please enter a value of 0.01 or greater.";
+    QTest::newRow("negative") << "-1" << "3.00" << "Please enter a value of 0.01 or greater.";
+    QTest::newRow("not a number") << "abc" << "3.00" << "Please enter a number.";
+    QTest::newRow("cancelled") << "" << "3.00" << "";
+}
+
+void ItemEditorTest::enteringPrices() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.lvShops->topLevelItem(1)->setText(1, QStringLiteral("Corner Shop"));
+    f.fill(0, {{"Milk", "", false, "K4"}});
+    w.CF.WriteValue(QStringLiteral("K4_2"), QStringLiteral("3.00"));
+    openEditor(w, 0, false, [&](frmAddEdit& editor) {
+        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(1));
+        f.prompts.typeNext(typed);
+        editor.cmdSet_Click();
+        const ScriptedPrompts::Shown& input = f.prompts.shown.at(0);
+        QCOMPARE(input.text, QStringLiteral("Please enter the cost of 'Milk' at 'Corner Shop':"));
+        QCOMPARE(input.title, QStringLiteral("Edit Price"));
+        QCOMPARE(input.preset, QStringLiteral("3.00"));
+        QCOMPARE(priceCell(editor, 2), shown);
+        if (message.isEmpty()) {
+            QCOMPARE(f.prompts.shown.size(), 1);
+        } else {
+            QCOMPARE(f.prompts.last().text, message);
+            QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
+            QCOMPARE(f.prompts.last().icon, UserPrompts::Icon::Exclamation);
+        }
+        editor.cmdOK_Click();
+    });
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K4_2")), shown);
+}
+
+void ItemEditorTest::editingRenamesAndRewritesPrices() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.lvShops->topLevelItem(4)->setText(1, QStringLiteral("Market"));
+    f.fill(2, {{"Bread", "", false, "K1"}, {"Milk", "2", true, "K2"}});
+    w.CF.WriteValue(QStringLiteral("K2_5"), QStringLiteral("1.10"));
+    w.CF.WriteValue(QStringLiteral("K2_7"), QStringLiteral("0.90"));
+    w.CF.WriteValue(QStringLiteral("Symbol"), QStringLiteral("EUR"));
+    w.lvList[2]->selectRow(2);
+    openEditor(w, 2, false, [&](frmAddEdit& editor) {
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Editing 'Milk'"));
+        QVERIFY(editor.chkAddBottom->isHidden());
+        QCOMPARE(editor.lvPrices->headerItem()->text(2), QStringLiteral("Price (EUR)"));
+        QCOMPARE(editor.lvPrices->topLevelItemCount(), 20);
+        QCOMPARE(editor.lvPrices->topLevelItem(4)->text(1), QStringLiteral("Market"));
+        QCOMPARE(editor.lvPrices->currentItem(), editor.lvPrices->topLevelItem(0));
+        QCOMPARE(priceCell(editor, 5), QStringLiteral("1.10"));
+        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(4));
+        editor.cmdDel_Click();
+        editor.txtName->setText(QStringLiteral("Oat milk"));
+        editor.cmdOK_Click();
+    });
+    QCOMPARE(f.rows(2).at(1), (Row{"Oat milk", "2", true, "K2"}));
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_5")), ConfigFile::NotFound);
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_7")), QStringLiteral("0.90"));
+    QCOMPARE(w.NextKey, 3);
+}
+
+void ItemEditorTest::cancelChangesNothing() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "", false, "K0"}});
+    w.CF.WriteValue(QStringLiteral("K0_5"), QStringLiteral("1.10"));
+    const auto before = w.CF.values();
+    openEditor(w, 0, false, [&](frmAddEdit& editor) {
+        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(4));
+        editor.cmdDel_Click();
+        editor.txtName->setText(QStringLiteral("Renamed"));
+        editor.cmdCancel_Click();
+    });
+    openEditor(w, 0, true, [&](frmAddEdit& editor) {
+        editor.txtName->setText(QStringLiteral("Never added"));
+        editor.cmdCancel_Click();
+    });
+    QCOMPARE(w.CF.values(), before);
+    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "", false, "K0"}}));
+    QCOMPARE(w.NextKey, 1);
+}
+
+void ItemEditorTest::emptyNameIsRefused() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    openEditor(w, 3, true, [&](frmAddEdit& editor) {
+        editor.cmdOK_Click();
+        QCOMPARE(f.prompts.last().text, QStringLiteral("Please type in a name for this item."));
+        QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
+        QCOMPARE(editor.result(), 0);
+        editor.txtName->setText(QStringLiteral("  ")); // blanks are a name
+        editor.cmdOK_Click();
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+    });
+    QCOMPARE(f.names(3), QStringList{"  "});
+}
+
+QTEST_MAIN(ItemEditorTest)
+#include "item_editor_test.moc"

@@ -1,0 +1,187 @@
+// Move or copy: a move carries the item's key and so its prices; a copy gets a new key and copies of exactly
+// the prices that exist; captions; each opening starts afresh; everything survives a save and restart.
+#include "move_copy.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+void openMoveOrCopy(frmLists& w, const std::function<void(frmMOC&)>& steps) {
+    bool shown = false;
+    w.showModal = [&](QDialog& dialog) {
+        shown = true;
+        steps(static_cast<frmMOC&>(dialog));
+    };
+    w.mnuEditMOC->trigger();
+    QVERIFY(shown);
+}
+
+void choose(frmMOC& dialog, bool copy, int target) {
+    (copy ? dialog.optMC[1] : dialog.optMC[0])->click();
+    dialog.optTo[target]->click();
+}
+
+} // namespace
+
+class MoveCopyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copyTakesExactlyTheExistingPrices();
+    void copyIntoItsOwnList();
+    void moveIntoItsOwnListChangesNothing();
+    void moveCarriesKeyButNotTickOrQuantity();
+    void captionsDoubleAmpersandOnlyInTheFrame();
+    void everyOpeningStartsAfresh();
+    void survivesSaveAndRestart();
+};
+
+void MoveCopyTest::copyTakesExactlyTheExistingPrices() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "2", true, "K3"}});
+    w.NextKey = 40;
+    w.CF.WriteValue(QStringLiteral("K3_2"), QStringLiteral("1.25"));
+    w.CF.WriteValue(QStringLiteral("K3_5"), QStringLiteral("1,100.00"));
+    const int before = w.CF.size();
+    w.lvList_GotFocus(0);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        choose(dialog, true, 2);
+        dialog.cmdOK_Click();
+    });
+    QCOMPARE(f.rows(2), (QList<Row>{{"Milk", "", false, "K40"}}));
+    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K3"}}));
+    QCOMPARE(w.NextKey, 41);
+    QCOMPARE(w.CF.size(), before + 2);
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K40_2")), QStringLiteral("1.25"));
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K40_5")), QStringLiteral("1,100.00"));
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Unchecked);
+}
+
+void MoveCopyTest::copyIntoItsOwnList() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(1, {{"Tea", "", false, "K0"}, {"Jam", "", false, "K1"}});
+    w.lvList_GotFocus(1);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        choose(dialog, true, 1);
+        dialog.cmdOK_Click();
+    });
+    QCOMPARE(f.names(1), (QStringList{"Tea", "Jam", "Tea"}));
+    QCOMPARE(f.rows(1).at(2).key, QStringLiteral("K2"));
+}
+
+void MoveCopyTest::moveIntoItsOwnListChangesNothing() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(1, {{"Tea", "1", true, "K0"}});
+    w.lvList_GotFocus(1);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        choose(dialog, false, 1);
+        dialog.cmdOK_Click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    });
+    QCOMPARE(f.rows(1), (QList<Row>{{"Tea", "1", true, "K0"}}));
+    QCOMPARE(w.NextKey, 1);
+}
+
+void MoveCopyTest::moveCarriesKeyButNotTickOrQuantity() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Eggs", "4", true, "K5"}, {"Flour", "1", true, "K6"}});
+    f.fill(2, {{"Soap", "1", true, "K7"}});
+    w.CF.WriteValue(QStringLiteral("K5_1"), QStringLiteral("2.00"));
+    const auto store = w.CF.values();
+    w.chkSelAll[0]->setCheckState(Qt::Unchecked); // stale on purpose: the source box is not refreshed
+    w.lvList_GotFocus(0);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        choose(dialog, false, 2);
+        dialog.cmdOK_Click();
+    });
+    QCOMPARE(f.rows(0), (QList<Row>{{"Flour", "1", true, "K6"}}));
+    QCOMPARE(f.rows(2), (QList<Row>{{"Soap", "1", true, "K7"}, {"Eggs", "", false, "K5"}}));
+    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Unchecked);
+    QCOMPARE(w.CF.values(), store);
+    QCOMPARE(w.NextKey, 8);
+}
+
+void MoveCopyTest::captionsDoubleAmpersandOnlyInTheFrame() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.txtName[0]->setText(QStringLiteral("Weekly"));
+    w.txtName[3]->setText(QStringLiteral("Party & Co"));
+    f.fill(0, {{"Fish & Chips", "", false, "K0"}});
+    w.lvList_GotFocus(0);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Move or Copy"));
+        QCOMPARE(dialog.lblMOC->text(), QStringLiteral("Move or Copy 'Fish & Chips' from list 'Weekly':"));
+        QCOMPARE(dialog.fraTo->title(), QStringLiteral("Move 'Fish && Chips' to:"));
+        QCOMPARE(dialog.frmOp->title(), QStringLiteral("&Operation"));
+        QCOMPARE(dialog.optTo[0]->text(), QStringLiteral("&1: Weekly"));
+        QCOMPARE(dialog.optTo[3]->text(), QStringLiteral("&4: Party & Co"));
+        dialog.optMC[1]->click();
+        QCOMPARE(dialog.fraTo->title(), QStringLiteral("Copy 'Fish && Chips' to:"));
+        dialog.optMC[0]->click();
+        QCOMPARE(dialog.fraTo->title(), QStringLiteral("Move 'Fish && Chips' to:"));
+        dialog.cmdCancel_Click();
+    });
+    QCOMPARE(f.names(0), QStringList{"Fish & Chips"});
+}
+
+void MoveCopyTest::everyOpeningStartsAfresh() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(1, {{"Tea", "", false, "K0"}});
+    w.lvList_GotFocus(1);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        choose(dialog, true, 2);
+        dialog.cmdOK_Click();
+    });
+    w.lvList_GotFocus(1);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        QVERIFY(dialog.optMC[0]->isChecked());
+        QVERIFY(dialog.optTo[0]->isChecked());
+        QCOMPARE(dialog.TargetList, qint16(0));
+        dialog.cmdOK_Click();
+    });
+    QCOMPARE(f.rows(0), (QList<Row>{{"Tea", "", false, "K0"}}));
+    QCOMPARE(f.names(1), QStringList());
+    QCOMPARE(f.names(2), QStringList{"Tea"});
+}
+
+void MoveCopyTest::survivesSaveAndRestart() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.txtName[0]->setText(QStringLiteral("Weekly"));
+    f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "", false, "K1"}});
+    w.CF.WriteValue(QStringLiteral("K0_3"), QStringLiteral("1.10"));
+    w.lvList[0]->selectRow(1);
+    w.lvList_GotFocus(0);
+    openMoveOrCopy(w, [](frmMOC& dialog) {
+        choose(dialog, true, 3);
+        dialog.cmdOK_Click();
+    });
+    w.lvList[0]->selectRow(2);
+    w.cmdNUp[0]->click();
+    QVERIFY(w.sve());
+
+    frmLists& restarted = f.start();
+    QCOMPARE(f.rows(0), (QList<Row>{{"Bread", "", false, "K1"}, {"Milk", "2", true, "K0"}}));
+    QCOMPARE(f.rows(3), (QList<Row>{{"Milk", "", false, "K2"}}));
+    QCOMPARE(restarted.txtName[0]->text(), QStringLiteral("Weekly"));
+    QCOMPARE(restarted.NextKey, 3);
+    QCOMPARE(restarted.CF.ReadValue(QStringLiteral("K2_3")), QStringLiteral("1.10"));
+    QCOMPARE(restarted.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
+}
+
+QTEST_MAIN(MoveCopyTest)
+#include "move_copy_test.moc"
