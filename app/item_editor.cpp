@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -93,6 +94,18 @@ frmAddEdit::frmAddEdit(frmLists& main) : QDialog(&main), m_main(main) {
             txtName->setText(ListView::name(row));
             loadPrices(ListView::key(row));
         }
+    } else if (m_main.EditorMode == 3) {
+        if (const QTreeWidgetItem* row = m_main.lvCompare->currentItem()) {
+            setWindowTitle(QStringLiteral("Editing '") + row->text(0) + QLatin1Char('\''));
+            txtName->setText(row->text(0));
+            loadPrices(row->data(0, Qt::UserRole).toString());
+        }
+        // The name cannot be changed from the comparison; the box says so by looking like a button face.
+        txtName->setEnabled(false);
+        QPalette palette = txtName->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Button));
+        txtName->setPalette(palette);
     }
 }
 
@@ -167,7 +180,10 @@ void frmAddEdit::cmdOK_Click() {
     } else if (m_main.EditorMode == 1) {
         itemKey = addItem();
     } else {
-        return;
+        const QTreeWidgetItem* row = m_main.lvCompare->currentItem();
+        if (!row)
+            return;
+        itemKey = row->data(0, Qt::UserRole).toString();
     }
     if (m_main.EditorMode != 1)
         for (int shop = 1; shop <= Store::ShopCount; ++shop)
@@ -176,6 +192,12 @@ void frmAddEdit::cmdOK_Click() {
         const QString price = lvPrices->topLevelItem(shop - 1)->text(PriceColumn);
         if (!price.isEmpty())
             m_main.CF.WriteValue(Store::priceKey(itemKey, shop), price);
+    }
+    if (m_main.EditorMode == 3) {
+        const int position = m_main.lvCompare->indexOfTopLevelItem(m_main.lvCompare->currentItem());
+        m_main.GenPCList();
+        m_main.lvCompare->setCurrentItem(m_main.lvCompare->topLevelItem(position));
+        m_main.cmdCEdit->setEnabled(true);
     }
     accept();
 }

@@ -3,6 +3,7 @@
 #include "list_view.h"
 #include "store_layout.h"
 #include "stored_data.h"
+#include "varnet_host.h"
 #include "window_layout.h"
 
 #include <QAction>
@@ -185,6 +186,23 @@ void frmLists::createComparisonTab(QWidget* page) {
     lvCompare->setRootIsDecorated(false);
     lvCompare->setUniformRowHeights(true);
     lvCompare->headerItem()->setText(0, QStringLiteral("Item"));
+    for (int s = 1; s <= Store::ShopCount; ++s)
+        lvCompare->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+    lvCompare->setColumnWidth(0, 200);
+    lblCheapest = new QLabel(page);
+    place(lblCheapest, {5400, 180, 7092, 255});
+
+    for (QRadioButton* option : optShow) {
+        connect(option, &QRadioButton::clicked, this, [this] { GenPCList(); });
+        option->installEventFilter(this);
+    }
+    connect(lvCompare, &QTreeWidget::itemClicked, this, &frmLists::lvCompare_ItemClick);
+    // Keyboard users choose a row with the arrow keys.
+    connect(lvCompare, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        if (lvCompare->hasFocus())
+            lvCompare_ItemClick(row);
+    });
+    connect(cmdCEdit, &QPushButton::clicked, this, &frmLists::cmdCEdit_Click);
 }
 
 void frmLists::createPreviewTab(QWidget* page) {
@@ -193,6 +211,7 @@ void frmLists::createPreviewTab(QWidget* page) {
     place(wbList, g.wbList);
     cmdPrint = button(QStringLiteral("&PRINT"), page, g.cmdPrint);
     cmdPrint->hide();
+    connect(cmdPrint, &QPushButton::clicked, this, &frmLists::cmdPrint_Click);
     lblInfo[6] = label(QStringLiteral("TIP: Print in draft quality to save ink or toner"), page, g.lblInfo6);
 }
 
@@ -225,6 +244,7 @@ void frmLists::startUp(const QString& programFolder) {
     if (!AppFolder.endsWith(QLatin1Char('/')))
         AppFolder += QLatin1Char('/');
     DataFile = AppFolder + Store::DataFileName;
+    Varnet = std::make_unique<VarnetHost>(AppFolder);
 
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
         lvShops->addTopLevelItem(new QTreeWidgetItem({QString::number(shop), QString()}));
@@ -358,6 +378,8 @@ bool frmLists::eventFilter(QObject* watched, QEvent* event) {
                 lvList_GotFocus(l);
                 tabMain->setCurrentIndex(ListsTab);
             }
+        if (watched == optShow[0] || watched == optShow[1])
+            tabMain->setCurrentIndex(ComparisonTab);
     } else if (watched == lvShops && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvShops->currentItem()) {
@@ -394,4 +416,8 @@ void frmLists::tabMain_Change(int previousTab) {
     for (QShortcut* shortcut : m_nameShortcuts)
         shortcut->setEnabled(shown != ListsTab);
     cmdPrint->setVisible(shown == PreviewTab);
+    if (shown == ComparisonTab)
+        GenPCList();
+    else if (shown == PreviewTab)
+        buildPage();
 }

@@ -20,6 +20,8 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
+class VarnetHost;
 class QPushButton;
 class QRadioButton;
 class QShortcut;
@@ -67,6 +69,17 @@ public:
     // Reacts to the tab in front, as if it had just been chosen after previousTab.
     void tabMain_Change(int previousTab);
 
+    // The price comparison: rebuilds lvCompare and sets BestPrice and BestShop.
+    void GenPCList();
+    void lvCompare_ItemClick(QTreeWidgetItem* row);
+    void cmdCEdit_Click();
+
+    // The printable page: merges the lists into the template, writes "Pantrova.htm" and shows it.
+    void buildPage();
+    void cmdPrint_Click();
+    // Prints the shown page; the print dialog has already been accepted.
+    void printPage(QPrinter& printer);
+
     // The window variables the dialogs share.
     qint16 EditorMode = 0;
     qint16 EditorList = 0;
@@ -80,6 +93,7 @@ public:
     QString BestShop;
 
     ConfigFile CF;
+    std::unique_ptr<VarnetHost> Varnet;
 
     // Shows a dialog modally: exec() in the program; tests replace it to drive the dialog instead.
     std::function<void(QDialog&)> showModal = [](QDialog& dialog) { dialog.exec(); };
@@ -97,6 +111,7 @@ public:
     std::array<QRadioButton*, 2> optShow{};
     QTreeWidget* lvCompare = nullptr;
     QPushButton* cmdCEdit = nullptr;
+    QLabel* lblCheapest = nullptr; // below the table: how many of the shown items the cheapest shop prices
     QTextBrowser* wbList = nullptr;
     QPushButton* cmdPrint = nullptr;
     QMenu* mnuFile = nullptr;

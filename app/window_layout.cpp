@@ -1,6 +1,31 @@
+// The design geometry of the main window and the layout it runs on every resize, all in single precision.
 #include "window_layout.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace WindowLayout {
+
+namespace {
+
+// A widget accepts no negative width or height, which the arithmetic below gives while the window is minimised
+// (client height 0). Such a step is skipped, the measure keeps its value and the following steps still run,
+// reading it. Positions need no check: a control may stand partly outside its container.
+void assignIfValid(float& target, float value) {
+    if (value >= 0.0f)
+        target = value;
+}
+
+// Right end of a column's header row: the quantity buttons and their label follow the list view's right edge,
+// and its item column takes what the quantity column leaves.
+void fitQuantityControls(ListColumn& c) {
+    c.cmdMinus.left = c.lvList.left + c.lvList.width - 255.0f;
+    c.cmdPlus.left = c.cmdMinus.left - 255.0f;
+    c.lblQty.left = c.cmdPlus.left - (c.lblQty.width + 120.0f);
+    assignIfValid(c.firstColumnWidth, c.lvList.width - 800.0f);
+}
+
+} // namespace
 
 Geometry designGeometry() {
     Geometry g;
@@ -32,6 +57,63 @@ Geometry designGeometry() {
     g.wbList = {120, 120, 12372, 7572};
     g.cmdPrint = {11280, 7800, 1215, 375};
     g.lblInfo6 = {120, 8040, 3024, 192};
+    return g;
+}
+
+TwipSize enforceMinimumSize(TwipSize outer) {
+    return {std::max(outer.width, MinimumOuterWidth), std::max(outer.height, MinimumOuterHeight)};
+}
+
+Geometry layoutWindow(float clientWidth, float clientHeight, Geometry g) {
+    assignIfValid(g.tabMain.width, clientWidth);
+    assignIfValid(g.tabMain.height, clientHeight);
+
+    // The list views grow downwards; their button rows and the hint below follow them.
+    for (ListColumn& c : g.lists) {
+        assignIfValid(c.lvList.height, g.tabMain.height - 1893.0f);
+        c.cmdAdd.top = c.lvList.height + 825.0f;
+        c.cmdEdit.top = c.cmdAdd.top;
+        c.cmdNUp.top = c.cmdAdd.top;
+        c.cmdNDown.top = c.cmdAdd.top;
+    }
+    ListColumn& c0 = g.lists[0];
+    g.lblInfo0.top = c0.cmdAdd.top + c0.cmdAdd.height + 100.0f;
+
+    // Four equal columns side by side, 120 apart.
+    assignIfValid(c0.lvList.width, (g.tabMain.width - 600.0f) / 4.0f);
+    for (std::size_t i = 1; i < g.lists.size(); ++i) {
+        assignIfValid(g.lists[i].lvList.width, c0.lvList.width);
+        g.lists[i].lvList.left = g.lists[i - 1].lvList.left + c0.lvList.width + 120.0f;
+    }
+
+    // Column 0 keeps its design lefts, so its buttons below the list stay 105 apart instead of 120.
+    assignIfValid(c0.txtName.width, c0.lvList.width - c0.lblName.width - 120.0f);
+    fitQuantityControls(c0);
+
+    for (std::size_t i = 1; i < g.lists.size(); ++i) {
+        ListColumn& c = g.lists[i];
+        c.cmdAdd.left = c.lvList.left;
+        c.cmdEdit.left = c.cmdAdd.left + c.cmdAdd.width + 120.0f;
+        c.cmdNUp.left = c.cmdEdit.left + c.cmdEdit.width + 120.0f;
+        c.cmdNDown.left = c.cmdNUp.left + c.cmdNUp.width + 120.0f;
+        c.lblName.left = c.cmdAdd.left;
+        c.txtName.left = c.lblName.left + 840.0f;
+        assignIfValid(c.txtName.width, c.lvList.width - c.lblName.width - 120.0f);
+        c.chkSelAll.left = c.lvList.left + 120.0f;
+        fitQuantityControls(c);
+    }
+
+    // The views of the other tabs fill their pages; the hints stay level with the one on the Lists tab.
+    assignIfValid(g.lvShops.width, clientWidth - 240.0f);
+    assignIfValid(g.lvShops.height, clientHeight - 840.0f);
+    g.lblInfo1.top = g.lblInfo0.top;
+    assignIfValid(g.lvCompare.width, g.lvShops.width);
+    assignIfValid(g.lvCompare.height, clientHeight - 1080.0f);
+    assignIfValid(g.wbList.width, g.lvShops.width);
+    assignIfValid(g.wbList.height, clientHeight - 960.0f);
+    g.cmdPrint.top = g.wbList.height + 240.0f;
+    g.cmdPrint.left = clientWidth - (g.cmdPrint.width + 120.0f);
+    g.lblInfo6.top = g.lblInfo0.top;
     return g;
 }
 

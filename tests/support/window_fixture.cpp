@@ -3,10 +3,26 @@
 #include "data_files.h"
 #include "store_layout.h"
 
+#include <QFile>
 #include <QTest>
 
-WindowFixture::WindowFixture() {
-    writeFile(m_dir.filePath(QStringLiteral("Pantrova.dat")), dataFileBytes({{QStringLiteral("Shop1"), QString()}}));
+WindowFixture::WindowFixture(Files files) {
+    if (files == Files::WithProgramFiles) {
+        const QString bin = qEnvironmentVariable("PANTROVA_BIN_DIR");
+        for (const char* name : {"libvarnetocx.so", "Pantrova Template.htm"})
+            QVERIFY2(QFile::copy(bin + QLatin1Char('/') + QLatin1String(name), m_dir.filePath(QLatin1String(name))),
+                     name);
+    }
+    // A file as a first save leaves it: every shop slot present and empty, four empty lists.
+    QMap<QString, QString> values{{QStringLiteral("NextKey"), QStringLiteral("0")}};
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        values.insert(Store::shopNameKey(shop), QString());
+    for (int list = 0; list < Store::ListCount; ++list)
+    {
+        values.insert(Store::listCountKey(list), QStringLiteral("0"));
+        values.insert(Store::listNameKey(list), QString());
+    }
+    writeFile(m_dir.filePath(QStringLiteral("Pantrova.dat")), dataFileBytes(values));
     start();
 }
 

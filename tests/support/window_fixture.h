@@ -20,13 +20,17 @@ struct Row {
 
 class WindowFixture {
 public:
-    WindowFixture();
+    // With program files, the folder also holds the built library and page template, as an installed
+    // program's folder does.
+    enum class Files { DataOnly, WithProgramFiles };
+    explicit WindowFixture(Files files = Files::DataOnly);
     ~WindowFixture();
 
     // Starts (or restarts) the window over the folder; the previous window closes without saving.
     frmLists& start();
     frmLists& window() { return *m_window; }
     QString folder() const { return m_dir.path(); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
 
     void fill(int list, const QList<Row>& rows);
     QList<Row> rows(int list) const;

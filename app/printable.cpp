@@ -1,0 +1,156 @@
+#include "printable.h"
+
+#include "list_view.h"
+#include "main_window.h"
+#include "money.h"
+#include "store_layout.h"
+#include "varnet_host.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace Printable {
+
+QString itemLine(const QString& escapedName, const QString& quantity) {
+    QString line = QStringLiteral("<br>") + escapedName;
+    if (const std::optional<double> number = Money::toNumber(quantity); number && *number > 1)
+        line += QStringLiteral("<i> x ") + quantity + QStringLiteral("</i>");
+    return line;
+}
+
+QString merge(const QString& templateText, const Content& content) {
+    struct Placeholder {
+        QString text;
+        const QString* value;
+    };
+    std::vector<Placeholder> placeholders;
+    for (int i = 0; i < 4; ++i) {
+        placeholders.push_back({QStringLiteral("%ListTitle%1%").arg(i + 1), &content.listTitles[i]});
+        placeholders.push_back({QStringLiteral("%ListContents%1%").arg(i + 1), &content.listContents[i]});
+    }
+    placeholders.push_back({QStringLiteral("%bestshop%"), &content.bestShop});
+    placeholders.push_back({QStringLiteral("%currencysymbol%"), &content.currencySymbol});
+    placeholders.push_back({QStringLiteral("%bestprice%"), &content.bestPrice});
+
+    QString page;
+    page.reserve(templateText.size());
+    qsizetype copied = 0;
+    qsizetype at = templateText.indexOf(QLatin1Char('%'));
+    while (at >= 0) {
+        const QStringView rest = QStringView(templateText).mid(at);
+        const auto match = std::find_if(placeholders.begin(), placeholders.end(),
+                                        [&](const Placeholder& p) { return rest.startsWith(p.text); });
+        if (match == placeholders.end()) {
+            at = templateText.indexOf(QLatin1Char('%'), at + 1);
+            continue;
+        }
+        page += QStringView(templateText).mid(copied, at - copied);
+        page += *match->value;
+        copied = at + match->text.size();
+        at = templateText.indexOf(QLatin1Char('%'), copied);
+    }
+    page += QStringView(templateText).mid(copied);
+    return page;
+}
+
+QString decode(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringConverter::System);
+    return decoder(bytes);
+}
+
+QByteArray encode(const QString& page) {
+    QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder(page);
+    if (!encoder.hasError())
+        return bytes;
+    // Slow path, only for a page holding a character the code page lacks: encode it character by character.
+    bytes.clear();
+    for (qsizetype i = 0; i < page.size();) {
+        const qsizetype length = page.at(i).isHighSurrogate() && i + 1 < page.size() ? 2 : 1;
+        const QStringView character = QStringView(page).mid(i, length);
+        QStringEncoder single(QStringConverter::System, QStringConverter::Flag::Stateless);
+        const QByteArray encoded = single(character);
+        if (single.hasError())
+            bytes += "&#" + QByteArray::number(character.toUcs4().value(0, 0xFFFD)) + ';';
+        else
+            bytes += encoded;
+        i += length;
+    }
+    return bytes;
+}
+
+} // namespace Printable
+
+void frmLists::buildPage() {
+    optShow[0]->setChecked(true);
+    GenPCList();
+
+    const QString templatePath = AppFolder + Printable::TemplateFileName;
+    if (!Varnet->isLoaded()) {
+        prompts().message(QStringLiteral("The page cannot be built: the library '%1' could not be loaded (%2).")
+                              .arg(AppFolder + VarnetHost::LibraryFileName, Varnet->errorString()),
+                          QStringLiteral("Pantrova Error"), UserPrompts::Icon::Critical);
+        return;
+    }
+    if (Varnet->FExists(templatePath) != true) {
+        prompts().message(QStringLiteral("The template file '") + templatePath +
+                              QStringLiteral("' could not be found. Try reinstalling the program or downloading the "
+                                             "template from ") +
+                              Printable::TemplateAddress + QStringLiteral("."),
+                          QStringLiteral("Pantrova Error"), UserPrompts::Icon::Critical);
+        return;
+    }
+
+    // From here on a step that fails is skipped and the next one runs.
+    QString templateText;
+    if (QFile file(templatePath); file.open(QIODevice::ReadOnly))
+        templateText = Printable::decode(file.readAll());
+
+    const auto escaped = [this](const QString& text) { return Varnet->PT2HTML(text).value_or(text.toHtmlEscaped()); };
+    Printable::Content content;
+    for (int l = 0; l < ListCount; ++l) {
+        content.listTitles[l] = escaped(txtName[l]->text());
+        const ListView* view = lvList[l];
+        for (int j = 1; j <= view->rowCount(); ++j) {
+            const QTreeWidgetItem* row = view->row(j);
+            if (ListView::isTicked(row))
+                content.listContents[l] += Printable::itemLine(escaped(ListView::name(row)), ListView::quantity(row));
+        }
+    }
+    content.bestShop = escaped(BestShop);
+    content.currencySymbol = escaped(CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol));
+    content.bestPrice = Money::format(BestPrice);
+    const QByteArray page = Printable::encode(Printable::merge(templateText, content));
+
+    const QString pagePath = AppFolder + Printable::PageFileName;
+    if (Varnet->FExists(pagePath) == true)
+        QFile::remove(pagePath);
+    if (QFile file(pagePath); file.open(QIODevice::WriteOnly))
+        file.write(page);
+
+    const QUrl url = QUrl::fromLocalFile(pagePath);
+    if (wbList->source() == url)
+        wbList->reload();
+    else
+        wbList->setSource(url);
+}
+
+void frmLists::cmdPrint_Click() {
+    tabMain->setCurrentIndex(PreviewTab);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    showModal(dialog);
+    if (dialog.result() == QDialog::Accepted)
+        printPage(printer);
+}
+
+void frmLists::printPage(QPrinter& printer) { wbList->document()->print(&printer); }

@@ -1,0 +1,37 @@
+#pragma once
+
+// The printable page: the template's placeholders filled with the lists' names and ticked items, the cheapest
+// shop, the currency symbol and the best price. The page is 8-bit text in the system's code page.
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace Printable {
+
+inline const QString TemplateFileName = QStringLiteral("Pantrova Template.htm");
+inline const QString PageFileName = QStringLiteral("Pantrova.htm");
+inline const QString TemplateAddress = QStringLiteral("https://pantrova.org/template");
+
+// What replaces each placeholder, already made safe for HTML.
+struct Content {
+    std::array<QString, 4> listTitles;   // %ListTitle1% .. %ListTitle4%
+    std::array<QString, 4> listContents; // %ListContents1% .. %ListContents4%
+    QString bestShop;                    // %bestshop%
+    QString currencySymbol;              // %currencysymbol%
+    QString bestPrice;                   // %bestprice%
+};
+
+// One ticked item: "<br>", the escaped name and, for a quantity above 1, "<i> x " quantity "</i>".
+QString itemLine(const QString& escapedName, const QString& quantity);
+
+// Replaces every placeholder of the template in one pass over the template: text that a replacement brings in
+// is never searched again, so a name that looks like a placeholder prints as typed.
+QString merge(const QString& templateText, const Content& content);
+
+QString decode(const QByteArray& bytes);
+// Characters the code page cannot hold become numeric character references, so none is lost.
+QByteArray encode(const QString& page);
+
+} // namespace Printable
