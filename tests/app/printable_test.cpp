@@ -1,0 +1,192 @@
+// The printable page: the merge of the template, the item lines, what reaches the page file, the messages
+// for a missing template or library, and printing to a PDF file.
+#include "printable.h"
+#include "data_files.h"
+#include "window_fixture.h"
+
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+class PrintableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void itemLines_data();
+    void itemLines();
+    void mergeReplacesOnlyTemplatePlaceholders();
+    void encodingKeepsEveryCharacter();
+    void pageFromTheLists();
+    void userTextNeverBecomesMarkup();
+    void pageIsRewrittenEachTime();
+    void missingTemplateIsReported();
+    void missingLibraryIsReported();
+    void printsToPdf();
+};
+
+void PrintableTest::itemLines_data() {
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("two") << "2" << "<br>Milk<i> x 2</i>";
+    QTest::newRow("one") << "1" << "<br>Milk";
+    QTest::newRow("zero") << "0" << "<br>Milk";
+    QTest::newRow("one and a half") << "1.5" << "<br>Milk<i> x 1.5</i>";
+    QTest::newRow("not a number") << "abc" << "<br>Milk";
+}
+
+void PrintableTest::itemLines() {
+    QFETCH(QString, quantity);
+    QFETCH(QString, line);
+    QCOMPARE(Printable::itemLine(QStringLiteral("Milk"), quantity), line);
+}
+
+void PrintableTest::mergeReplacesOnlyTemplatePlaceholders() {
+    Printable::Content content;
+    content.listTitles = {"Weekly", "%bestshop%", "%ListTitle1%", "%bestprice"};
+    content.listContents[0] = QStringLiteral("<br>Milk");
+    content.bestShop = QStringLiteral("Corner %currencysymbol%");
+    content.currencySymbol = QStringLiteral("£");
+    content.bestPrice = QStringLiteral("1,234.50");
+    QCOMPARE(Printable::merge(QStringLiteral("%ListTitle1%:%ListContents1%|%ListTitle2%|%ListTitle3%|%ListTitle4%"
+                                             "|%bestshop%|%currencysymbol%%bestprice%|%ListContents4%|100% %x%"),
+                              content),
+             QStringLiteral("Weekly:<br>Milk|%bestshop%|%ListTitle1%|%bestprice|Corner %currencysymbol%|£1,234.50|"
+                            "|100% %x%"));
+    QCOMPARE(Printable::merge(QString(), content), QString());
+    QCOMPARE(Printable::merge(QStringLiteral("<p>No placeholder</p>"), content), QStringLiteral("<p>No placeholder</p>"));
+    QCOMPARE(Printable::merge(QStringLiteral("%bestprice%%bestprice%"), content), QStringLiteral("1,234.501,234.50"));
+}
+
+void PrintableTest::encodingKeepsEveryCharacter() {
+    const QString text = QStringLiteral("Caf\u00e9 \u20ac5 \U0001F34E");
+    QCOMPARE(Printable::decode(Printable::encode(text)), text);
+    // A lone surrogate is no character of any code page: it comes out as a character reference.
+    QString broken = QStringLiteral("a");
+    broken += QChar(0xD800);
+    QCOMPARE(Printable::encode(broken), QByteArray("a&#65533;"));
+}
+
+void PrintableTest::pageFromTheLists() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    writeFile(f.path("Pantrova Template.htm"),
+              "[%ListTitle1%]%ListContents1%[%ListTitle2%]%ListContents2%[%ListTitle3%]%ListContents3%"
+              "[%ListTitle4%]%ListContents4%|%bestshop%|%currencysymbol%|%bestprice%");
+    w.txtName[0]->setText(QStringLiteral("Weekly"));
+    w.txtName[2]->setText(QStringLiteral("Party"));
+    w.lvShops->topLevelItem(2)->setText(1, QStringLiteral("Market"));
+    f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "1", true, "K1"}, {"Jam", "", false, "K2"}});
+    f.fill(2, {{"Crisps", "", false, "K3"}});
+    w.CF.WriteValue(QStringLiteral("K0_3"), QStringLiteral("617.25"));
+    w.CF.WriteValue(QStringLiteral("K1_3"), QStringLiteral("0.00"));
+    w.optShow[1]->setChecked(true);
+
+    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    QVERIFY(w.optShow[0]->isChecked());
+    QCOMPARE(readFile(f.path("Pantrova.htm")),
+             QByteArray("[Weekly]<br>Milk<i> x 2</i><br>Bread[][Party][]|Market|\xc2\xa3|1,234.50"));
+    QCOMPARE(w.wbList->source(), QUrl::fromLocalFile(f.path("Pantrova.htm")));
+    QVERIFY(w.cmdPrint->isVisibleTo(&w));
+
+    f.fill(0, {{"Unpriced", "1", true, "K4"}});
+    w.CF.WriteValue(QStringLiteral("K0_3"), QStringLiteral("0"));
+    w.buildPage();
+    QVERIFY(readFile(f.path("Pantrova.htm")).endsWith("|(None)|\xc2\xa3|0.00"));
+    QVERIFY(f.prompts.shown.isEmpty());
+}
+
+void PrintableTest::userTextNeverBecomesMarkup() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    writeFile(f.path("Pantrova Template.htm"), "<h2>%ListTitle1%</h2>%ListContents1%<p>%bestshop%</p>");
+    w.txtName[0]->setText(QStringLiteral("<script>alert(\"x\")</script>"));
+    w.lvShops->topLevelItem(0)->setText(1, QStringLiteral("Tom & Jerry's"));
+    f.fill(0, {{"Fish  &\tChips %ListTitle1%", "1", true, "K0"}, {QStringLiteral("Bell\x07"), "3", true, "K1"}});
+    w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("1.00"));
+    w.buildPage();
+    const QByteArray page = readFile(f.path("Pantrova.htm"));
+    QCOMPARE(page, QByteArray("<h2>&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;</h2>"
+                              "<br>Fish&nbsp; &amp;&nbsp; &nbsp; Chips %ListTitle1%<br>Bell\x07<i> x 3</i>"
+                              "<p>Tom &amp; Jerry's</p>"));
+}
+
+void PrintableTest::pageIsRewrittenEachTime() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    writeFile(f.path("Pantrova.htm"), QByteArray(100000, 'x'));
+    writeFile(f.path("Pantrova Template.htm"), "<p>%ListTitle1%</p>");
+    w.txtName[0]->setText(QStringLiteral("First"));
+    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>First</p>"));
+    QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("First")));
+    w.tabMain->setCurrentIndex(frmLists::ListsTab);
+    w.txtName[0]->setText(QStringLiteral("Second"));
+    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>Second</p>"));
+    QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("Second")));
+
+    // The shipped template holds every placeholder.
+    const QByteArray shipped = readFile(qEnvironmentVariable("PANTROVA_BIN_DIR") + "/Pantrova Template.htm");
+    for (const char* placeholder : {"%ListTitle1%", "%ListTitle2%", "%ListTitle3%", "%ListTitle4%", "%ListContents1%",
+                                    "%ListContents2%", "%ListContents3%", "%ListContents4%", "%bestshop%",
+                                    "%currencysymbol%", "%bestprice%"})
+        QVERIFY2(shipped.contains(placeholder), placeholder);
+}
+
+void PrintableTest::missingTemplateIsReported() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    QVERIFY(QFile::remove(f.path("Pantrova Template.htm")));
+    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QCOMPARE(f.prompts.last().title, QStringLiteral("Pantrova Error"));
+    QCOMPARE(f.prompts.last().icon, UserPrompts::Icon::Critical);
+    QCOMPARE(f.prompts.last().text,
+             QStringLiteral("The template file '") + f.path("Pantrova Template.htm") +
+                 QStringLiteral("' could not be found. Try reinstalling the program or downloading the template from "
+                                "https://pantrova.org/template."));
+    QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
+}
+
+void PrintableTest::missingLibraryIsReported() {
+    WindowFixture f; // no library beside the program
+    frmLists& w = f.window();
+    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QVERIFY2(f.prompts.last().text.contains(QStringLiteral("libvarnetocx.so")), qPrintable(f.prompts.last().text));
+    QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
+    // Everything else keeps working.
+    w.tabMain->setCurrentIndex(frmLists::ComparisonTab);
+    QCOMPARE(w.lvCompare->topLevelItemCount(), 11);
+}
+
+void PrintableTest::printsToPdf() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    w.txtName[0]->setText(QStringLiteral("Weekly"));
+    f.fill(0, {{"Milk", "2", true, "K0"}});
+    const QString pdf = f.path("list.pdf");
+    w.showModal = [&](QDialog& dialog) {
+        // The user presses Print having chosen a PDF file.
+        dialog.accept();
+        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+    };
+    w.cmdPrint_Click();
+    QCOMPARE(w.tabMain->currentIndex(), int(frmLists::PreviewTab));
+    QVERIFY(readFile(pdf).startsWith("%PDF"));
+
+    QFile::remove(pdf);
+    w.showModal = [](QDialog& dialog) { dialog.reject(); };
+    w.cmdPrint_Click();
+    QVERIFY(!QFile::exists(pdf));
+}
+
+QTEST_MAIN(PrintableTest)
+#include "printable_test.moc"
