@@ -19,7 +19,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QResizeEvent>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -43,20 +45,19 @@ protected:
 
 void place(QWidget* widget, const TwipRect& rect) {
     const auto px = [](float twips) { return qRound(twips / WindowLayout::TwipsPerPixel); };
-    widget->setGeometry(px(rect.left), px(rect.top), px(rect.width), px(rect.height));
+    // Labels and tick boxes take the room their text needs in the user's font, at least the designed room.
+    const bool sizedByText = qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+                             qobject_cast<QRadioButton*>(widget);
+    const QSize needed = sizedByText ? widget->sizeHint() : QSize();
+    widget->setGeometry(px(rect.left), px(rect.top), std::max(px(rect.width), needed.width()),
+                        std::max(px(rect.height), needed.height()));
 }
 
-QPushButton* button(const QString& caption, QWidget* page, const TwipRect& rect) {
-    auto* b = new QPushButton(caption, page);
-    place(b, rect);
-    return b;
-}
-
-QLabel* label(const QString& caption, QWidget* page, const TwipRect& rect) {
-    auto* l = new QLabel(caption, page);
-    place(l, rect);
-    return l;
-}
+// The layout computes for the area the tab pages fill plus this much, so that the bottom hint labels, which it
+// places 401 twips above the bottom, keep a margin of 120 twips inside the page.
+constexpr float PageHeightAllowance = 281.0f;
+// The quantity column fits three digits inside the 800 twips the name column leaves it.
+constexpr int QuantityColumnWidth = 36;
 
 } // namespace
 
@@ -73,7 +74,6 @@ frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* 
 frmLists::~frmLists() = default;
 
 void frmLists::createControls() {
-    const WindowLayout::Geometry g = WindowLayout::designGeometry();
     tabMain = new QTabWidget(this);
     setCentralWidget(tabMain);
     const QStringList captions{QStringLiteral("Lists"), QStringLiteral("Shops"), QStringLiteral("Price Comparison"),
@@ -87,8 +87,15 @@ void frmLists::createControls() {
     createShopsTab(pages[ShopsTab]);
     createComparisonTab(pages[ComparisonTab]);
     createPreviewTab(pages[PreviewTab]);
-    resize(qRound(g.tabMain.width / WindowLayout::TwipsPerPixel),
-           qRound(g.tabMain.height / WindowLayout::TwipsPerPixel) + menuBar()->sizeHint().height());
+
+    m_geometry = WindowLayout::designGeometry();
+    applyGeometry();
+    // The pages' area is where the controls stand; it is laid out whenever it changes size.
+    m_pageArea = tabMain->findChild<QStackedWidget*>();
+    m_pageArea->installEventFilter(this);
+    setMinimumSize(qRound(WindowLayout::MinimumOuterWidth / WindowLayout::TwipsPerPixel),
+                   qRound(WindowLayout::MinimumOuterHeight / WindowLayout::TwipsPerPixel));
+    resize(minimumSize());
 
     connect(tabMain, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = m_shownTab;
@@ -98,34 +105,28 @@ void frmLists::createControls() {
 }
 
 void frmLists::createListsTab(QWidget* page) {
-    const WindowLayout::Geometry g = WindowLayout::designGeometry();
     const std::array<QString, ListCount> nameCaptions{QStringLiteral("&List name:"), QStringLiteral("List &name:"),
                                                       QStringLiteral("Li&st name:"), QStringLiteral("List na&me:")};
     const std::array<Qt::Key, ListCount> accessKeys{Qt::Key_L, Qt::Key_N, Qt::Key_S, Qt::Key_M};
     for (int l = 0; l < ListCount; ++l) {
-        const WindowLayout::ListColumn& c = g.lists[l];
-        lblName[l] = label(nameCaptions[l], page, c.lblName);
+        lblName[l] = new QLabel(nameCaptions[l], page);
         txtName[l] = new QLineEdit(page);
-        place(txtName[l], c.txtName);
         lblName[l]->setBuddy(txtName[l]);
         txtName[l]->installEventFilter(this);
 
         chkSelAll[l] = new SelectAllBox(page);
         chkSelAll[l]->setTristate(true);
         chkSelAll[l]->setToolTip(tr("Tick or clear every item of this list"));
-        place(chkSelAll[l], c.chkSelAll);
-        lblInfo[l + 2] = label(QStringLiteral("Qty:"), page, c.lblQty);
-        cmdPlus[l] = button(QStringLiteral("+"), page, c.cmdPlus);
-        cmdMinus[l] = button(QStringLiteral("-"), page, c.cmdMinus);
+        lblInfo[l + 2] = new QLabel(QStringLiteral("Qty:"), page);
+        cmdPlus[l] = new QPushButton(QStringLiteral("+"), page);
+        cmdMinus[l] = new QPushButton(QStringLiteral("-"), page);
 
         lvList[l] = new ListView(page);
-        place(lvList[l], c.lvList);
-        lvList[l]->setColumnWidth(0, qRound(c.firstColumnWidth / WindowLayout::TwipsPerPixel));
 
-        cmdAdd[l] = button(QStringLiteral("Add"), page, c.cmdAdd);
-        cmdEdit[l] = button(QStringLiteral("Edit"), page, c.cmdEdit);
-        cmdNUp[l] = button(QStringLiteral("\u2191"), page, c.cmdNUp);
-        cmdNDown[l] = button(QStringLiteral("\u2193"), page, c.cmdNDown);
+        cmdAdd[l] = new QPushButton(QStringLiteral("Add"), page);
+        cmdEdit[l] = new QPushButton(QStringLiteral("Edit"), page);
+        cmdNUp[l] = new QPushButton(QStringLiteral("\u2191"), page);
+        cmdNDown[l] = new QPushButton(QStringLiteral("\u2193"), page);
         cmdNUp[l]->setToolTip(tr("Move the selected item up"));
         cmdNDown[l]->setToolTip(tr("Move the selected item down"));
 
@@ -151,13 +152,11 @@ void frmLists::createListsTab(QWidget* page) {
 
         connectListCommands(l);
     }
-    lblInfo[0] = label(QStringLiteral("Click on an item and then press Del to delete or F2 to rename"), page, g.lblInfo0);
+    lblInfo[0] = new QLabel(QStringLiteral("Click on an item and then press Del to delete or F2 to rename"), page);
 }
 
 void frmLists::createShopsTab(QWidget* page) {
-    const WindowLayout::Geometry g = WindowLayout::designGeometry();
     lvShops = new QTreeWidget(page);
-    place(lvShops, g.lvShops);
     lvShops->setColumnCount(2);
     lvShops->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Shop Name")});
     lvShops->setRootIsDecorated(false);
@@ -166,22 +165,18 @@ void frmLists::createShopsTab(QWidget* page) {
     lvShops->installEventFilter(this);
     connect(lvShops, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { lvShops_ItemClick(lvShops->indexOfTopLevelItem(item) + 1); });
-    lblInfo[1] = label(QStringLiteral("Click on a shop to edit its name"), page, g.lblInfo1);
+    lblInfo[1] = new QLabel(QStringLiteral("Click on a shop to edit its name"), page);
 }
 
 void frmLists::createComparisonTab(QWidget* page) {
-    const WindowLayout::Geometry g = WindowLayout::designGeometry();
-    lblShow = label(QStringLiteral("S&how:"), page, g.lblShow);
+    lblShow = new QLabel(QStringLiteral("S&how:"), page);
     optShow[0] = new QRadioButton(QStringLiteral("Selected items only"), page);
     optShow[1] = new QRadioButton(QStringLiteral("All items"), page);
-    place(optShow[0], g.optShow0);
-    place(optShow[1], g.optShow1);
     optShow[0]->setChecked(true);
     lblShow->setBuddy(optShow[0]);
-    cmdCEdit = button(QStringLiteral("Edit Prices"), page, g.cmdCEdit);
+    cmdCEdit = new QPushButton(QStringLiteral("Edit Prices"), page);
     cmdCEdit->setEnabled(false);
     lvCompare = new QTreeWidget(page);
-    place(lvCompare, g.lvCompare);
     lvCompare->setColumnCount(1 + Store::ShopCount);
     lvCompare->setRootIsDecorated(false);
     lvCompare->setUniformRowHeights(true);
@@ -190,7 +185,6 @@ void frmLists::createComparisonTab(QWidget* page) {
         lvCompare->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
     lvCompare->setColumnWidth(0, 200);
     lblCheapest = new QLabel(page);
-    place(lblCheapest, {5400, 180, 7092, 255});
 
     for (QRadioButton* option : optShow) {
         connect(option, &QRadioButton::clicked, this, [this] { GenPCList(); });
@@ -206,13 +200,11 @@ void frmLists::createComparisonTab(QWidget* page) {
 }
 
 void frmLists::createPreviewTab(QWidget* page) {
-    const WindowLayout::Geometry g = WindowLayout::designGeometry();
     wbList = new QTextBrowser(page);
-    place(wbList, g.wbList);
-    cmdPrint = button(QStringLiteral("&PRINT"), page, g.cmdPrint);
+    cmdPrint = new QPushButton(QStringLiteral("&PRINT"), page);
     cmdPrint->hide();
     connect(cmdPrint, &QPushButton::clicked, this, &frmLists::cmdPrint_Click);
-    lblInfo[6] = label(QStringLiteral("TIP: Print in draft quality to save ink or toner"), page, g.lblInfo6);
+    lblInfo[6] = new QLabel(QStringLiteral("TIP: Print in draft quality to save ink or toner"), page);
 }
 
 void frmLists::createMenus() {
@@ -371,7 +363,54 @@ void frmLists::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void frmLists::applyGeometry() {
+    const WindowLayout::Geometry& g = m_geometry;
+    for (int l = 0; l < ListCount; ++l) {
+        const WindowLayout::ListColumn& c = g.lists[l];
+        place(lblName[l], c.lblName);
+        place(txtName[l], c.txtName);
+        place(chkSelAll[l], c.chkSelAll);
+        place(lblInfo[l + 2], c.lblQty);
+        place(cmdPlus[l], c.cmdPlus);
+        place(cmdMinus[l], c.cmdMinus);
+        place(lvList[l], c.lvList);
+        lvList[l]->setColumnWidth(0, qRound(c.firstColumnWidth / WindowLayout::TwipsPerPixel));
+        lvList[l]->setColumnWidth(1, QuantityColumnWidth);
+        place(cmdAdd[l], c.cmdAdd);
+        place(cmdEdit[l], c.cmdEdit);
+        place(cmdNUp[l], c.cmdNUp);
+        place(cmdNDown[l], c.cmdNDown);
+    }
+    place(lblInfo[0], g.lblInfo0);
+    place(lvShops, g.lvShops);
+    place(lblInfo[1], g.lblInfo1);
+    place(lblShow, g.lblShow);
+    // The options' texts may need more room than designed; each control of the row then moves right.
+    const auto rightOf = [](const QWidget* widget, float gap) {
+        return static_cast<float>(widget->geometry().right() + 1) * WindowLayout::TwipsPerPixel + gap;
+    };
+    place(optShow[0], g.optShow0);
+    place(optShow[1], {std::max(g.optShow1.left, rightOf(optShow[0], 120)), g.optShow1.top, g.optShow1.width,
+                       g.optShow1.height});
+    place(cmdCEdit, {std::max(g.cmdCEdit.left, rightOf(optShow[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width,
+                     g.cmdCEdit.height});
+    place(lvCompare, g.lvCompare);
+    const float cheapestLeft = rightOf(cmdCEdit, 240);
+    place(lblCheapest, {cheapestLeft, 180, g.lvCompare.left + g.lvCompare.width - cheapestLeft, 255});
+    place(wbList, g.wbList);
+    place(cmdPrint, g.cmdPrint);
+    place(lblInfo[6], g.lblInfo6);
+}
+
 bool frmLists::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pageArea && event->type() == QEvent::Resize) {
+        const QSize area = static_cast<QResizeEvent*>(event)->size();
+        m_geometry = WindowLayout::layoutWindow(static_cast<float>(area.width()) * WindowLayout::TwipsPerPixel,
+                                                static_cast<float>(area.height()) * WindowLayout::TwipsPerPixel +
+                                                    PageHeightAllowance,
+                                                m_geometry);
+        applyGeometry();
+    }
     if (event->type() == QEvent::FocusIn) {
         for (int l = 0; l < ListCount; ++l)
             if (watched == txtName[l]) {

@@ -6,6 +6,7 @@
 
 #include "config_file.h"
 #include "user_prompts.h"
+#include "window_layout.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -134,6 +135,7 @@ private:
     void createComparisonTab(QWidget* page);
     void createPreviewTab(QWidget* page);
     void createMenus();
+    void applyGeometry();
     void connectListCommands(int list);
     void moveSelectedRow(int list, int offset);
     void setMoveOrCopyCaption(const QString& itemName);
@@ -147,4 +149,6 @@ private:
     UserPrompts* m_prompts;
     std::array<QShortcut*, ListCount> m_nameShortcuts{};
     int m_shownTab = ListsTab;
+    WindowLayout::Geometry m_geometry;
+    QWidget* m_pageArea = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -55,6 +56,7 @@ private slots:
     void changingCurrencySymbol();
     void accessKeysReachListNamesFromAnyTab();
     void printButtonOnlyOnPreviewTab();
+    void layoutFollowsTheWindowSize();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -364,6 +366,32 @@ void MainWindowTest::printButtonOnlyOnPreviewTab() {
         window->tabMain->setCurrentIndex(tab);
         QCOMPARE(window->cmdPrint->isVisible(), tab == 3);
     }
+    window->ExitWithoutSaving = true;
+}
+
+void MainWindowTest::layoutFollowsTheWindowSize() {
+    m_prompts.answerNext(Answer::No);
+    auto window = start();
+    window->show();
+    window->resize(100, 100);
+    QCOMPARE(window->size(), QSize(853, 640)); // 12800 x 9600 twips
+    const int narrowList = window->lvList[0]->width();
+    window->resize(1400, 900);
+    QTRY_VERIFY(window->lvList[0]->width() > narrowList);
+    // The four columns share the width; the lists grow downwards with their buttons below them.
+    for (int l = 1; l < 4; ++l) {
+        QCOMPARE(window->lvList[l]->width(), window->lvList[0]->width());
+        QVERIFY(window->lvList[l]->x() > window->lvList[l - 1]->geometry().right());
+        QCOMPARE(window->cmdAdd[l]->y(), window->cmdAdd[0]->y());
+    }
+    QVERIFY(window->cmdAdd[0]->y() > window->lvList[0]->geometry().bottom());
+    QVERIFY(window->lblInfo[0]->geometry().bottom() < window->lvList[0]->parentWidget()->height());
+    QVERIFY(window->lvShops->width() > 1300);
+
+    window->showMinimized();
+    QTest::qWait(10);
+    window->showNormal();
+    QVERIFY(m_prompts.shown.size() == 1); // the shop question only: no error on minimising
     window->ExitWithoutSaving = true;
 }
 

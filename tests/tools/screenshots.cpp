@@ -1,0 +1,89 @@
+// Makes the README's screenshots: the real main window, filled with sample data, grabbed headless.
+// Usage: pantrova_screenshots <output folder>   (scripts/screenshots.sh runs it)
+
+#include "list_view.h"
+#include "main_window.h"
+#include "scripted_prompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+struct SampleItem {
+    const char* name;
+    const char* quantity;
+    std::array<const char*, 5> prices; // at the five sample shops; nullptr for none
+};
+
+void fillSample(frmLists& w) {
+    const std::array<const char*, 5> shops{"Corner Shop", "Fresh Market", "MegaMart", "Farm Stall", "Deli & Co"};
+    for (int s = 0; s < 5; ++s)
+        w.lvShops->topLevelItem(s)->setText(1, QString::fromUtf8(shops[s]));
+    const std::array<const char*, 4> names{"Weekly shop", "Bakery & deli", "Household", "Party"};
+    const std::array<std::vector<SampleItem>, 4> lists{{
+        {{"Milk", "2", {"1.25", "1.10", "0.99", "1.40", nullptr}},
+         {"Eggs (dozen)", "1", {"3.20", "2.95", "2.80", "2.50", nullptr}},
+         {"Apples", "6", {"0.35", "0.30", "0.28", "0.25", nullptr}},
+         {"Coffee", "", {"4.50", nullptr, "3.99", nullptr, "5.20"}},
+         {"Butter", "1", {"2.10", "1.95", "1.89", nullptr, "2.40"}}},
+        {{"Sourdough loaf", "1", {nullptr, "3.50", "2.99", "3.20", "3.80"}},
+         {"Croissants", "4", {nullptr, "0.90", "0.75", nullptr, "1.10"}},
+         {"Olives", "", {nullptr, nullptr, "2.50", nullptr, "3.40"}}},
+        {{"Washing-up liquid", "1", {"1.80", nullptr, "1.45", nullptr, nullptr}},
+         {"Bin bags", "", {"2.40", nullptr, "1.99", nullptr, nullptr}},
+         {"Light bulbs", "2", {"3.10", nullptr, "2.75", nullptr, nullptr}}},
+        {{"Crisps", "3", {"1.20", "1.15", "0.99", nullptr, nullptr}},
+         {"Lemonade", "2", {"1.50", "1.45", "1.25", "1.80", nullptr}}},
+    }};
+    for (int l = 0; l < 4; ++l) {
+        w.txtName[l]->setText(QString::fromUtf8(names[l]));
+        for (const SampleItem& item : lists[l]) {
+            const QString key = QStringLiteral("K%1").arg(w.NextKey++);
+            const QString quantity = QString::fromLatin1(item.quantity);
+            w.lvList[l]->appendRow(QString::fromUtf8(item.name), quantity, !quantity.isEmpty(), key);
+            for (int s = 0; s < 5; ++s)
+                if (item.prices[s])
+                    w.CF.WriteValue(QStringLiteral("%1_%2").arg(key).arg(s + 1), QString::fromLatin1(item.prices[s]));
+        }
+        w.RefreshSelectAll(l);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        qCritical("usage: pantrova_screenshots <output folder>");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QTemporaryDir folder;
+    const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");
+    for (const QString& name : {QStringLiteral("libvarnetocx.so"), QStringLiteral("Pantrova Template.htm")})
+        QFile::copy(bin + name, folder.filePath(name));
+
+    ScriptedPrompts prompts;
+    prompts.answerNext(UserPrompts::Answer::No);
+    frmLists window(folder.path(), &prompts);
+    fillSample(window);
+    window.resize(1100, 700);
+    window.show();
+
+    const auto grab = [&](int tab, const QString& file) {
+        window.tabMain->setCurrentIndex(tab);
+        QApplication::processEvents();
+        return window.grab().save(out.filePath(file));
+    };
+    const bool saved = grab(frmLists::ListsTab, QStringLiteral("lists.png")) &&
+                       grab(frmLists::ComparisonTab, QStringLiteral("comparison.png")) &&
+                       grab(frmLists::PreviewTab, QStringLiteral("preview.png"));
+    window.ExitWithoutSaving = true;
+    return saved ? 0 : 1;
+}
