@@ -57,8 +57,8 @@ void frmLists::GenPCList() {
                 continue;
             const QString key = ListView::key(item);
             const QString quantityText = ListView::quantity(item);
-            QTreeWidgetItem* row = tableRow(allItems ? ListView::name(item)
-                                                     : ListView::name(item) + QStringLiteral(" x ") + quantityText);
+            QTreeWidgetItem* row =
+                tableRow(allItems ? ListView::name(item) : ListView::name(item) + QStringLiteral(" x ") + quantityText);
             row->setData(0, Qt::UserRole, key);
             ++shownItems;
             // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
@@ -84,7 +84,8 @@ void frmLists::GenPCList() {
     QTreeWidgetItem* totals = tableRow(QStringLiteral("TOTALS"), &bold);
     for (int s = 1; s <= ShopColumns; ++s) {
         totals->setText(s, Money::format(total[s]));
-        totals->setToolTip(s, tr("%1 prices %2 of %3 shown items").arg(shopNames[s - 1]).arg(priced[s]).arg(shownItems));
+        totals->setToolTip(s,
+                           tr("%1 prices %2 of %3 shown items").arg(shopNames[s - 1]).arg(priced[s]).arg(shownItems));
     }
     rows << totals << tableRow(QString());
 

@@ -26,7 +26,9 @@ constexpr float SmallestPrice = 0.01f;
 
 } // namespace
 
-frmAddEdit::frmAddEdit(frmLists& main) : QDialog(&main), m_main(main) {
+frmAddEdit::frmAddEdit(frmLists& main)
+    : QDialog(&main)
+    , m_main(main) {
     lblName = new QLabel(QStringLiteral("&Name:"), this);
     txtName = new QLineEdit(this);
     lblName->setBuddy(txtName);
@@ -74,8 +76,8 @@ frmAddEdit::frmAddEdit(frmLists& main) : QDialog(&main), m_main(main) {
 
     // Load.
     const QString symbol = m_main.CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
-    lvPrices->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Shop"), QStringLiteral("Price (") + symbol +
-                                                                                  QStringLiteral(")")});
+    lvPrices->setHeaderLabels(
+        {QStringLiteral("#"), QStringLiteral("Shop"), QStringLiteral("Price (") + symbol + QStringLiteral(")")});
     for (int shop = 1; shop <= Store::ShopCount; ++shop) {
         auto* row = new QTreeWidgetItem({QString::number(shop), m_main.lvShops->topLevelItem(shop - 1)->text(1)});
         row->setTextAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
@@ -121,10 +123,10 @@ void frmAddEdit::cmdSet_Click() {
     QTreeWidgetItem* row = lvPrices->currentItem();
     if (!row)
         return;
-    const QString answer = m_main.prompts().input(QStringLiteral("Please enter the cost of '") + txtName->text() +
-                                                      QStringLiteral("' at '") + row->text(ShopColumn) +
-                                                      QStringLiteral("':"),
-                                                  QStringLiteral("Edit Price"), row->text(PriceColumn));
+    const QString answer =
+        m_main.prompts().input(QStringLiteral("Please enter the cost of '") + txtName->text() +
+                                   QStringLiteral("' at '") + row->text(ShopColumn) + QStringLiteral("':"),
+                               QStringLiteral("Edit Price"), row->text(PriceColumn));
     if (answer.isEmpty())
         return;
     const std::optional<double> value = Money::toNumber(answer);

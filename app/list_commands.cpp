@@ -175,9 +175,13 @@ void frmLists::moveSelectedRow(int list, int offset) {
     view->selectRow(target);
 }
 
-void frmLists::cmdNUp_Click(int list) { moveSelectedRow(list, -1); }
+void frmLists::cmdNUp_Click(int list) {
+    moveSelectedRow(list, -1);
+}
 
-void frmLists::cmdNDown_Click(int list) { moveSelectedRow(list, +1); }
+void frmLists::cmdNDown_Click(int list) {
+    moveSelectedRow(list, +1);
+}
 
 void frmLists::cmdAdd_Click(int list) {
     lvList_GotFocus(list);

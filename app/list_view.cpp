@@ -12,7 +12,9 @@ constexpr int KeyRole = Qt::UserRole;
 // the program's own, so the delegate is where a user's tick is recognised.
 class TickReportingDelegate : public QStyledItemDelegate {
 public:
-    TickReportingDelegate(ListView* view) : QStyledItemDelegate(view), m_view(view) {}
+    TickReportingDelegate(ListView* view)
+        : QStyledItemDelegate(view)
+        , m_view(view) {}
 
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override {
@@ -30,7 +32,8 @@ private:
 
 } // namespace
 
-ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+ListView::ListView(QWidget* parent)
+    : QTreeWidget(parent) {
     setColumnCount(2);
     setHeaderHidden(true);
     setRootIsDecorated(false);
@@ -82,9 +85,13 @@ void ListView::startRename() {
         editItem(selected, 0);
 }
 
-QString ListView::key(const QTreeWidgetItem* row) { return row->data(0, KeyRole).toString(); }
+QString ListView::key(const QTreeWidgetItem* row) {
+    return row->data(0, KeyRole).toString();
+}
 
-void ListView::setTicked(QTreeWidgetItem* row, bool ticked) { row->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked); }
+void ListView::setTicked(QTreeWidgetItem* row, bool ticked) {
+    row->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+}
 
 void ListView::focusInEvent(QFocusEvent* event) {
     QTreeWidget::focusInEvent(event);

@@ -18,8 +18,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -46,8 +46,8 @@ protected:
 void place(QWidget* widget, const TwipRect& rect) {
     const auto px = [](float twips) { return qRound(twips / WindowLayout::TwipsPerPixel); };
     // Labels and tick boxes take the room their text needs in the user's font, at least the designed room.
-    const bool sizedByText = qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget) ||
-                             qobject_cast<QRadioButton*>(widget);
+    const bool sizedByText =
+        qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
     const QSize needed = sizedByText ? widget->sizeHint() : QSize();
     widget->setGeometry(px(rect.left), px(rect.top), std::max(px(rect.width), needed.width()),
                         std::max(px(rect.height), needed.height()));
@@ -261,10 +261,10 @@ void frmLists::startUp(const QString& programFolder) {
 
     if (!shopsKnown) {
         show();
-        const UserPrompts::Answer answer = prompts().message(
-            QStringLiteral("You have not entered any shop details yet.  Do you want to do this now?"),
-            QStringLiteral("Enter Shop Details"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
-            UserPrompts::Answer::Yes);
+        const UserPrompts::Answer answer =
+            prompts().message(QStringLiteral("You have not entered any shop details yet.  Do you want to do this now?"),
+                              QStringLiteral("Enter Shop Details"), UserPrompts::Icon::Question,
+                              UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
         if (answer == UserPrompts::Answer::Yes) {
             tabMain->setCurrentIndex(ShopsTab);
             lvShops_ItemClick(1);
@@ -343,9 +343,9 @@ bool frmLists::sve() {
 }
 
 void frmLists::showSaveFailure(const QString& error) {
-    prompts().message(QStringLiteral("Pantrova could not save your data to '%1': %2.")
-                          .arg(QDir::toNativeSeparators(DataFile), error),
-                      ErrorTitle, UserPrompts::Icon::Critical);
+    prompts().message(
+        QStringLiteral("Pantrova could not save your data to '%1': %2.").arg(QDir::toNativeSeparators(DataFile), error),
+        ErrorTitle, UserPrompts::Icon::Critical);
 }
 
 void frmLists::closeEvent(QCloseEvent* event) {
@@ -390,10 +390,10 @@ void frmLists::applyGeometry() {
         return static_cast<float>(widget->geometry().right() + 1) * WindowLayout::TwipsPerPixel + gap;
     };
     place(optShow[0], g.optShow0);
-    place(optShow[1], {std::max(g.optShow1.left, rightOf(optShow[0], 120)), g.optShow1.top, g.optShow1.width,
-                       g.optShow1.height});
-    place(cmdCEdit, {std::max(g.cmdCEdit.left, rightOf(optShow[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width,
-                     g.cmdCEdit.height});
+    place(optShow[1],
+          {std::max(g.optShow1.left, rightOf(optShow[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
+    place(cmdCEdit,
+          {std::max(g.cmdCEdit.left, rightOf(optShow[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
     place(lvCompare, g.lvCompare);
     const float cheapestLeft = rightOf(cmdCEdit, 240);
     place(lblCheapest, {cheapestLeft, 180, g.lvCompare.left + g.lvCompare.width - cheapestLeft, 255});
@@ -405,10 +405,9 @@ void frmLists::applyGeometry() {
 bool frmLists::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pageArea && event->type() == QEvent::Resize) {
         const QSize area = static_cast<QResizeEvent*>(event)->size();
-        m_geometry = WindowLayout::layoutWindow(static_cast<float>(area.width()) * WindowLayout::TwipsPerPixel,
-                                                static_cast<float>(area.height()) * WindowLayout::TwipsPerPixel +
-                                                    PageHeightAllowance,
-                                                m_geometry);
+        m_geometry = WindowLayout::layoutWindow(
+            static_cast<float>(area.width()) * WindowLayout::TwipsPerPixel,
+            static_cast<float>(area.height()) * WindowLayout::TwipsPerPixel + PageHeightAllowance, m_geometry);
         applyGeometry();
     }
     if (event->type() == QEvent::FocusIn) {
@@ -441,9 +440,9 @@ void frmLists::lvShops_ItemClick(int shop) {
 
 void frmLists::mnuOptionsSymbol_Click() {
     const QString old = CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
-    const QString answer = prompts().input(QStringLiteral("Change currency symbol/code from '") + old +
-                                               QStringLiteral("':"),
-                                           QStringLiteral("Change Currency Symbol/Code"), old);
+    const QString answer =
+        prompts().input(QStringLiteral("Change currency symbol/code from '") + old + QStringLiteral("':"),
+                        QStringLiteral("Change Currency Symbol/Code"), old);
     if (!answer.isEmpty())
         CF.WriteValue(Store::symbolKey(), answer);
     tabMain_Change(ListsTab);

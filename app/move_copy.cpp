@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 
 frmMOC::frmMOC(frmLists& main)
-    : QDialog(&main), m_main(main), m_source(main.lvList[main.CurrentList]->selectedRow()) {
+    : QDialog(&main)
+    , m_main(main)
+    , m_source(main.lvList[main.CurrentList]->selectedRow()) {
     setWindowTitle(QStringLiteral("Move or Copy"));
     lblMOC = new QLabel(this);
     lblMOC->setWordWrap(true);

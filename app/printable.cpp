@@ -153,4 +153,6 @@ void frmLists::cmdPrint_Click() {
         printPage(printer);
 }
 
-void frmLists::printPage(QPrinter& printer) { wbList->document()->print(&printer); }
+void frmLists::printPage(QPrinter& printer) {
+    wbList->document()->print(&printer);
+}

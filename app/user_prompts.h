@@ -23,7 +23,8 @@ public:
 
 class QtUserPrompts : public UserPrompts {
 public:
-    explicit QtUserPrompts(QWidget* parent) : m_parent(parent) {}
+    explicit QtUserPrompts(QWidget* parent)
+        : m_parent(parent) {}
 
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override;

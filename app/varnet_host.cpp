@@ -17,7 +17,9 @@ VarnetHost::VarnetHost(const QString& programFolder)
         m_error = QStringLiteral("the library made no Varnet object");
 }
 
-VarnetHost::~VarnetHost() { delete m_varnet; }
+VarnetHost::~VarnetHost() {
+    delete m_varnet;
+}
 
 std::optional<bool> VarnetHost::FExists(const QString& path) const {
     if (!m_varnet)

@@ -75,16 +75,22 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     return {};
 }
 
-QString ConfigFile::ReadValue(const QString& key) const { return ReadValue(key, NotFound); }
+QString ConfigFile::ReadValue(const QString& key) const {
+    return ReadValue(key, NotFound);
+}
 
 QString ConfigFile::ReadValue(const QString& key, const QString& defaultValue) const {
     const auto it = m_values.find(key);
     return it == m_values.end() ? defaultValue : it->second;
 }
 
-void ConfigFile::WriteValue(const QString& key, const QString& value) { m_values.insert_or_assign(key, value); }
+void ConfigFile::WriteValue(const QString& key, const QString& value) {
+    m_values.insert_or_assign(key, value);
+}
 
-void ConfigFile::DeleteValue(const QString& key) { m_values.erase(key); }
+void ConfigFile::DeleteValue(const QString& key) {
+    m_values.erase(key);
+}
 
 int ConfigFile::countIn(const QString& countKey) const {
     bool ok = false;

@@ -14,10 +14,16 @@ std::optional<double> toNumber(const QString& text) {
     return value;
 }
 
-QString format(double amount) { return QLocale().toString(amount, 'f', 2); }
+QString format(double amount) {
+    return QLocale().toString(amount, 'f', 2);
+}
 
-QString formatPrice(float price) { return format(static_cast<double>(price)); }
+QString formatPrice(float price) {
+    return format(static_cast<double>(price));
+}
 
-QString plainNumber(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+QString plainNumber(double value) {
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
 
 } // namespace Money

@@ -13,7 +13,9 @@ namespace Money {
 // The text read as a finite number in the current locale, grouping separators allowed; nothing for the empty
 // text, blanks, "inf", "nan" or anything else the locale does not read as a number.
 std::optional<double> toNumber(const QString& text);
-inline bool isNumber(const QString& text) { return toNumber(text).has_value(); }
+inline bool isNumber(const QString& text) {
+    return toNumber(text).has_value();
+}
 
 // "#,##0.00": the locale's grouping and decimal separators, at least one digit before the separator and
 // exactly two decimals.

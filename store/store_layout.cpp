@@ -5,17 +5,39 @@
 
 namespace Store {
 
-QString nextKeyKey() { return QStringLiteral("NextKey"); }
-QString symbolKey() { return QStringLiteral("Symbol"); }
-QString shopNameKey(int shop) { return QStringLiteral("Shop") + QString::number(shop); }
-QString listCountKey(int list) { return QStringLiteral("L") + QString::number(list); }
-QString listNameKey(int list) { return listCountKey(list) + QLatin1Char('n'); }
-QString itemNamePrefix(int list) { return listCountKey(list) + QLatin1Char('i'); }
-QString itemQuantityPrefix(int list) { return listCountKey(list) + QLatin1Char('q'); }
-QString itemCheckPrefix(int list) { return listCountKey(list) + QLatin1Char('c'); }
-QString itemKeyPrefix(int list) { return listCountKey(list) + QLatin1Char('k'); }
-QString itemKey(qint64 number) { return QStringLiteral("K") + QString::number(number); }
-QString priceKey(const QString& itemKey, int shop) { return itemKey + QLatin1Char('_') + QString::number(shop); }
+QString nextKeyKey() {
+    return QStringLiteral("NextKey");
+}
+QString symbolKey() {
+    return QStringLiteral("Symbol");
+}
+QString shopNameKey(int shop) {
+    return QStringLiteral("Shop") + QString::number(shop);
+}
+QString listCountKey(int list) {
+    return QStringLiteral("L") + QString::number(list);
+}
+QString listNameKey(int list) {
+    return listCountKey(list) + QLatin1Char('n');
+}
+QString itemNamePrefix(int list) {
+    return listCountKey(list) + QLatin1Char('i');
+}
+QString itemQuantityPrefix(int list) {
+    return listCountKey(list) + QLatin1Char('q');
+}
+QString itemCheckPrefix(int list) {
+    return listCountKey(list) + QLatin1Char('c');
+}
+QString itemKeyPrefix(int list) {
+    return listCountKey(list) + QLatin1Char('k');
+}
+QString itemKey(qint64 number) {
+    return QStringLiteral("K") + QString::number(number);
+}
+QString priceKey(const QString& itemKey, int shop) {
+    return itemKey + QLatin1Char('_') + QString::number(shop);
+}
 
 std::optional<bool> toCheckMark(const QString& text) {
     const QString trimmed = text.trimmed();

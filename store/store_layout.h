@@ -17,16 +17,16 @@ inline const QString DefaultSymbol = QStringLiteral("£");
 // Read in place of a quantity whose key is missing.
 inline const QString MissingQuantity = QStringLiteral(" ");
 
-QString nextKeyKey();                  // "NextKey"
-QString symbolKey();                   // "Symbol"
-QString shopNameKey(int shop);         // "Shop1" .. "Shop20"
-QString listCountKey(int list);        // "L0" .. "L3"
-QString listNameKey(int list);         // "L0n"
-QString itemNamePrefix(int list);      // "L0i" (+ position)
-QString itemQuantityPrefix(int list);  // "L0q"
-QString itemCheckPrefix(int list);     // "L0c"
-QString itemKeyPrefix(int list);       // "L0k"
-QString itemKey(qint64 number);        // "K17"
+QString nextKeyKey();                               // "NextKey"
+QString symbolKey();                                // "Symbol"
+QString shopNameKey(int shop);                      // "Shop1" .. "Shop20"
+QString listCountKey(int list);                     // "L0" .. "L3"
+QString listNameKey(int list);                      // "L0n"
+QString itemNamePrefix(int list);                   // "L0i" (+ position)
+QString itemQuantityPrefix(int list);               // "L0q"
+QString itemCheckPrefix(int list);                  // "L0c"
+QString itemKeyPrefix(int list);                    // "L0k"
+QString itemKey(qint64 number);                     // "K17"
 QString priceKey(const QString& itemKey, int shop); // "K17_3"
 
 // "True"/"False" in any letter case, or a number (0 false, any other true); nothing for other text.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-
 namespace Store {
 namespace {
 

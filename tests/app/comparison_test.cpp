@@ -67,8 +67,8 @@ void ComparisonTest::nothingTicked() {
     w.lvShops->topLevelItem(0)->setText(1, QStringLiteral("Corner Shop"));
     w.GenPCList();
     QTreeWidget* table = w.lvCompare;
-    QCOMPARE(column(table, 0), (QStringList{"List 1", "", "List 2", "", "List 3", "", "List 4", "", "TOTALS", "",
-                                            "BEST PRICE:"}));
+    QCOMPARE(column(table, 0),
+             (QStringList{"List 1", "", "List 2", "", "List 3", "", "List 4", "", "TOTALS", "", "BEST PRICE:"}));
     QCOMPARE(table->columnCount(), 21);
     QCOMPARE(table->headerItem()->text(1), QStringLiteral("Corner Shop (£)"));
     QCOMPARE(table->headerItem()->text(20), QStringLiteral(" (£)"));
@@ -126,12 +126,16 @@ void ComparisonTest::cheapestShop_data() {
     QTest::addColumn<QString>("bestRow");
     QTest::addColumn<QString>("note");
     QTest::newRow("a shop pricing one item beats a complete one")
-        << Prices{{1, "1.00"}, {2, "0.50"}} << Prices{{1, "2.00"}} << "Shop 2" << "£0.50" << "prices 1 of 2";
+        << Prices{{1, "1.00"}, {2, "0.50"}} << Prices{{1, "2.00"}} << "Shop 2"
+        << "£0.50"
+        << "prices 1 of 2";
     QTest::newRow("a tie goes to the lower shop number")
-        << Prices{{4, "2.00"}, {7, "3.00"}, {9, "9.00"}} << Prices{{4, "3.00"}, {7, "2.00"}} << "Shop 4" << "£5.00"
+        << Prices{{4, "2.00"}, {7, "3.00"}, {9, "9.00"}} << Prices{{4, "3.00"}, {7, "2.00"}} << "Shop 4"
+        << "£5.00"
         << "prices 2 of 2";
-    QTest::newRow("an unnamed shop can be cheapest")
-        << Prices{{1, "4.00"}, {20, "1.00"}} << Prices{} << "" << "£1.00" << "prices 1 of 2";
+    QTest::newRow("an unnamed shop can be cheapest") << Prices{{1, "4.00"}, {20, "1.00"}} << Prices{} << ""
+                                                     << "£1.00"
+                                                     << "prices 1 of 2";
 }
 
 void ComparisonTest::cheapestShop() {

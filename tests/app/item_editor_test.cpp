@@ -24,7 +24,9 @@ void openEditor(frmLists& w, int list, bool add, const std::function<void(frmAdd
     QVERIFY(shown);
 }
 
-QString priceCell(const frmAddEdit& editor, int shop) { return editor.lvPrices->topLevelItem(shop - 1)->text(2); }
+QString priceCell(const frmAddEdit& editor, int shop) {
+    return editor.lvPrices->topLevelItem(shop - 1)->text(2);
+}
 
 } // namespace
 
@@ -101,15 +103,33 @@ void ItemEditorTest::enteringPrices_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("message");
-    QTest::newRow("smallest") << "0.01" << "0.01" << "";
-    QTest::newRow("whole") << "2" << "2.00" << "";
-    QTest::newRow("grouped") << "1234.5" << "1,234.50" << "";
-    QTest::newRow("single precision") << "1234567.89" << "1,234,567.88" << "";
-    QTest::newRow("below a penny") << "0.009" << "3.00" << "Please enter a value of 0.01 or greater.";
-    QTest::newRow("zero") << "0" << "3.00" << "Please enter a value of 0.01 or greater.";
-    QTest::newRow("negative") << "-1" << "3.00" << "Please enter a value of 0.01 or greater.";
-    QTest::newRow("not a number") << "abc" << "3.00" << "Please enter a number.";
-    QTest::newRow("cancelled") << "" << "3.00" << "";
+    QTest::newRow("smallest") << "0.01"
+                              << "0.01"
+                              << "";
+    QTest::newRow("whole") << "2"
+                           << "2.00"
+                           << "";
+    QTest::newRow("grouped") << "1234.5"
+                             << "1,234.50"
+                             << "";
+    QTest::newRow("single precision") << "1234567.89"
+                                      << "1,234,567.88"
+                                      << "";
+    QTest::newRow("below a penny") << "0.009"
+                                   << "3.00"
+                                   << "Please enter a value of 0.01 or greater.";
+    QTest::newRow("zero") << "0"
+                          << "3.00"
+                          << "Please enter a value of 0.01 or greater.";
+    QTest::newRow("negative") << "-1"
+                              << "3.00"
+                              << "Please enter a value of 0.01 or greater.";
+    QTest::newRow("not a number") << "abc"
+                                  << "3.00"
+                                  << "Please enter a number.";
+    QTest::newRow("cancelled") << ""
+                               << "3.00"
+                               << "";
 }
 
 void ItemEditorTest::enteringPrices() {

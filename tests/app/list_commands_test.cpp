@@ -39,20 +39,20 @@ void ListCommandsTest::plusAndMinus_data() {
     QTest::addColumn<Row>("after");
     QTest::addColumn<Qt::CheckState>("box");
 
-    QTest::newRow("+ on empty starts at 1") << "+" << Row{"A", "", false, "K0"} << Row{"A", "1", true, "K0"}
-                                            << Qt::PartiallyChecked;
+    QTest::newRow("+ on empty starts at 1")
+        << "+" << Row{"A", "", false, "K0"} << Row{"A", "1", true, "K0"} << Qt::PartiallyChecked;
     QTest::newRow("+ on 1") << "+" << Row{"A", "1", true, "K0"} << Row{"A", "2", true, "K0"} << Qt::PartiallyChecked;
     QTest::newRow("+ on 998") << "+" << Row{"A", "998", true, "K0"} << Row{"A", "999", true, "K0"}
                               << Qt::PartiallyChecked;
     QTest::newRow("+ on 999 stays") << "+" << Row{"A", "999", true, "K0"} << Row{"A", "999", true, "K0"}
                                     << Qt::PartiallyChecked;
-    QTest::newRow("+ on a blank quantity") << "+" << Row{"A", " ", false, "K0"} << Row{"A", "1", true, "K0"}
-                                           << Qt::PartiallyChecked;
+    QTest::newRow("+ on a blank quantity")
+        << "+" << Row{"A", " ", false, "K0"} << Row{"A", "1", true, "K0"} << Qt::PartiallyChecked;
     QTest::newRow("- on 2") << "-" << Row{"A", "2", true, "K0"} << Row{"A", "1", true, "K0"} << Qt::PartiallyChecked;
-    QTest::newRow("- on 1 ends the count") << "-" << Row{"A", "1", true, "K0"} << Row{"A", "", false, "K0"}
-                                           << Qt::Unchecked;
-    QTest::newRow("- on empty does nothing") << "-" << Row{"A", "", false, "K0"} << Row{"A", "", false, "K0"}
-                                             << Qt::Unchecked;
+    QTest::newRow("- on 1 ends the count")
+        << "-" << Row{"A", "1", true, "K0"} << Row{"A", "", false, "K0"} << Qt::Unchecked;
+    QTest::newRow("- on empty does nothing")
+        << "-" << Row{"A", "", false, "K0"} << Row{"A", "", false, "K0"} << Qt::Unchecked;
 }
 
 void ListCommandsTest::plusAndMinus() {

@@ -1,7 +1,7 @@
 // The printable page: the merge of the template, the item lines, what reaches the page file, the messages
 // for a missing template or library, and printing to a PDF file.
-#include "printable.h"
 #include "data_files.h"
+#include "printable.h"
 #include "window_fixture.h"
 
 #include <QLineEdit>
@@ -32,11 +32,16 @@ private slots:
 void PrintableTest::itemLines_data() {
     QTest::addColumn<QString>("quantity");
     QTest::addColumn<QString>("line");
-    QTest::newRow("two") << "2" << "<br>Milk<i> x 2</i>";
-    QTest::newRow("one") << "1" << "<br>Milk";
-    QTest::newRow("zero") << "0" << "<br>Milk";
-    QTest::newRow("one and a half") << "1.5" << "<br>Milk<i> x 1.5</i>";
-    QTest::newRow("not a number") << "abc" << "<br>Milk";
+    QTest::newRow("two") << "2"
+                         << "<br>Milk<i> x 2</i>";
+    QTest::newRow("one") << "1"
+                         << "<br>Milk";
+    QTest::newRow("zero") << "0"
+                          << "<br>Milk";
+    QTest::newRow("one and a half") << "1.5"
+                                    << "<br>Milk<i> x 1.5</i>";
+    QTest::newRow("not a number") << "abc"
+                                  << "<br>Milk";
 }
 
 void PrintableTest::itemLines() {
@@ -58,7 +63,8 @@ void PrintableTest::mergeReplacesOnlyTemplatePlaceholders() {
              QStringLiteral("Weekly:<br>Milk|%bestshop%|%ListTitle1%|%bestprice|Corner %currencysymbol%|£1,234.50|"
                             "|100% %x%"));
     QCOMPARE(Printable::merge(QString(), content), QString());
-    QCOMPARE(Printable::merge(QStringLiteral("<p>No placeholder</p>"), content), QStringLiteral("<p>No placeholder</p>"));
+    QCOMPARE(Printable::merge(QStringLiteral("<p>No placeholder</p>"), content),
+             QStringLiteral("<p>No placeholder</p>"));
     QCOMPARE(Printable::merge(QStringLiteral("%bestprice%%bestprice%"), content), QStringLiteral("1,234.501,234.50"));
 }
 
@@ -132,9 +138,9 @@ void PrintableTest::pageIsRewrittenEachTime() {
 
     // The shipped template holds every placeholder.
     const QByteArray shipped = readFile(qEnvironmentVariable("PANTROVA_BIN_DIR") + "/Pantrova Template.htm");
-    for (const char* placeholder : {"%ListTitle1%", "%ListTitle2%", "%ListTitle3%", "%ListTitle4%", "%ListContents1%",
-                                    "%ListContents2%", "%ListContents3%", "%ListContents4%", "%bestshop%",
-                                    "%currencysymbol%", "%bestprice%"})
+    for (const char* placeholder :
+         {"%ListTitle1%", "%ListTitle2%", "%ListTitle3%", "%ListTitle4%", "%ListContents1%", "%ListContents2%",
+          "%ListContents3%", "%ListContents4%", "%bestshop%", "%currencysymbol%", "%bestprice%"})
         QVERIFY2(shipped.contains(placeholder), placeholder);
 }
 

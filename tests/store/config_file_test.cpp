@@ -112,10 +112,9 @@ void ConfigFileTest::damagedFilesAreRecognised_data() {
     QTest::newRow("not JSON") << QByteArray("L0=3\nL0n=Weekly\n") << 0;
     QTest::newRow("another program's JSON") << QByteArray(R"({"name": "x", "values": {"a": "b"}})") << 0;
     QTest::newRow("JSON array") << QByteArray(R"([1, 2])") << 0;
-    QTest::newRow("wrong format")
-        << QByteArray(R"({"format": "Other data", "version": 1, "values": {"a": "b"}})") << 0;
-    QTest::newRow("newer version")
-        << QByteArray(R"({"format": "Pantrova data", "version": 2, "values": {"a": "b"}})") << 0;
+    QTest::newRow("wrong format") << QByteArray(R"({"format": "Other data", "version": 1, "values": {"a": "b"}})") << 0;
+    QTest::newRow("newer version") << QByteArray(R"({"format": "Pantrova data", "version": 2, "values": {"a": "b"}})")
+                                   << 0;
     QTest::newRow("values not an object")
         << QByteArray(R"({"format": "Pantrova data", "version": 1, "values": "a"})") << 0;
     QTest::newRow("non-text values are left out")

@@ -121,9 +121,18 @@ void StoredDataTest::olderFileGetsKeysInReadingOrder() {
 }
 
 void StoredDataTest::soundFileIsReadAndRemovedFromStore() {
-    ConfigFile store = storeWith({{"NextKey", "8"},  {"L0", "1"},    {"L0n", "Weekly"}, {"L0i1", "Milk"},
-                                  {"L0q1", ""},      {"L0c1", "False"}, {"L0k1", "K7"}, {"L0i2", "Stale row"},
-                                  {"L1", "0"},       {"L2", "0"},    {"L3", "0"},       {"K7_3", "1.10"},
+    ConfigFile store = storeWith({{"NextKey", "8"},
+                                  {"L0", "1"},
+                                  {"L0n", "Weekly"},
+                                  {"L0i1", "Milk"},
+                                  {"L0q1", ""},
+                                  {"L0c1", "False"},
+                                  {"L0k1", "K7"},
+                                  {"L0i2", "Stale row"},
+                                  {"L1", "0"},
+                                  {"L2", "0"},
+                                  {"L3", "0"},
+                                  {"K7_3", "1.10"},
                                   {"Symbol", "EUR"}});
     const StoredData data = readStoredData(store);
     QVERIFY(data.problems.isEmpty());
@@ -168,29 +177,31 @@ void StoredDataTest::repairs_data() {
             v.insert(it.key(), it.value());
         return v;
     };
-    QTest::newRow("count not a number")
-        << with({{"L0", "two"}, {"L0i1", "Milk"}, {"L0c1", "True"}, {"L0k1", "K1"}}) << QStringList()
-        << QStringList() << 5;
+    QTest::newRow("count not a number") << with({{"L0", "two"}, {"L0i1", "Milk"}, {"L0c1", "True"}, {"L0k1", "K1"}})
+                                        << QStringList() << QStringList() << 5;
     QTest::newRow("count missing beside items") << with({{"L0i1", "Milk"}}) << QStringList() << QStringList() << 5;
     QTest::newRow("negative count") << with({{"L0", "-3"}}) << QStringList() << QStringList() << 5;
     QTest::newRow("huge count") << with({{"L0", "2147483647"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}})
                                 << QStringList({"Milk"}) << QStringList({"K1"}) << 5;
-    QTest::newRow("count above items present")
-        << with({{"L0", "3"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}}) << QStringList({"Milk"})
-        << QStringList({"K1"}) << 5;
+    QTest::newRow("count above items present") << with({{"L0", "3"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}})
+                                               << QStringList({"Milk"}) << QStringList({"K1"}) << 5;
     QTest::newRow("check mark neither true nor false")
         << with({{"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "maybe"}, {"L0k1", "K1"}}) << QStringList({"Milk"})
         << QStringList({"K1"}) << 5;
     QTest::newRow("NextKey not a number")
         << with({{"NextKey", "lots"}, {"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K4"}})
         << QStringList({"Milk"}) << QStringList({"K4"}) << 5;
-    QTest::newRow("NextKey below a key in use")
-        << with({{"NextKey", "2"}, {"L0", "2"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K9"}, {"L0i2", "Tea"},
-                 {"L0c2", "0"}, {"L0k2", "K3"}})
-        << QStringList({"Milk", "Tea"}) << QStringList({"K9", "K3"}) << 10;
-    QTest::newRow("item key unusable")
-        << with({{"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "Milk"}}) << QStringList({"Milk"})
-        << QStringList({"K5"}) << 6;
+    QTest::newRow("NextKey below a key in use") << with({{"NextKey", "2"},
+                                                         {"L0", "2"},
+                                                         {"L0i1", "Milk"},
+                                                         {"L0c1", "0"},
+                                                         {"L0k1", "K9"},
+                                                         {"L0i2", "Tea"},
+                                                         {"L0c2", "0"},
+                                                         {"L0k2", "K3"}})
+                                                << QStringList({"Milk", "Tea"}) << QStringList({"K9", "K3"}) << 10;
+    QTest::newRow("item key unusable") << with({{"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "Milk"}})
+                                       << QStringList({"Milk"}) << QStringList({"K5"}) << 6;
 }
 
 void StoredDataTest::repairs() {
@@ -214,9 +225,20 @@ void StoredDataTest::repairs() {
 }
 
 void StoredDataTest::duplicateKeyGetsNewKeyWithCopiedPrices() {
-    ConfigFile store = storeWith({{"NextKey", "4"}, {"L0", "1"},  {"L0i1", "Milk"}, {"L0c1", "0"},  {"L0k1", "K3"},
-                                  {"L1", "1"},      {"L1i1", "Tea"}, {"L1c1", "1"},  {"L1q1", "2"}, {"L1k1", "K3"},
-                                  {"L2", "0"},      {"L3", "0"},  {"K3_2", "1.00"}, {"K3_5", "2.50"}});
+    ConfigFile store = storeWith({{"NextKey", "4"},
+                                  {"L0", "1"},
+                                  {"L0i1", "Milk"},
+                                  {"L0c1", "0"},
+                                  {"L0k1", "K3"},
+                                  {"L1", "1"},
+                                  {"L1i1", "Tea"},
+                                  {"L1c1", "1"},
+                                  {"L1q1", "2"},
+                                  {"L1k1", "K3"},
+                                  {"L2", "0"},
+                                  {"L3", "0"},
+                                  {"K3_2", "1.00"},
+                                  {"K3_5", "2.50"}});
     const StoredData data = readStoredData(store);
     QCOMPARE(data.problems.size(), 1);
     QCOMPARE(data.lists[0].items[0].key, QStringLiteral("K3"));

@@ -17,8 +17,7 @@ WindowFixture::WindowFixture(Files files) {
     QMap<QString, QString> values{{QStringLiteral("NextKey"), QStringLiteral("0")}};
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
         values.insert(Store::shopNameKey(shop), QString());
-    for (int list = 0; list < Store::ListCount; ++list)
-    {
+    for (int list = 0; list < Store::ListCount; ++list) {
         values.insert(Store::listCountKey(list), QStringLiteral("0"));
         values.insert(Store::listNameKey(list), QString());
     }
@@ -72,7 +71,7 @@ bool operator==(const Row& a, const Row& b) {
 }
 
 char* toString(const Row& row) {
-    return QTest::toString(QStringLiteral("%1 [%2] %3 %4")
-                               .arg(row.name, row.quantity, row.ticked ? QStringLiteral("ticked") : QStringLiteral("-"),
-                                    row.key));
+    return QTest::toString(
+        QStringLiteral("%1 [%2] %3 %4")
+            .arg(row.name, row.quantity, row.ticked ? QStringLiteral("ticked") : QStringLiteral("-"), row.key));
 }
