@@ -1,0 +1,138 @@
+// Saving never leaves a half-written data file: not when the saving process is killed at a random moment, and
+// not when the disk refuses the write part-way; a failure is reported as one.
+#include "config_file.h"
+#include "data_files.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The generation of a whole save, or 0 when the store mixes saves or lacks values.
+int wholeGeneration(const ConfigFile& store, int expectedSize) {
+    const QString generation = store.ReadValue(QStringLiteral("Generation"));
+    if (store.size() != expectedSize)
+        return 0;
+    for (const auto& [key, value] : store.values())
+        if (!value.startsWith(generation))
+            return 0;
+    return generation.toInt();
+}
+
+// Lowers the largest file this process may write; writes beyond it fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class SaveReliabilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void survivesBeingKilled();
+    void failingDiskKeepsTheOldFile();
+    void unwritableTargetIsReported();
+};
+
+void SaveReliabilityTest::survivesBeingKilled() {
+    constexpr int Kills = 200;
+    constexpr int Items = 400; // 8,401 keys, about 0.3 MB
+    constexpr int ExpectedSize = 1 + Items * 21;
+    const QString child = QCoreApplication::applicationDirPath() + QStringLiteral("/store_save_child");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Pantrova.dat"));
+    QRandomGenerator random(20261207);
+    QElapsedTimer clock;
+    clock.start();
+    int lastGeneration = 0;
+    int killedMidSave = 0;
+    int backupsChecked = 0;
+
+    for (int kill = 0; kill < Kills && clock.elapsed() < 60000; ++kill) {
+        QProcess saver;
+        saver.start(child, {file, QString::number(Items)});
+        QVERIFY2(saver.waitForReadyRead(10000), "the saving process never finished its first save");
+        QTest::qSleep(static_cast<int>(random.bounded(25)));
+        saver.kill();
+        QVERIFY(saver.waitForFinished(5000));
+
+        ConfigFile saved;
+        QVERIFY2(saved.LoadFrom(file).ok(), qPrintable(QStringLiteral("after kill %1").arg(kill)));
+        const int generation = wholeGeneration(saved, ExpectedSize);
+        QVERIFY2(generation > 0, qPrintable(QStringLiteral("after kill %1 the file mixes saves").arg(kill)));
+        // The first save of all has no previous file to keep.
+        if (QFile::exists(file + QStringLiteral(".bak"))) {
+            ConfigFile backup;
+            QVERIFY2(backup.LoadFrom(file + QStringLiteral(".bak")).ok(),
+                     qPrintable(QStringLiteral("after kill %1 the backup is damaged").arg(kill)));
+            QVERIFY(wholeGeneration(backup, ExpectedSize) > 0);
+            ++backupsChecked;
+        }
+        killedMidSave += generation > 1 ? 1 : 0;
+        lastGeneration = generation;
+    }
+    qInfo("%d kills survived in %lld ms; %d after more than one save; %d whole backups; last generation %d", Kills,
+          clock.elapsed(), killedMidSave, backupsChecked, lastGeneration);
+    QVERIFY(backupsChecked > 0);
+    // Left-over temporary files of interrupted saves never replace the data file.
+    QVERIFY(QFile::exists(file));
+}
+
+void SaveReliabilityTest::failingDiskKeepsTheOldFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Pantrova.dat"));
+    ConfigFile store;
+    store.WriteValue(QStringLiteral("L0n"), QStringLiteral("Weekly"));
+    QVERIFY(store.SaveTo(file).ok);
+    const QByteArray old = readFile(file);
+
+    for (int i = 0; i < 20000; ++i)
+        store.WriteValue(QStringLiteral("K%1_1").arg(i), QStringLiteral("1.00"));
+    ConfigFile::SaveResult result;
+    {
+        const FileSizeLimit limit(64 * 1024);
+        result = store.SaveTo(file);
+    }
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(readFile(file), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // the file and its backup
+    QVERIFY(store.SaveTo(file).ok);
+}
+
+void SaveReliabilityTest::unwritableTargetIsReported() {
+    QTemporaryDir dir;
+    ConfigFile store;
+    store.WriteValue(QStringLiteral("a"), QStringLiteral("1"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Pantrova.dat")));
+    const ConfigFile::SaveResult result = store.SaveTo(dir.filePath(QStringLiteral("Pantrova.dat")));
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Pantrova.dat"))).isDir());
+}
+
+QTEST_GUILESS_MAIN(SaveReliabilityTest)
+#include "save_reliability_test.moc"
