@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test clean bench fuzz test-sanitize
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,3 +21,47 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# `make bench`: the benchmarks and their summary table (bench/RESULTS.md), in an optimised build of their own.
+BENCH_BUILD ?= build-bench
+bench:
+	@bash scripts/install-deps.sh bench
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DPANTROVA_BUILD_BENCH=ON -DPANTROVA_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target pantrova_bench
+	./$(BENCH_BUILD)/bin/pantrova_bench $(BENCH_ARGS)
+
+# `make test-sanitize`: the whole suite under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPANTROVA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
+# `make fuzz`: every libFuzzer target for FUZZ_SECONDS each, starting from the seeds in fuzz/corpus/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = data_file ini_file text
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANTROVA_BUILD_FUZZ=ON \
+		-DPANTROVA_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets
+	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# `make install`: the program folder (PREFIX, one the user can write to, since the data file lives in it) and its
+# entry in the application menu. `make uninstall` takes both away again but keeps Pantrova.dat and its copies.
+# `make package`: the same folder as a tarball, built with CPack in the build folder.
+PREFIX ?= $(HOME)/.local/opt/pantrova
+.PHONY: install uninstall package
+install: build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
+	"$(PREFIX)/pantrova-setup.sh" register
+
+uninstall:
+	@if [ -x "$(PREFIX)/pantrova-setup.sh" ]; then "$(PREFIX)/pantrova-setup.sh" uninstall; \
+	else echo "Pantrova is not installed in $(PREFIX)"; fi
+
+package: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake

@@ -71,7 +71,7 @@ void SaveReliabilityTest::survivesBeingKilled() {
     int killedMidSave = 0;
     int backupsChecked = 0;
 
-    for (int kill = 0; kill < Kills && clock.elapsed() < 60000; ++kill) {
+    for (int kill = 0; kill < Kills && clock.elapsed() < 120000; ++kill) {
         QProcess saver;
         saver.start(child, {file, QString::number(Items)});
         QVERIFY2(saver.waitForReadyRead(10000), "the saving process never finished its first save");
