@@ -183,24 +183,22 @@ void frmLists::cmdNDown_Click(int list) {
     moveSelectedRow(list, +1);
 }
 
-void frmLists::cmdAdd_Click(int list) {
+void frmLists::openItemEditor(int list, qint16 mode) {
     lvList_GotFocus(list);
-    EditorMode = 1;
+    EditorMode = mode;
     CurrentList = static_cast<qint16>(list);
     EditorList = static_cast<qint16>(list);
     frmAddEdit editor(*this);
     showModal(editor);
 }
 
+void frmLists::cmdAdd_Click(int list) {
+    openItemEditor(list, 1);
+}
+
 void frmLists::cmdEdit_Click(int list) {
-    if (!lvList[list]->selectedRow())
-        return;
-    lvList_GotFocus(list);
-    EditorMode = 2;
-    CurrentList = static_cast<qint16>(list);
-    EditorList = static_cast<qint16>(list);
-    frmAddEdit editor(*this);
-    showModal(editor);
+    if (lvList[list]->selectedRow())
+        openItemEditor(list, 2);
 }
 
 void frmLists::mnuEditMOC_Click() {

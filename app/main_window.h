@@ -138,6 +138,7 @@ private:
     void applyGeometry();
     void connectListCommands(int list);
     void moveSelectedRow(int list, int offset);
+    void openItemEditor(int list, qint16 mode);
     void setMoveOrCopyCaption(const QString& itemName);
 
     void startUp(const QString& programFolder);
