@@ -2,10 +2,12 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pantrova"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrova.svg")));
     frmLists window(QCoreApplication::applicationDirPath());
     window.show();
     return QApplication::exec();

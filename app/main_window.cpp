@@ -342,10 +342,18 @@ bool frmLists::sve() {
     return false;
 }
 
+QString frmLists::saveFailureText(const QString& error) const {
+    QString text =
+        QStringLiteral("Pantrova could not save your data to '%1': %2.").arg(QDir::toNativeSeparators(DataFile), error);
+    // The data file lives beside the program: installed in a folder the user cannot write to, it cannot be saved.
+    if (!QFileInfo(AppFolder).isWritable())
+        text += QStringLiteral("\n\nPantrova keeps its data beside the program, so its folder must be one you can "
+                               "write to: install Pantrova into a folder you own.");
+    return text;
+}
+
 void frmLists::showSaveFailure(const QString& error) {
-    prompts().message(
-        QStringLiteral("Pantrova could not save your data to '%1': %2.").arg(QDir::toNativeSeparators(DataFile), error),
-        ErrorTitle, UserPrompts::Icon::Critical);
+    prompts().message(saveFailureText(error), ErrorTitle, UserPrompts::Icon::Critical);
 }
 
 void frmLists::closeEvent(QCloseEvent* event) {
@@ -353,9 +361,8 @@ void frmLists::closeEvent(QCloseEvent* event) {
     QString error;
     while (!ExitWithoutSaving && !trySave(&error)) {
         const UserPrompts::Answer answer = prompts().message(
-            QStringLiteral("Pantrova could not save your data to '%1': %2.\n\nDo you want to try again? "
-                           "Choose No to close without saving your changes.")
-                .arg(QDir::toNativeSeparators(DataFile), error),
+            saveFailureText(error) +
+                QStringLiteral("\n\nDo you want to try again? Choose No to close without saving your changes."),
             ErrorTitle, UserPrompts::Icon::Critical, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
         if (answer == UserPrompts::Answer::No)
             break;

@@ -144,6 +144,7 @@ private:
     void startUp(const QString& programFolder);
     void loadDataFile();
     void reportDamagedFile(const QString& reason, const QStringList& problems);
+    QString saveFailureText(const QString& error) const;
     void showSaveFailure(const QString& error);
 
     std::unique_ptr<UserPrompts> m_ownedPrompts;

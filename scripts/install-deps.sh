@@ -3,14 +3,13 @@
 # Safe to run any number of times; prints nothing when everything is already present.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev fonts-dejavu-core)
+packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core desktop-file-utils)
 
 # Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need.
 for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         bench) packages+=(libbenchmark-dev valgrind) ;;
-        install) packages+=(desktop-file-utils) ;;
         *) echo "install-deps.sh: unknown package set '$extra'" >&2; exit 2 ;;
     esac
 done
