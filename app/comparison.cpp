@@ -1,6 +1,7 @@
 // GenPCList, the price comparison: for the ticked (or all) items of the four lists, each item's cost at every
 // shop, the total per shop and the cheapest shop. The table is derived, rebuilt from scratch every time.
 
+#include "config_file.h"
 #include "item_editor.h"
 #include "list_view.h"
 #include "main_window.h"
@@ -9,23 +10,180 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <numeric>
+#include <tuple>
 
 namespace {
 
 constexpr int ShopColumns = Store::ShopCount;
 const QColor BestPriceColour(255, 0, 0);
 
+// A row of the table, whose shop columns are right-aligned unless a column says otherwise. It answers the
+// alignment instead of storing it in every cell: storing it took as long as storing the cell texts.
+class TableRow : public QTreeWidgetItem {
+public:
+    explicit TableRow(const QStringList& texts)
+        : QTreeWidgetItem(texts) {}
+
+    QVariant data(int column, int role) const override {
+        static const QVariant ShopAlignment = QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        QVariant value = QTreeWidgetItem::data(column, role);
+        if (role == Qt::TextAlignmentRole && column >= 1 && column <= ShopColumns && !value.isValid())
+            return ShopAlignment;
+        return value;
+    }
+};
+
 QTreeWidgetItem* tableRow(const QString& label, const QFont* bold = nullptr) {
-    auto* row = new QTreeWidgetItem({label});
-    for (int s = 1; s <= ShopColumns; ++s)
-        row->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+    auto* row = new TableRow({label});
     if (bold)
         row->setFont(0, *bold);
     return row;
 }
+
+// Every shown item's price texts by shop (1-based), " " where the store holds none: what
+// ReadValue(priceKey(key, s), " ") gives, found in one pass over the store. The price keys of one item sit together
+// in key order, and the items are visited in that order too, each search stepping on from where the previous one
+// started: twenty separate searches per item from the top of a large store cost more than the whole rest of the
+// table, most of it in cache misses.
+class PriceReader {
+public:
+    using Prices = std::array<const QString*, ShopColumns + 1>;
+
+    explicit PriceReader(const ConfigFile& store)
+        : m_values(store.values()) {
+        for (int s = 1; s <= ShopColumns; ++s)
+            m_suffixes[s] = Store::priceKey(QString(), s);
+    }
+
+    // The prices of each item of itemKeys, in the same order. The texts are the store's (or one shared " "); they
+    // are valid until the store next changes.
+    std::vector<Prices> read(const QStringList& itemKeys) const {
+        // A few steps forward cost less than a search; many do not.
+        constexpr int MaxSteps = 64;
+        std::vector<QString> firstKeys;
+        firstKeys.reserve(static_cast<size_t>(itemKeys.size()));
+        for (const QString& key : itemKeys)
+            firstKeys.push_back(Store::priceKey(key, 1));
+        std::vector<size_t> order(firstKeys.size());
+        std::iota(order.begin(), order.end(), size_t{0});
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return firstKeys[a] < firstKeys[b]; });
+
+        Prices none;
+        none.fill(&Missing);
+        std::vector<Prices> prices(firstKeys.size(), none);
+        auto cursor = m_values.begin();
+        for (const size_t i : order) {
+            const QString& first = firstKeys[i];
+            for (int steps = 0; cursor != m_values.end() && cursor->first < first; ++cursor) {
+                if (++steps > MaxSteps) {
+                    cursor = m_values.lower_bound(first);
+                    break;
+                }
+            }
+            readItem(cursor, itemKeys[static_cast<qsizetype>(i)], first, prices[i]);
+        }
+        return prices;
+    }
+
+private:
+    // Reads the price keys of one item, starting at the first store key not below its first price key.
+    void readItem(std::map<QString, QString>::const_iterator it, const QString& itemKey, const QString& first,
+                  Prices& prices) const {
+        // The part every price key of the item starts with: the key and the separator before the shop number.
+        const QStringView prefix = QStringView(first).chopped(1);
+        for (; it != m_values.end(); ++it) {
+            const QStringView key(it->first);
+            if (key.size() <= prefix.size() ||
+                std::memcmp(key.utf16(), prefix.utf16(), static_cast<size_t>(prefix.size()) * sizeof(char16_t)) != 0)
+                break;
+            // A shop number has at most two digits; the comparison with the suffix rejects every other spelling.
+            int shop = 0;
+            for (const QChar digit : key.mid(prefix.size(), 3))
+                shop = digit >= u'0' && digit <= u'9' ? shop * 10 + (digit.unicode() - u'0') : ShopColumns + 1;
+            if (shop >= 1 && shop <= ShopColumns && key.mid(itemKey.size()) == m_suffixes[shop])
+                prices[shop] = &it->second;
+        }
+    }
+
+    const std::map<QString, QString>& m_values;
+    static inline const QString Missing = QStringLiteral(" ");
+    std::array<QString, ShopColumns + 1> m_suffixes;
+};
+
+// Money::toNumber and Money::format for the table, the same results in a fraction of the time: reading or
+// writing a number in the locale costs far more than the rest of a cell, and a table of thousands of items holds
+// few distinct prices and amounts, so results are remembered for the texts and amounts already seen.
+class NumberMemo {
+public:
+    NumberMemo() {
+        const QLocale locale;
+        m_plainDecimals = locale.zeroDigit() == QLatin1String("0") && locale.decimalPoint().size() == 1;
+        if (m_plainDecimals)
+            m_decimalPoint = locale.decimalPoint().front();
+    }
+
+    std::optional<double> toNumber(const QString& text) {
+        if (const std::optional<double> plain = plainDecimal(text))
+            return plain;
+        auto found = m_numbers.constFind(text);
+        if (found == m_numbers.cend())
+            found = m_numbers.insert(text, Money::toNumber(text));
+        return *found;
+    }
+
+    // The amount in the money format, and that text read back as a number.
+    const std::pair<QString, std::optional<double>>& format(double amount) {
+        // By bit pattern, so that amounts that compare equal but print differently (0 and -0) stay apart.
+        const auto bits = std::bit_cast<quint64>(amount);
+        auto found = m_formatted.constFind(bits);
+        if (found == m_formatted.cend()) {
+            const QString text = Money::format(amount);
+            found = m_formatted.insert(bits, {text, toNumber(text)});
+        }
+        return *found;
+    }
+
+private:
+    // Digits with at most one decimal point between digits and no leading zero ("12", "0.5", "1.25"), read
+    // exactly: at most 15 digits make an integer a double holds exactly, and one division by an exact power of
+    // ten is then correctly rounded, as the locale's reading is. Nothing for any other text.
+    std::optional<double> plainDecimal(QStringView text) const {
+        static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        if (!m_plainDecimals || text.isEmpty() || text.size() > 16 || text.back() == m_decimalPoint ||
+            (text.front() == u'0' && text.size() > 1 && text[1] != m_decimalPoint))
+            return std::nullopt;
+        quint64 mantissa = 0;
+        int digits = 0;
+        int decimals = -1;
+        for (const QChar c : text) {
+            if (c == m_decimalPoint && decimals < 0 && digits > 0) {
+                decimals = 0;
+                continue;
+            }
+            if (c < u'0' || c > u'9' || ++digits > 15)
+                return std::nullopt;
+            mantissa = mantissa * 10 + (c.unicode() - u'0');
+            if (decimals >= 0)
+                ++decimals;
+        }
+        return static_cast<double>(mantissa) / PowersOfTen[static_cast<size_t>(std::max(decimals, 0))];
+    }
+
+    bool m_plainDecimals = false;
+    QChar m_decimalPoint;
+    QHash<QString, std::optional<double>> m_numbers;
+    QHash<quint64, std::pair<QString, std::optional<double>>> m_formatted;
+};
 
 } // namespace
 
@@ -48,34 +206,61 @@ void frmLists::GenPCList() {
     std::array<float, ShopColumns + 1> total{};
     std::array<int, ShopColumns + 1> priced{};
     int shownItems = 0;
+    NumberMemo numbers;
+
+    // The shown items of every list first, so that their prices can be read together.
+    std::array<QList<const QTreeWidgetItem*>, ListCount> shownRows;
+    QStringList shownKeys;
     for (int l = 0; l < ListCount; ++l) {
-        rows << tableRow(txtName[l]->text(), &bold);
         const ListView* view = lvList[l];
         for (int j = 1; j <= view->rowCount(); ++j) {
             const QTreeWidgetItem* item = view->row(j);
             if (!allItems && !ListView::isTicked(item))
                 continue;
-            const QString key = ListView::key(item);
+            shownRows[l] << item;
+            shownKeys << ListView::key(item);
+        }
+    }
+    const std::vector<PriceReader::Prices> prices = PriceReader(CF).read(shownKeys);
+
+    for (int l = 0; l < ListCount; ++l) {
+        rows << tableRow(txtName[l]->text(), &bold);
+        for (const QTreeWidgetItem* item : shownRows[l]) {
+            const QString& key = shownKeys[shownItems];
+            const PriceReader::Prices& itemPrices = prices[static_cast<size_t>(shownItems)];
             const QString quantityText = ListView::quantity(item);
-            QTreeWidgetItem* row =
-                tableRow(allItems ? ListView::name(item) : ListView::name(item) + QStringLiteral(" x ") + quantityText);
-            row->setData(0, Qt::UserRole, key);
+            // The texts come first and the row is made from them at once, as cheaply as Qt can fill a row.
+            QStringList cells;
+            cells.reserve(ShopColumns + 1);
+            if (allItems) {
+                cells << ListView::name(item);
+            } else {
+                const QString name = ListView::name(item);
+                QString label;
+                label.reserve(name.size() + 3 + quantityText.size());
+                cells << label.append(name).append(QLatin1String(" x ")).append(quantityText);
+            }
             ++shownItems;
             // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
-            const std::optional<double> quantity = Money::toNumber(quantityText);
+            const std::optional<double> quantity = numbers.toNumber(quantityText);
             for (int s = 1; s <= ShopColumns; ++s) {
-                const QString price = CF.ReadValue(Store::priceKey(key, s), QStringLiteral(" "));
+                const QString& price = *itemPrices[s];
                 QString cell;
-                if (allItems)
+                std::optional<double> shown;
+                if (allItems) {
                     cell = price;
-                else if (const std::optional<double> unit = Money::toNumber(price); unit && quantity)
-                    cell = Money::format(*quantity * *unit);
-                row->setText(s, cell);
-                if (const std::optional<double> shown = Money::toNumber(cell)) {
+                    shown = numbers.toNumber(cell);
+                } else if (const std::optional<double> unit = numbers.toNumber(price); unit && quantity) {
+                    std::tie(cell, shown) = numbers.format(*quantity * *unit);
+                }
+                cells << cell;
+                if (shown) {
                     total[s] += static_cast<float>(*shown);
                     ++priced[s];
                 }
             }
+            auto* row = new TableRow(cells);
+            row->setData(0, Qt::UserRole, key);
             rows << row;
         }
         rows << tableRow(QString());

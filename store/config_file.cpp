@@ -6,6 +6,11 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
+
 namespace {
 
 const QString FormatName = QStringLiteral("Pantrova data");
@@ -23,6 +28,293 @@ ConfigFile::SaveResult writeAtomically(const QString& path, const QByteArray& by
     if (!file.commit())
         return {false, file.errorString()};
     return {};
+}
+
+// Reads the data file the way toBytes writes it, straight into the map: no QJsonDocument and no second copy of
+// every string. It accepts only documents whose meaning is beyond doubt (the three members in the order they are
+// written, text values, no duplicate keys, no escaped surrogates); for anything else it gives up and the caller
+// parses with QJsonDocument, so every damaged file is still reported in QJsonDocument's words.
+class FastReader {
+public:
+    explicit FastReader(const QByteArray& data)
+        : m_at(data.constData())
+        , m_end(data.constData() + data.size()) {}
+
+    bool read(std::map<QString, QString>& values) {
+        QString text;
+        if (!punctuation('{') || !string(text) || text != QLatin1String("format") || !punctuation(':') ||
+            !string(text) || text != FormatName || !punctuation(',') || !string(text) ||
+            text != QLatin1String("values") || !punctuation(':') || !object(values) || !punctuation(',') ||
+            !string(text) || text != QLatin1String("version") || !punctuation(':'))
+            return false;
+        skipSpace();
+        if (m_at == m_end || *m_at != '1')
+            return false;
+        ++m_at;
+        if (!punctuation('}'))
+            return false;
+        skipSpace();
+        return m_at == m_end;
+    }
+
+private:
+    void skipSpace() {
+        while (m_at != m_end && (*m_at == ' ' || *m_at == '\n' || *m_at == '\r' || *m_at == '\t'))
+            ++m_at;
+    }
+
+    bool punctuation(char expected) {
+        skipSpace();
+        if (m_at == m_end || *m_at != expected)
+            return false;
+        ++m_at;
+        return true;
+    }
+
+    bool object(std::map<QString, QString>& values) {
+        if (!punctuation('{'))
+            return false;
+        skipSpace();
+        if (m_at != m_end && *m_at == '}') {
+            ++m_at;
+            return true;
+        }
+        QString key;
+        QString value;
+        do {
+            if (!string(key) || !punctuation(':') || !string(value))
+                return false;
+            // The file is written in key order, so the hint is right for every key and costs one comparison.
+            const size_t before = values.size();
+            values.emplace_hint(values.end(), std::move(key), std::move(value));
+            if (values.size() == before)
+                return false;
+        } while (punctuation(','));
+        return punctuation('}');
+    }
+
+    bool string(QString& out) {
+        if (!punctuation('"'))
+            return false;
+        const char* start = m_at;
+        // Plain ASCII is by far the most common text and becomes a QString in one step.
+        while (m_at != m_end) {
+            const auto byte = static_cast<unsigned char>(*m_at);
+            if (byte == '"') {
+                out = QString::fromLatin1(start, m_at - start);
+                ++m_at;
+                return true;
+            }
+            if (byte < 0x20 || byte == '\\' || byte >= 0x80)
+                break;
+            ++m_at;
+        }
+        std::string utf8(start, m_at);
+        while (m_at != m_end) {
+            const auto byte = static_cast<unsigned char>(*m_at);
+            if (byte == '"') {
+                ++m_at;
+                out = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+                return true;
+            }
+            if (byte < 0x20)
+                return false;
+            if (byte == '\\') {
+                if (!escape(utf8))
+                    return false;
+            } else if (byte >= 0x80) {
+                if (!multiByte(utf8))
+                    return false;
+            } else {
+                utf8 += static_cast<char>(byte);
+                ++m_at;
+            }
+        }
+        return false;
+    }
+
+    // One escape sequence, appended as UTF-8.
+    bool escape(std::string& utf8) {
+        if (m_end - m_at < 2)
+            return false;
+        const char kind = m_at[1];
+        m_at += 2;
+        switch (kind) {
+        case '"':
+        case '\\':
+        case '/':
+            utf8 += kind;
+            return true;
+        case 'b':
+            utf8 += '\b';
+            return true;
+        case 'f':
+            utf8 += '\f';
+            return true;
+        case 'n':
+            utf8 += '\n';
+            return true;
+        case 'r':
+            utf8 += '\r';
+            return true;
+        case 't':
+            utf8 += '\t';
+            return true;
+        case 'u':
+            break;
+        default:
+            return false;
+        }
+        if (m_end - m_at < 4)
+            return false;
+        char32_t unit = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char digit = *m_at++;
+            unit <<= 4;
+            if (digit >= '0' && digit <= '9')
+                unit |= static_cast<char32_t>(digit - '0');
+            else if (digit >= 'a' && digit <= 'f')
+                unit |= static_cast<char32_t>(digit - 'a' + 10);
+            else if (digit >= 'A' && digit <= 'F')
+                unit |= static_cast<char32_t>(digit - 'A' + 10);
+            else
+                return false;
+        }
+        // How a parser pairs escaped surrogates is its own business; leave those to QJsonDocument.
+        if (unit >= 0xD800 && unit <= 0xDFFF)
+            return false;
+        appendUtf8(utf8, unit);
+        return true;
+    }
+
+    static void appendUtf8(std::string& utf8, char32_t c) {
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+
+    // One well-formed UTF-8 sequence (no overlong forms, no surrogates, nothing above U+10FFFF), copied as is.
+    bool multiByte(std::string& utf8) {
+        const auto lead = static_cast<unsigned char>(*m_at);
+        int length = 0;
+        char32_t c = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            c = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            c = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            c = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (m_end - m_at < length)
+            return false;
+        for (int i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(m_at[i]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+        if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+            return false;
+        utf8.append(m_at, static_cast<size_t>(length));
+        m_at += length;
+        return true;
+    }
+
+    const char* m_at;
+    const char* m_end;
+};
+
+// Writes text as a JSON string exactly as QJsonDocument writes it: quotes, backslashes and control characters
+// escaped (the short forms where JSON has one, lower-case \u00xx otherwise), everything else as UTF-8, and a
+// surrogate without its partner as a lower-case \u escape. There must be room for worstCase(text) bytes.
+constexpr qsizetype worstCase(QStringView text) {
+    return 6 * text.size() + 2;
+}
+
+char* writeString(char* cursor, QStringView text) {
+    static constexpr char Hex[] = "0123456789abcdef";
+    const auto unicodeEscape = [&cursor](char16_t unit) {
+        *cursor++ = '\\';
+        *cursor++ = 'u';
+        *cursor++ = Hex[(unit >> 12) & 0xF];
+        *cursor++ = Hex[(unit >> 8) & 0xF];
+        *cursor++ = Hex[(unit >> 4) & 0xF];
+        *cursor++ = Hex[unit & 0xF];
+    };
+    const auto shortEscape = [&cursor](char kind) {
+        *cursor++ = '\\';
+        *cursor++ = kind;
+    };
+    *cursor++ = '"';
+    const char16_t* at = text.utf16();
+    const char16_t* const end = at + text.size();
+    while (at != end) {
+        const char16_t unit = *at++;
+        if (unit >= 0x20 && unit < 0x80 && unit != '"' && unit != '\\') {
+            *cursor++ = static_cast<char>(unit);
+        } else if (unit < 0x80) {
+            switch (unit) {
+            case '"':
+                shortEscape('"');
+                break;
+            case '\\':
+                shortEscape('\\');
+                break;
+            case '\b':
+                shortEscape('b');
+                break;
+            case '\f':
+                shortEscape('f');
+                break;
+            case '\n':
+                shortEscape('n');
+                break;
+            case '\r':
+                shortEscape('r');
+                break;
+            case '\t':
+                shortEscape('t');
+                break;
+            default:
+                unicodeEscape(unit);
+            }
+        } else if (unit < 0x800) {
+            *cursor++ = static_cast<char>(0xC0 | (unit >> 6));
+            *cursor++ = static_cast<char>(0x80 | (unit & 0x3F));
+        } else if (!QChar::isSurrogate(unit)) {
+            *cursor++ = static_cast<char>(0xE0 | (unit >> 12));
+            *cursor++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+            *cursor++ = static_cast<char>(0x80 | (unit & 0x3F));
+        } else if (QChar::isHighSurrogate(unit) && at != end && QChar::isLowSurrogate(*at)) {
+            const char32_t c = QChar::surrogateToUcs4(unit, *at++);
+            *cursor++ = static_cast<char>(0xF0 | (c >> 18));
+            *cursor++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            *cursor++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *cursor++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            unicodeEscape(unit);
+        }
+    }
+    *cursor++ = '"';
+    return cursor;
+}
+
+char* writeText(char* cursor, std::string_view text) {
+    std::memcpy(cursor, text.data(), text.size());
+    return cursor + text.size();
 }
 
 } // namespace
@@ -43,6 +335,9 @@ ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
 
 ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
+    m_values.clear();
+    if (FastReader(data).read(m_values))
+        return {};
     m_values.clear();
 
     QJsonParseError parseError;
@@ -119,15 +414,49 @@ void ConfigFile::DeleteArray(const QString& countKey, const QString& prefix) {
 }
 
 QByteArray ConfigFile::toBytes() const {
-    // std::map iterates in key order, so every insert appends and the same store gives the same bytes.
-    QJsonObject values;
-    for (const auto& [key, value] : m_values)
-        values.insert(key, value);
-    QJsonObject root;
-    root.insert(QLatin1String("format"), FormatName);
-    root.insert(QLatin1String("version"), FormatVersion);
-    root.insert(QLatin1String("values"), values);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // The layout QJsonDocument::toJson(Indented) gives the same document, written in one pass straight into one
+    // buffer: members in key order (std::map iterates in the order QJsonObject sorts keys), so the same store
+    // gives the same bytes. The buffer starts at the exact size for ASCII text plus one worst-case entry, so it
+    // grows only for text that needs escapes or more than one byte per character.
+    constexpr qsizetype EntryFrame = 16; // indentation, quotes, ": " and ",\n"
+    qsizetype estimate = 128 + worstCase(FormatName);
+    qsizetype longest = 0;
+    for (const auto& [key, value] : m_values) {
+        estimate += key.size() + value.size() + EntryFrame;
+        longest = std::max(longest, key.size() + value.size());
+    }
+    QByteArray out(estimate + 6 * longest, Qt::Uninitialized);
+    qsizetype used = 0;
+    const auto room = [&out, &used](qsizetype needed) {
+        if (out.size() - used < needed)
+            out.resize(std::max(2 * out.size(), used + needed));
+        return out.data() + used;
+    };
+
+    char* cursor = writeText(room(64 + worstCase(FormatName)), "{\n    \"format\": ");
+    cursor = writeString(cursor, FormatName);
+    cursor = writeText(cursor, ",\n    \"values\": {\n");
+    used = cursor - out.constData();
+    bool first = true;
+    for (const auto& [key, value] : m_values) {
+        cursor = room(worstCase(key) + worstCase(value) + EntryFrame);
+        if (!first)
+            cursor = writeText(cursor, ",\n");
+        first = false;
+        cursor = writeText(cursor, "        ");
+        cursor = writeString(cursor, key);
+        cursor = writeText(cursor, ": ");
+        cursor = writeString(cursor, value);
+        used = cursor - out.constData();
+    }
+    cursor = room(64);
+    if (!first)
+        cursor = writeText(cursor, "\n");
+    cursor = writeText(cursor, "    },\n    \"version\": ");
+    cursor = writeText(cursor, std::to_string(FormatVersion));
+    cursor = writeText(cursor, "\n}\n");
+    out.resize(cursor - out.constData());
+    return out;
 }
 
 ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path) const {

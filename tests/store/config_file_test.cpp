@@ -1,10 +1,59 @@
 // The key/value store: what is written is read back after a save and a load, keys are exact, saving is
-// atomic and repeatable, and damaged files are told apart from unreadable ones.
+// atomic and repeatable, damaged files are told apart from unreadable ones, and the store writes and reads its
+// file exactly as QJsonDocument does.
 #include "config_file.h"
 #include "data_files.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+using Values = std::map<QString, QString>;
+
+// The data file as QJsonDocument writes it: the bytes the store's own writer must reproduce exactly.
+QByteArray writtenByQt(const Values& values) {
+    QJsonObject object;
+    for (const auto& [key, value] : values)
+        object.insert(key, value);
+    QJsonObject root;
+    root.insert(QLatin1String("format"), QStringLiteral("Pantrova data"));
+    root.insert(QLatin1String("version"), 1);
+    root.insert(QLatin1String("values"), object);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+// What QJsonDocument reads from a data file: its values when the file is sound, nothing when it is damaged.
+std::optional<Values> readByQt(const QByteArray& bytes) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    const QJsonObject root = document.object();
+    const QJsonValue version = root.value(QLatin1String("version"));
+    if (error.error != QJsonParseError::NoError || !document.isObject() ||
+        root.value(QLatin1String("format")).toString() != QLatin1String("Pantrova data") || !version.isDouble() ||
+        version.toDouble() != 1 || !root.value(QLatin1String("values")).isObject())
+        return std::nullopt;
+    Values values;
+    const QJsonObject object = root.value(QLatin1String("values")).toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!it.value().isString())
+            return std::nullopt;
+        values[it.key()] = it.value().toString();
+    }
+    return values;
+}
+
+QString utf16(std::initializer_list<char16_t> units) {
+    return QString(reinterpret_cast<const QChar*>(units.begin()), static_cast<qsizetype>(units.size()));
+}
+
+} // namespace
 
 class ConfigFileTest : public QObject {
     Q_OBJECT
@@ -18,6 +67,11 @@ private slots:
     void damagedFilesAreRecognised_data();
     void damagedFilesAreRecognised();
     void unreadableFileIsNotDamaged();
+    void textIsEscapedAsQtWritesIt_data();
+    void textIsEscapedAsQtWritesIt();
+    void randomStoresAreWrittenAndReadAsQtDoes();
+    void readingAgreesWithQJsonDocument_data();
+    void readingAgreesWithQJsonDocument();
 
 private:
     QTemporaryDir m_dir;
@@ -139,6 +193,127 @@ void ConfigFileTest::unreadableFileIsNotDamaged() {
     const ConfigFile::LoadResult result = store.LoadFrom(path(QStringLiteral("missing.dat")));
     QCOMPARE(result.status, ConfigFile::LoadResult::Status::Unreadable);
     QVERIFY(!result.reason.isEmpty());
+}
+
+void ConfigFileTest::textIsEscapedAsQtWritesIt_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("plain") << QStringLiteral("Milk 2l / 50%") << QByteArray(R"("Milk 2l / 50%")");
+    QTest::newRow("empty") << QString() << QByteArray(R"("")");
+    QTest::newRow("quotes") << QStringLiteral("say \"hi\"") << QByteArray(R"("say \"hi\"")");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\dir\\") << QByteArray(R"("C:\\dir\\")");
+    QTest::newRow("short escapes") << QStringLiteral("\b\f\n\r\t") << QByteArray(R"("\b\f\n\r\t")");
+    QTest::newRow("other controls") << utf16({0x00, 0x01, 0x1b, 0x1f}) << QByteArray(R"("\u0000\u0001\u001b\u001f")");
+    QTest::newRow("delete is not escaped") << utf16({'a', 0x7f}) << QByteArray("\"a\x7f\"");
+    QTest::newRow("two-byte UTF-8") << QStringLiteral("£ é") << QByteArray("\"\xc2\xa3 \xc3\xa9\"");
+    QTest::newRow("three-byte UTF-8") << QStringLiteral("€") << QByteArray("\"\xe2\x82\xac\"");
+    QTest::newRow("noncharacter") << utf16({0xfffe}) << QByteArray("\"\xef\xbf\xbe\"");
+    QTest::newRow("surrogate pair") << utf16({0xd83d, 0xde00}) << QByteArray("\"\xf0\x9f\x98\x80\"");
+    QTest::newRow("lone high surrogate at the end") << utf16({'a', 0xd83d}) << QByteArray(R"("a\ud83d")");
+    QTest::newRow("lone high surrogate before text") << utf16({0xd83d, 'a'}) << QByteArray(R"("\ud83da")");
+    QTest::newRow("lone low surrogate") << utf16({0xde00}) << QByteArray(R"("\ude00")");
+    QTest::newRow("pair in the wrong order") << utf16({0xde00, 0xd83d}) << QByteArray(R"("\ude00\ud83d")");
+    QTest::newRow("two high surrogates, then a pair")
+        << utf16({0xd800, 0xd83d, 0xde00}) << QByteArray("\"\\ud800\xf0\x9f\x98\x80\"");
+}
+
+void ConfigFileTest::textIsEscapedAsQtWritesIt() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
+    ConfigFile store;
+    store.WriteValue(text, text);
+    store.WriteValue(QStringLiteral("next"), QStringLiteral("value"));
+    const QByteArray bytes = store.toBytes();
+    QCOMPARE(bytes, writtenByQt(store.values()));
+    QVERIFY2(bytes.contains("        " + written + ": " + written), bytes.constData());
+
+    ConfigFile loaded;
+    const ConfigFile::LoadResult result = loaded.LoadFromBytes(bytes);
+    const std::optional<Values> expected = readByQt(bytes);
+    QVERIFY(expected.has_value());
+    QVERIFY(result.ok());
+    QCOMPARE(loaded.values(), *expected);
+}
+
+void ConfigFileTest::randomStoresAreWrittenAndReadAsQtDoes() {
+    // Any UTF-16 units at all, weighted towards those the writer treats specially.
+    QRandomGenerator random(20240611);
+    const std::array<char16_t, 12> special{0x00, 0x09,   0x1f,   '"',    '\\',   0x7f,
+                                           0xe9, 0x20ac, 0xd83d, 0xde00, 0xfffe, 0xffff};
+    const auto text = [&] {
+        QString result;
+        for (int i = random.bounded(12); i > 0; --i)
+            result += QChar(random.bounded(3) == 0 ? special[random.bounded(int(special.size()))]
+                                                   : char16_t(random.bounded(0x10000)));
+        return result;
+    };
+    for (int round = 0; round < 20; ++round) {
+        ConfigFile store;
+        for (int i = random.bounded(200); i > 0; --i)
+            store.WriteValue(text(), text());
+        const QByteArray bytes = store.toBytes();
+        QCOMPARE(bytes, writtenByQt(store.values()));
+
+        ConfigFile loaded;
+        const std::optional<Values> expected = readByQt(bytes);
+        QVERIFY(expected.has_value());
+        QVERIFY(loaded.LoadFromBytes(bytes).ok());
+        QCOMPARE(loaded.values(), *expected);
+    }
+}
+
+void ConfigFileTest::readingAgreesWithQJsonDocument_data() {
+    QTest::addColumn<QByteArray>("values"); // the inside of the "values" object
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("short escapes and slash") << QByteArray(R"("a": "\"\\\/\b\f\n\r\t")");
+    QTest::newRow("unicode escapes") << QByteArray(R"("\u00e9": "\u20AC\u0000\u001F")");
+    QTest::newRow("escaped surrogate pair") << QByteArray(R"("a": "\ud83d\ude00")");
+    QTest::newRow("escaped lone surrogate") << QByteArray(R"("a": "x\udc00y")");
+    QTest::newRow("raw UTF-8") << QByteArray("\"\xc3\xa9\": \"\xe2\x82\xac\xf0\x9f\x98\x80\xef\xbf\xbf\"");
+    QTest::newRow("keys out of order") << QByteArray(R"("b": "2", "a": "1", "c": "3")");
+    QTest::newRow("duplicate keys") << QByteArray(R"("a": "1", "b": "2", "a": "3")");
+    QTest::newRow("duplicate last key") << QByteArray(R"("a": "1", "a": "2")");
+    QTest::newRow("no whitespace") << QByteArray(R"("a":"1","b":"2")");
+    QTest::newRow("odd whitespace") << QByteArray("\r\n\t \"a\"\t:\r\"1\" ,\n\"b\":\"2\"\t");
+    QTest::newRow("number value") << QByteArray(R"("a": 1)");
+    QTest::newRow("raw control character") << QByteArray("\"a\": \"x\ty\"");
+    QTest::newRow("unknown escape") << QByteArray(R"("a": "\x41")");
+    QTest::newRow("short unicode escape") << QByteArray(R"("a": "\u12")");
+    QTest::newRow("overlong UTF-8") << QByteArray("\"a\": \"\xc0\x80\"");
+    QTest::newRow("UTF-8 surrogate") << QByteArray("\"a\": \"\xed\xa0\x80\"");
+    QTest::newRow("UTF-8 beyond U+10FFFF") << QByteArray("\"a\": \"\xf4\x90\x80\x80\"");
+    QTest::newRow("truncated UTF-8") << QByteArray("\"a\": \"\xe2\x82\"");
+    QTest::newRow("stray continuation byte") << QByteArray("\"a\": \"\x80\"");
+    QTest::newRow("trailing comma") << QByteArray(R"("a": "1",)");
+    QTest::newRow("missing colon") << QByteArray(R"("a" "1")");
+    QTest::newRow("unterminated") << QByteArray(R"("a": "1)");
+}
+
+void ConfigFileTest::readingAgreesWithQJsonDocument() {
+    QFETCH(QByteArray, values);
+    // The same values in the layout the store writes and in other layouts a hand-edited file may have.
+    const QList<QByteArray> documents{
+        "{\n    \"format\": \"Pantrova data\",\n    \"values\": {" + values + "},\n    \"version\": 1\n}\n",
+        R"({"version": 1, "format": "Pantrova data", "values": {)" + values + "}}",
+        R"({"format": "Pantrova data", "values": {)" + values + R"(}, "version": 1.0})",
+        R"({"format": "Pantrova data", "values": {)" + values + R"(}, "version": 1} )",
+        R"({"format": "Pantrova data", "values": {)" + values + R"(}, "version": 1} x)",
+        R"({"format": "Pantrova data", "values": {)" + values + R"(}, "version": 12})",
+        R"({"format": "Pantrova data", "values": {)" + values + R"(}, "version": 1, "more": 2})",
+    };
+    for (const QByteArray& bytes : documents) {
+        ConfigFile store;
+        store.WriteValue(QStringLiteral("stale"), QStringLiteral("from before"));
+        const ConfigFile::LoadResult result = store.LoadFromBytes(bytes);
+        const std::optional<Values> expected = readByQt(bytes);
+        QVERIFY2(result.ok() == expected.has_value(), bytes.constData());
+        if (expected)
+            QCOMPARE(store.values(), *expected);
+        else
+            QVERIFY2(!result.reason.isEmpty(), bytes.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(ConfigFileTest)

@@ -1,0 +1,148 @@
+// The main window's costs against the bare work they cannot avoid: the price comparison against filling the same
+// table with the same texts, start-up with a large data file against start-up with none, and the printable page
+// against reading the template and writing the same page bytes.
+#include "bench_data.h"
+#include "list_view.h"
+#include "main_window.h"
+#include "printable.h"
+
+#include <QFile>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+Bench::DecliningPrompts prompts;
+
+const QString& largeFolder() {
+    static const QString folder = Bench::programFolder(QStringLiteral("large"), Bench::ItemsPerList);
+    return folder;
+}
+
+std::unique_ptr<frmLists> openWindow(const QString& folder) {
+    auto window = std::make_unique<frmLists>(folder, &prompts);
+    window->ExitWithoutSaving = true;
+    return window;
+}
+
+std::unique_ptr<frmLists> openLargeWindow;
+
+frmLists& largeWindow() {
+    if (!openLargeWindow)
+        openLargeWindow = openWindow(largeFolder());
+    return *openLargeWindow;
+}
+
+// The bare work of the comparison table: the same rows with the same texts. Kept out of line so that a profile
+// can single it out (valgrind --toggle-collect).
+[[gnu::noinline]] void fillTable(QTreeWidget* table, const QList<QStringList>& texts) {
+    table->clear();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(texts.size());
+    for (const QStringList& cells : texts)
+        rows << new QTreeWidgetItem(cells);
+    table->addTopLevelItems(rows);
+}
+
+// Kept out of line, like fillTable, for a profile.
+[[gnu::noinline]] void rebuildComparison(frmLists& window) {
+    window.GenPCList();
+}
+
+void ComparisonGenPCList(benchmark::State& state) {
+    frmLists& window = largeWindow();
+    window.optShow[0]->setChecked(true);
+    // Every round replaces a full table, as the bare fill does.
+    window.GenPCList();
+    for (auto _ : state)
+        rebuildComparison(window);
+    state.counters["rows"] = window.lvCompare->topLevelItemCount();
+    int items = 0;
+    for (const ListView* list : window.lvList)
+        items += list->rowCount();
+    state.counters["items"] = items;
+}
+
+void ComparisonBareFill(benchmark::State& state) {
+    frmLists& window = largeWindow();
+    window.optShow[0]->setChecked(true);
+    window.GenPCList();
+    QList<QStringList> texts;
+    for (int r = 0; r < window.lvCompare->topLevelItemCount(); ++r) {
+        const QTreeWidgetItem* row = window.lvCompare->topLevelItem(r);
+        QStringList cells;
+        for (int c = 0; c < row->columnCount(); ++c)
+            cells << row->text(c);
+        texts << cells;
+    }
+    for (auto _ : state)
+        fillTable(window.lvCompare, texts);
+    state.counters["rows"] = window.lvCompare->topLevelItemCount();
+}
+
+void startUp(benchmark::State& state, const QString& folder) {
+    for (auto _ : state) {
+        std::unique_ptr<frmLists> window = openWindow(folder);
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+void StartUpNoFile(benchmark::State& state) {
+    static const QString folder = Bench::programFolder(QStringLiteral("nofile"), -1);
+    startUp(state, folder);
+}
+
+void StartUpEmptyLists(benchmark::State& state) {
+    static const QString folder = Bench::programFolder(QStringLiteral("emptylists"), 0);
+    startUp(state, folder);
+}
+
+void StartUpLargeFile(benchmark::State& state) {
+    startUp(state, largeFolder());
+}
+
+void PageBuild(benchmark::State& state) {
+    frmLists& window = largeWindow();
+    for (auto _ : state)
+        window.buildPage();
+}
+
+void PageBareReadWrite(benchmark::State& state) {
+    frmLists& window = largeWindow();
+    window.buildPage();
+    const QString pagePath = window.AppFolder + Printable::PageFileName;
+    QFile built(pagePath);
+    built.open(QIODevice::ReadOnly);
+    const QByteArray page = built.readAll();
+    built.close();
+    for (auto _ : state) {
+        QFile templateFile(window.AppFolder + Printable::TemplateFileName);
+        templateFile.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(templateFile.readAll());
+        QFile::remove(pagePath);
+        QFile out(pagePath);
+        out.open(QIODevice::WriteOnly);
+        out.write(page);
+    }
+    state.counters["bytes"] = static_cast<double>(page.size());
+}
+
+} // namespace
+
+void Bench::closeWindows() {
+    openLargeWindow.reset();
+}
+
+BENCHMARK(ComparisonGenPCList)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ComparisonBareFill)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StartUpNoFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StartUpEmptyLists)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StartUpLargeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(PageBuild)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(PageBareReadWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
