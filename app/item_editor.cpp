@@ -10,12 +10,16 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -71,8 +75,9 @@ frmAddEdit::frmAddEdit(frmLists& main)
     connect(cmdDel, &QPushButton::clicked, this, &frmAddEdit::cmdDel_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAddEdit::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAddEdit::cmdCancel_Click);
-    // A double click or Enter on a shop sets its price, as the button does.
-    connect(lvPrices, &QTreeWidget::itemActivated, this, &frmAddEdit::cmdSet_Click);
+    // A double click or Enter on a shop sets its price, as the button does; Enter there never also presses OK.
+    connect(lvPrices, &QTreeWidget::itemDoubleClicked, this, &frmAddEdit::cmdSet_Click);
+    lvPrices->installEventFilter(this);
 
     // Load.
     const QString symbol = m_main.CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
@@ -135,6 +140,12 @@ void frmAddEdit::cmdSet_Click() {
                                  UserPrompts::Icon::Exclamation);
         return;
     }
+    // Beyond single precision's range the number cannot be a price.
+    if (std::abs(*value) > std::numeric_limits<float>::max()) {
+        m_main.prompts().message(QStringLiteral("Please enter a number."), QStringLiteral("Error"),
+                                 UserPrompts::Icon::Exclamation);
+        return;
+    }
     const auto price = static_cast<float>(*value);
     if (price < SmallestPrice) {
         m_main.prompts().message(QStringLiteral("Please enter a value of 0.01 or greater."), QStringLiteral("Error"),
@@ -142,6 +153,17 @@ void frmAddEdit::cmdSet_Click() {
         return;
     }
     row->setText(PriceColumn, Money::formatPrice(price));
+}
+
+bool frmAddEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lvPrices && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdSet_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmAddEdit::cmdDel_Click() {

@@ -35,6 +35,9 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void loadPrices(const QString& itemKey);
     QString addItem();

@@ -401,9 +401,12 @@ void frmLists::applyGeometry() {
           {std::max(g.optShow1.left, rightOf(optShow[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
     place(cmdCEdit,
           {std::max(g.cmdCEdit.left, rightOf(optShow[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
-    place(lvCompare, g.lvCompare);
-    const float cheapestLeft = rightOf(cmdCEdit, 240);
-    place(lblCheapest, {cheapestLeft, 180, g.lvCompare.left + g.lvCompare.width - cheapestLeft, 255});
+    // The line on the cheapest shop stands below the table, which gives up the room for it.
+    constexpr float CheapestLine = 255;
+    const float tableHeight = std::max(0.0f, g.lvCompare.height - CheapestLine - 60);
+    place(lvCompare, {g.lvCompare.left, g.lvCompare.top, g.lvCompare.width, tableHeight});
+    place(lblCheapest,
+          {g.lvCompare.left, g.lvCompare.top + g.lvCompare.height - CheapestLine, g.lvCompare.width, CheapestLine});
     place(wbList, g.wbList);
     place(cmdPrint, g.cmdPrint);
     place(lblInfo[6], g.lblInfo6);

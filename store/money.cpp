@@ -15,7 +15,11 @@ std::optional<double> toNumber(const QString& text) {
 }
 
 QString format(double amount) {
-    return QLocale().toString(amount, 'f', 2);
+    QLocale locale;
+    // The C locale leaves out grouping unless asked; the money format always groups.
+    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
+        locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(amount, 'f', 2);
 }
 
 QString formatPrice(float price) {
@@ -23,7 +27,7 @@ QString formatPrice(float price) {
 }
 
 QString plainNumber(double value) {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
 } // namespace Money

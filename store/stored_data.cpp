@@ -76,16 +76,26 @@ StoredData readStoredData(ConfigFile& store) {
             count = store.size();
         }
 
+        const std::array<QString, 4> prefixes{itemNamePrefix(list), itemQuantityPrefix(list), itemCheckPrefix(list),
+                                              itemKeyPrefix(list)};
         int missing = 0;
         stored.items.reserve(static_cast<size_t>(count));
         for (int position = 1; position <= count; ++position) {
             const QString number = QString::number(position);
             StoredItem item;
-            item.name = store.ReadValue(itemNamePrefix(list) + number);
-            if (item.name == ConfigFile::NotFound && !store.contains(itemNamePrefix(list) + number)) {
+            // A position none of whose four keys exists is no item; one with only some of them is kept, so that
+            // its key, and with it its prices, are not lost.
+            if (std::none_of(prefixes.begin(), prefixes.end(),
+                             [&](const QString& prefix) { return store.contains(prefix + number); })) {
                 ++missing;
                 continue;
             }
+            item.name = store.ReadValue(itemNamePrefix(list) + number);
+            if (!store.contains(itemNamePrefix(list) + number))
+                problems << QStringLiteral("Item %1 of list %2 has no name; it is shown as %3.")
+                                .arg(position)
+                                .arg(list + 1)
+                                .arg(ConfigFile::NotFound);
             item.quantity = store.ReadValue(itemQuantityPrefix(list) + number, MissingQuantity);
             const QString checkText = store.ReadValue(itemCheckPrefix(list) + number);
             const std::optional<bool> checked = toCheckMark(checkText);
@@ -132,8 +142,7 @@ StoredData readStoredData(ConfigFile& store) {
                             .arg(missing);
 
         // The lists live in the window from now on; saving writes them afresh.
-        for (const QString& prefix :
-             {itemNamePrefix(list), itemQuantityPrefix(list), itemCheckPrefix(list), itemKeyPrefix(list)})
+        for (const QString& prefix : prefixes)
             store.DeleteArray(countKey, prefix);
         store.DeleteValue(countKey);
     }

@@ -42,6 +42,7 @@ private slots:
     void editingRenamesAndRewritesPrices();
     void cancelChangesNothing();
     void emptyNameIsRefused();
+    void enterOnAShopSetsItsPriceOnly();
 };
 
 void ItemEditorTest::addPositions_data() {
@@ -224,6 +225,24 @@ void ItemEditorTest::emptyNameIsRefused() {
         QCOMPARE(editor.result(), int(QDialog::Accepted));
     });
     QCOMPARE(f.names(3), QStringList{"  "});
+}
+
+void ItemEditorTest::enterOnAShopSetsItsPriceOnly() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "", false, "K0"}});
+    w.EditorMode = 2;
+    frmAddEdit editor(w);
+    editor.show();
+    editor.lvPrices->setFocus();
+    editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(3));
+    f.prompts.typeNext(QStringLiteral("2"));
+    QTest::keyClick(editor.lvPrices, Qt::Key_Return);
+    QCOMPARE(editor.lvPrices->topLevelItem(3)->text(2), QStringLiteral("2.00"));
+    // The dialog's default button was not pressed as well.
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.result(), 0);
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K0_4")), ConfigFile::NotFound);
 }
 
 QTEST_MAIN(ItemEditorTest)

@@ -65,6 +65,11 @@ void MoneyTest::followsTheLocale() {
     QCOMPARE(Money::formatPrice(static_cast<float>(*Money::toNumber("1234567.89"))), QStringLiteral("1,234,567.88"));
     QCOMPARE(Money::plainNumber(3), QStringLiteral("3"));
     QCOMPARE(Money::plainNumber(2.5), QStringLiteral("2.5"));
+    QCOMPARE(Money::plainNumber(100000), QStringLiteral("100000")); // never in exponent form
+
+    // The C locale, common on servers, groups money too.
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(Money::format(1234.5), QStringLiteral("1,234.50"));
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(Money::format(1234.5), QStringLiteral("1.234,50"));

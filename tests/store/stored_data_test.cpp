@@ -200,6 +200,9 @@ void StoredDataTest::repairs_data() {
                                                          {"L0c2", "0"},
                                                          {"L0k2", "K3"}})
                                                 << QStringList({"Milk", "Tea"}) << QStringList({"K9", "K3"}) << 10;
+    QTest::newRow("name missing beside the item's other keys")
+        << with({{"L0", "1"}, {"L0c1", "0"}, {"L0k1", "K4"}}) << QStringList({"[NOT FOUND]"}) << QStringList({"K4"})
+        << 5;
     QTest::newRow("item key unusable") << with({{"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "Milk"}})
                                        << QStringList({"Milk"}) << QStringList({"K5"}) << 6;
 }
