@@ -1,6 +1,7 @@
 // GenPCList, the price comparison: for the ticked (or all) items of the four lists, each item's cost at every
 // shop, the total per shop and the cheapest shop. The table is derived, rebuilt from scratch every time.
 
+#include "comparison.h"
 #include "config_file.h"
 #include "item_editor.h"
 #include "list_view.h"
@@ -30,16 +31,23 @@ const QColor BestPriceColour(255, 0, 0);
 // alignment instead of storing it in every cell: storing it took as long as storing the cell texts.
 class TableRow : public QTreeWidgetItem {
 public:
-    explicit TableRow(const QStringList& texts)
-        : QTreeWidgetItem(texts) {}
+    // The key is the item's whose row this is, answered as column 0's Qt::UserRole.
+    explicit TableRow(const QStringList& texts, const QString& key = QString())
+        : QTreeWidgetItem(texts)
+        , m_key(key) {}
 
     QVariant data(int column, int role) const override {
         static const QVariant ShopAlignment = QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        if (role == Qt::UserRole && column == 0 && !m_key.isEmpty())
+            return m_key;
         QVariant value = QTreeWidgetItem::data(column, role);
         if (role == Qt::TextAlignmentRole && column >= 1 && column <= ShopColumns && !value.isValid())
             return ShopAlignment;
         return value;
     }
+
+private:
+    QString m_key;
 };
 
 QTreeWidgetItem* tableRow(const QString& label, const QFont* bold = nullptr) {
@@ -119,73 +127,103 @@ private:
     std::array<QString, ShopColumns + 1> m_suffixes;
 };
 
-// Money::toNumber and Money::format for the table, the same results in a fraction of the time: reading or
-// writing a number in the locale costs far more than the rest of a cell, and a table of thousands of items holds
-// few distinct prices and amounts, so results are remembered for the texts and amounts already seen.
-class NumberMemo {
-public:
-    NumberMemo() {
-        const QLocale locale;
-        m_plainDecimals = locale.zeroDigit() == QLatin1String("0") && locale.decimalPoint().size() == 1;
-        if (m_plainDecimals)
-            m_decimalPoint = locale.decimalPoint().front();
-    }
-
-    std::optional<double> toNumber(const QString& text) {
-        if (const std::optional<double> plain = plainDecimal(text))
-            return plain;
-        auto found = m_numbers.constFind(text);
-        if (found == m_numbers.cend())
-            found = m_numbers.insert(text, Money::toNumber(text));
-        return *found;
-    }
-
-    // The amount in the money format, and that text read back as a number.
-    const std::pair<QString, std::optional<double>>& format(double amount) {
-        // By bit pattern, so that amounts that compare equal but print differently (0 and -0) stay apart.
-        const auto bits = std::bit_cast<quint64>(amount);
-        auto found = m_formatted.constFind(bits);
-        if (found == m_formatted.cend()) {
-            const QString text = Money::format(amount);
-            found = m_formatted.insert(bits, {text, toNumber(text)});
-        }
-        return *found;
-    }
-
-private:
-    // Digits with at most one decimal point between digits and no leading zero ("12", "0.5", "1.25"), read
-    // exactly: at most 15 digits make an integer a double holds exactly, and one division by an exact power of
-    // ten is then correctly rounded, as the locale's reading is. Nothing for any other text.
-    std::optional<double> plainDecimal(QStringView text) const {
-        static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        if (!m_plainDecimals || text.isEmpty() || text.size() > 16 || text.back() == m_decimalPoint ||
-            (text.front() == u'0' && text.size() > 1 && text[1] != m_decimalPoint))
-            return std::nullopt;
-        quint64 mantissa = 0;
-        int digits = 0;
-        int decimals = -1;
-        for (const QChar c : text) {
-            if (c == m_decimalPoint && decimals < 0 && digits > 0) {
-                decimals = 0;
-                continue;
-            }
-            if (c < u'0' || c > u'9' || ++digits > 15)
-                return std::nullopt;
-            mantissa = mantissa * 10 + (c.unicode() - u'0');
-            if (decimals >= 0)
-                ++decimals;
-        }
-        return static_cast<double>(mantissa) / PowersOfTen[static_cast<size_t>(std::max(decimals, 0))];
-    }
-
-    bool m_plainDecimals = false;
-    QChar m_decimalPoint;
-    QHash<QString, std::optional<double>> m_numbers;
-    QHash<quint64, std::pair<QString, std::optional<double>>> m_formatted;
-};
-
 } // namespace
+
+NumberMemo::NumberMemo() {
+    const QLocale locale;
+    m_plainDecimals = locale.zeroDigit() == QLatin1String("0") && locale.decimalPoint().size() == 1;
+    if (m_plainDecimals)
+        m_decimalPoint = locale.decimalPoint().front();
+}
+
+std::optional<double> NumberMemo::toNumber(const QString& text) {
+    if (const std::optional<double> plain = plainDecimal(text))
+        return plain;
+    auto found = m_numbers.constFind(text);
+    if (found == m_numbers.cend())
+        found = m_numbers.insert(text, Money::toNumber(text));
+    return *found;
+}
+
+const std::pair<QString, std::optional<double>>& NumberMemo::format(double amount) {
+    // By bit pattern, so that amounts that compare equal but print differently (0 and -0) stay apart.
+    const auto bits = std::bit_cast<quint64>(amount);
+    auto found = m_formatted.constFind(bits);
+    if (found == m_formatted.cend()) {
+        const QString text = Money::format(amount);
+        found = m_formatted.insert(bits, {text, toNumber(text)});
+    }
+    return *found;
+}
+
+// Digits with at most one decimal point between digits and no leading zero ("12", "0.5", "1.25"), read exactly:
+// at most 15 digits make an integer a double holds exactly, and one division by an exact power of ten is then
+// correctly rounded, as the locale's reading is. Nothing for any other text.
+std::optional<double> NumberMemo::plainDecimal(QStringView text) const {
+    static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (!m_plainDecimals || text.isEmpty() || text.size() > 16 || text.back() == m_decimalPoint ||
+        (text.front() == u'0' && text.size() > 1 && text[1] != m_decimalPoint))
+        return std::nullopt;
+    quint64 mantissa = 0;
+    int digits = 0;
+    int decimals = -1;
+    for (const QChar c : text) {
+        if (c == m_decimalPoint && decimals < 0 && digits > 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++digits > 15)
+            return std::nullopt;
+        mantissa = mantissa * 10 + (c.unicode() - u'0');
+        if (decimals >= 0)
+            ++decimals;
+    }
+    return static_cast<double>(mantissa) / PowersOfTen[static_cast<size_t>(std::max(decimals, 0))];
+}
+
+ComparisonPrices::ComparisonPrices(ConfigFile& store)
+    : m_store(store) {
+    store.trackChanges([](QStringView key) { return !Store::itemKeyOfPrice(key).isEmpty(); });
+    m_revision = store.revision();
+}
+
+std::vector<const ComparisonPrices::Item*> ComparisonPrices::read(const QStringList& itemKeys) {
+    forgetChangedItems();
+    // Items not yet known are read from the store together, which is much cheaper than one at a time.
+    QStringList unknown;
+    for (const QString& key : itemKeys)
+        if (!m_items.contains(key))
+            unknown << key;
+    unknown.removeDuplicates();
+    const std::vector<PriceReader::Prices> prices = PriceReader(m_store).read(unknown);
+    for (qsizetype i = 0; i < unknown.size(); ++i) {
+        Item item;
+        for (int s = 1; s <= ShopColumns; ++s) {
+            const QString& text = *prices[static_cast<size_t>(i)][s];
+            item.texts[s - 1] = text;
+            item.numbers[s - 1] = m_numbers.toNumber(text);
+        }
+        m_items.insert(unknown[i], std::move(item));
+    }
+
+    std::vector<const Item*> items;
+    items.reserve(static_cast<size_t>(itemKeys.size()));
+    for (const QString& key : itemKeys)
+        items.push_back(&*m_items.constFind(key));
+    return items;
+}
+
+void ComparisonPrices::forgetChangedItems() {
+    const std::optional<QStringList> changed = m_store.changedSince(m_revision);
+    m_revision = m_store.revision();
+    if (!changed) {
+        m_items.clear();
+        return;
+    }
+    for (const QString& key : *changed)
+        m_items.remove(Store::itemKeyOfPrice(key).toString());
+}
 
 void frmLists::GenPCList() {
     cmdCEdit->setEnabled(false);
@@ -206,7 +244,9 @@ void frmLists::GenPCList() {
     std::array<float, ShopColumns + 1> total{};
     std::array<int, ShopColumns + 1> priced{};
     int shownItems = 0;
-    NumberMemo numbers;
+    if (!m_comparisonPrices)
+        m_comparisonPrices = std::make_unique<ComparisonPrices>(CF);
+    NumberMemo& numbers = m_comparisonPrices->numbers();
 
     // The shown items of every list first, so that their prices can be read together.
     std::array<QList<const QTreeWidgetItem*>, ListCount> shownRows;
@@ -221,13 +261,12 @@ void frmLists::GenPCList() {
             shownKeys << ListView::key(item);
         }
     }
-    const std::vector<PriceReader::Prices> prices = PriceReader(CF).read(shownKeys);
+    const std::vector<const ComparisonPrices::Item*> prices = m_comparisonPrices->read(shownKeys);
 
     for (int l = 0; l < ListCount; ++l) {
         rows << tableRow(txtName[l]->text(), &bold);
         for (const QTreeWidgetItem* item : shownRows[l]) {
-            const QString& key = shownKeys[shownItems];
-            const PriceReader::Prices& itemPrices = prices[static_cast<size_t>(shownItems)];
+            const ComparisonPrices::Item& itemPrices = *prices[static_cast<size_t>(shownItems)];
             const QString quantityText = ListView::quantity(item);
             // The texts come first and the row is made from them at once, as cheaply as Qt can fill a row.
             QStringList cells;
@@ -240,28 +279,29 @@ void frmLists::GenPCList() {
                 label.reserve(name.size() + 3 + quantityText.size());
                 cells << label.append(name).append(QLatin1String(" x ")).append(quantityText);
             }
-            ++shownItems;
             // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
             const std::optional<double> quantity = numbers.toNumber(quantityText);
             for (int s = 1; s <= ShopColumns; ++s) {
-                const QString& price = *itemPrices[s];
-                QString cell;
-                std::optional<double> shown;
+                const std::optional<double>& unit = itemPrices.numbers[s - 1];
+                const std::pair<QString, std::optional<double>>* shown = nullptr;
                 if (allItems) {
-                    cell = price;
-                    shown = numbers.toNumber(cell);
-                } else if (const std::optional<double> unit = numbers.toNumber(price); unit && quantity) {
-                    std::tie(cell, shown) = numbers.format(*quantity * *unit);
+                    cells << itemPrices.texts[s - 1];
+                    if (unit) {
+                        total[s] += static_cast<float>(*unit);
+                        ++priced[s];
+                    }
+                    continue;
                 }
-                cells << cell;
-                if (shown) {
-                    total[s] += static_cast<float>(*shown);
+                if (unit && quantity)
+                    shown = &numbers.format(*quantity * *unit);
+                cells << (shown ? shown->first : QString());
+                if (shown && shown->second) {
+                    total[s] += static_cast<float>(*shown->second);
                     ++priced[s];
                 }
             }
-            auto* row = new TableRow(cells);
-            row->setData(0, Qt::UserRole, key);
-            rows << row;
+            rows << new TableRow(cells, shownKeys[shownItems]);
+            ++shownItems;
         }
         rows << tableRow(QString());
     }

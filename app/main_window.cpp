@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "comparison.h"
 #include "list_view.h"
 #include "store_layout.h"
 #include "stored_data.h"

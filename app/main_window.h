@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class ComparisonPrices;
 class ListView;
 class QAction;
 class QCheckBox;
@@ -147,6 +148,7 @@ private:
     QString saveFailureText(const QString& error) const;
     void showSaveFailure(const QString& error);
 
+    std::unique_ptr<ComparisonPrices> m_comparisonPrices; // made by the first comparison
     std::unique_ptr<UserPrompts> m_ownedPrompts;
     UserPrompts* m_prompts;
     std::array<QShortcut*, ListCount> m_nameShortcuts{};

@@ -322,11 +322,13 @@ char* writeText(char* cursor, std::string_view text) {
 ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        forgetChanges();
         m_values.clear();
         return {LoadResult::Status::Unreadable, file.errorString()};
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
+        forgetChanges();
         m_values.clear();
         return {LoadResult::Status::Unreadable, file.errorString()};
     }
@@ -335,6 +337,7 @@ ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
 
 ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
+    forgetChanges();
     m_values.clear();
     if (FastReader(data).read(m_values))
         return {};
@@ -381,10 +384,41 @@ QString ConfigFile::ReadValue(const QString& key, const QString& defaultValue) c
 
 void ConfigFile::WriteValue(const QString& key, const QString& value) {
     m_values.insert_or_assign(key, value);
+    recordChange(key);
 }
 
 void ConfigFile::DeleteValue(const QString& key) {
-    m_values.erase(key);
+    if (m_values.erase(key) != 0)
+        recordChange(key);
+}
+
+void ConfigFile::trackChanges(std::function<bool(QStringView key)> tracked) {
+    m_tracked = std::move(tracked);
+    forgetChanges();
+}
+
+std::optional<QStringList> ConfigFile::changedSince(quint64 since) const {
+    if (since < m_changesFrom || since > m_revision)
+        return std::nullopt;
+    return m_changes.mid(static_cast<qsizetype>(since - m_changesFrom));
+}
+
+void ConfigFile::recordChange(const QString& key) {
+    // Enough for any editing session between two reads; a bulk change is cheaper to start afresh from.
+    constexpr qsizetype MaxChanges = 4096;
+    if (!m_tracked || !m_tracked(key))
+        return;
+    if (m_changes.size() >= MaxChanges) {
+        forgetChanges();
+        return;
+    }
+    m_changes << key;
+    ++m_revision;
+}
+
+void ConfigFile::forgetChanges() {
+    m_changes.clear();
+    m_changesFrom = ++m_revision;
 }
 
 int ConfigFile::countIn(const QString& countKey) const {

@@ -4,8 +4,11 @@
 // here in memory and is read from or written to one file on request. Keys are exact and case-sensitive.
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 class ConfigFile {
 public:
@@ -51,12 +54,27 @@ public:
     // The bytes SaveTo writes: the same store always gives the same bytes.
     QByteArray toBytes() const;
 
+    // Change tracking, for whoever keeps something worked out from some of the keys between reads (the
+    // comparison keeps every item's prices as numbers). Only keys `tracked` answers true for are recorded.
+    void trackChanges(std::function<bool(QStringView key)> tracked);
+    // Advances with every recorded change and every load.
+    quint64 revision() const { return m_revision; }
+    // The tracked keys written or deleted since revision() was `since`, oldest first (a key may repeat);
+    // nothing when that is no longer known: the store was loaded since, or more keys changed than it remembers.
+    std::optional<QStringList> changedSince(quint64 since) const;
+
     int size() const { return static_cast<int>(m_values.size()); }
     bool contains(const QString& key) const { return m_values.count(key) != 0; }
     const std::map<QString, QString>& values() const { return m_values; }
 
 private:
     int countIn(const QString& countKey) const;
+    void recordChange(const QString& key);
+    void forgetChanges();
 
     std::map<QString, QString> m_values;
+    std::function<bool(QStringView)> m_tracked;
+    QStringList m_changes; // m_changes[i] made revision m_changesFrom + i + 1
+    quint64 m_changesFrom = 0;
+    quint64 m_revision = 0;
 };

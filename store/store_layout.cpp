@@ -39,6 +39,17 @@ QString priceKey(const QString& itemKey, int shop) {
     return itemKey + QLatin1Char('_') + QString::number(shop);
 }
 
+QStringView itemKeyOfPrice(QStringView key) {
+    const qsizetype separator = key.lastIndexOf(u'_');
+    if (separator < 1 || separator + 1 == key.size())
+        return {};
+    bool ok = false;
+    const int shop = key.mid(separator + 1).toInt(&ok);
+    if (!ok || shop < 1 || shop > ShopCount || key.mid(separator + 1) != QString::number(shop))
+        return {};
+    return key.first(separator);
+}
+
 std::optional<bool> toCheckMark(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)

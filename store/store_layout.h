@@ -28,6 +28,8 @@ QString itemCheckPrefix(int list);                  // "L0c"
 QString itemKeyPrefix(int list);                    // "L0k"
 QString itemKey(qint64 number);                     // "K17"
 QString priceKey(const QString& itemKey, int shop); // "K17_3"
+// The item key a price key belongs to ("K17" of "K17_3"); empty for any other key.
+QStringView itemKeyOfPrice(QStringView key);
 
 // "True"/"False" in any letter case, or a number (0 false, any other true); nothing for other text.
 std::optional<bool> toCheckMark(const QString& text);
