@@ -18,35 +18,64 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <numeric>
 #include <tuple>
 
 namespace {
 
 constexpr int ShopColumns = Store::ShopCount;
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 const QColor BestPriceColour(255, 0, 0);
 
 // A row of the table, whose shop columns are right-aligned unless a column says otherwise. It answers the
 // alignment instead of storing it in every cell: storing it took as long as storing the cell texts.
 class TableRow : public QTreeWidgetItem {
 public:
-    // The key is the item's whose row this is, answered as column 0's Qt::UserRole.
-    explicit TableRow(const QStringList& texts, const QString& key = QString())
-        : QTreeWidgetItem(texts)
-        , m_key(key) {}
+    explicit TableRow(const QStringList& texts = {})
+        : QTreeWidgetItem(texts) {}
 
     QVariant data(int column, int role) const override {
         static const QVariant ShopAlignment = QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
-        if (role == Qt::UserRole && column == 0 && !m_key.isEmpty())
-            return m_key;
         QVariant value = QTreeWidgetItem::data(column, role);
         if (role == Qt::TextAlignmentRole && column >= 1 && column <= ShopColumns && !value.isValid())
             return ShopAlignment;
         return value;
     }
+};
+
+// An item's row, which keeps its texts as plain strings and answers the item key as column 0's Qt::UserRole.
+// Qt keeps every cell's text in a list of variants that grows cell by cell, which costs several times as much
+// as the rest of the comparison; the row behaves the same to the table and to anyone reading it.
+class ItemRow : public TableRow {
+public:
+    explicit ItemRow(const QString& key)
+        : m_key(key) {}
+
+    std::array<QString, ShopColumns + 1> texts; // the item's label, then its cell at every shop
+
+    QVariant data(int column, int role) const override {
+        if (isText(column, role))
+            return texts[static_cast<size_t>(column)];
+        if (role == Qt::UserRole && column == 0)
+            return m_key;
+        return TableRow::data(column, role);
+    }
+
+    void setData(int column, int role, const QVariant& value) override {
+        if (!isText(column, role))
+            return TableRow::setData(column, role, value);
+        texts[static_cast<size_t>(column)] = value.toString();
+        emitDataChanged();
+    }
 
 private:
+    static bool isText(int column, int role) {
+        return (role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0 && column <= ShopColumns;
+    }
+
     QString m_key;
 };
 
@@ -188,30 +217,66 @@ ComparisonPrices::ComparisonPrices(ConfigFile& store)
     m_revision = store.revision();
 }
 
-std::vector<const ComparisonPrices::Item*> ComparisonPrices::read(const QStringList& itemKeys) {
+std::vector<ComparisonPrices::Item*> ComparisonPrices::read(const QStringList& itemKeys) {
     forgetChangedItems();
-    // Items not yet known are read from the store together, which is much cheaper than one at a time.
-    QStringList unknown;
-    for (const QString& key : itemKeys)
-        if (!m_items.contains(key))
-            unknown << key;
-    unknown.removeDuplicates();
-    const std::vector<PriceReader::Prices> prices = PriceReader(m_store).read(unknown);
-    for (qsizetype i = 0; i < unknown.size(); ++i) {
-        Item item;
+    // Items not yet known, or changed, are read from the store together: much cheaper than one at a time.
+    QStringList unread;
+    for (const QString& key : itemKeys) {
+        const auto found = m_index.constFind(key);
+        if (found == m_index.cend() || !m_items[*found].current)
+            unread << key;
+    }
+    unread.removeDuplicates();
+    const std::vector<PriceReader::Prices> prices = PriceReader(m_store).read(unread);
+    for (qsizetype i = 0; i < unread.size(); ++i) {
+        auto found = m_index.constFind(unread[i]);
+        if (found == m_index.cend()) {
+            found = m_index.insert(unread[i], m_items.size());
+            m_items.emplace_back();
+        }
+        Item& item = m_items[*found];
+        item = Item();
         for (int s = 1; s <= ShopColumns; ++s) {
             const QString& text = *prices[static_cast<size_t>(i)][s];
             item.texts[s - 1] = text;
-            item.numbers[s - 1] = m_numbers.toNumber(text);
+            item.numbers[s - 1] = m_numbers.toNumber(text).value_or(NotANumber);
         }
-        m_items.insert(unknown[i], std::move(item));
+        item.current = true;
     }
 
-    std::vector<const Item*> items;
+    std::vector<Item*> items;
     items.reserve(static_cast<size_t>(itemKeys.size()));
     for (const QString& key : itemKeys)
-        items.push_back(&*m_items.constFind(key));
+        items.push_back(&m_items[m_index.value(key)]);
     return items;
+}
+
+void ComparisonPrices::cost(Item& item, const QString& quantity) {
+    if (item.costed && item.costQuantity == quantity)
+        return;
+    const std::optional<double> number = m_numbers.toNumber(quantity);
+    for (size_t s = 0; s < item.numbers.size(); ++s) {
+        item.costTexts[s].clear();
+        item.costNumbers[s] = NotANumber;
+        if (!number || std::isnan(item.numbers[s]))
+            continue;
+        const auto& [text, readBack] = m_numbers.format(*number * item.numbers[s]);
+        item.costTexts[s] = text;
+        item.costNumbers[s] = readBack.value_or(NotANumber);
+    }
+    item.costQuantity = quantity;
+    item.costed = true;
+}
+
+const QString& ComparisonPrices::label(Item& item, const QString& name, const QString& quantity) {
+    // The label's tail holds the quantity; comparing it costs far less than making the label again.
+    if (item.labelName == name && !item.label.isEmpty() && QStringView(item.label).sliced(name.size() + 3) == quantity)
+        return item.label;
+    item.labelName = name;
+    item.label.clear();
+    item.label.reserve(name.size() + 3 + quantity.size());
+    item.label.append(name).append(QLatin1String(" x ")).append(quantity);
+    return item.label;
 }
 
 void ComparisonPrices::forgetChangedItems() {
@@ -219,10 +284,12 @@ void ComparisonPrices::forgetChangedItems() {
     m_revision = m_store.revision();
     if (!changed) {
         m_items.clear();
+        m_index.clear();
         return;
     }
     for (const QString& key : *changed)
-        m_items.remove(Store::itemKeyOfPrice(key).toString());
+        if (const auto found = m_index.constFind(Store::itemKeyOfPrice(key).toString()); found != m_index.cend())
+            m_items[*found].current = false;
 }
 
 void frmLists::GenPCList() {
@@ -246,7 +313,6 @@ void frmLists::GenPCList() {
     int shownItems = 0;
     if (!m_comparisonPrices)
         m_comparisonPrices = std::make_unique<ComparisonPrices>(CF);
-    NumberMemo& numbers = m_comparisonPrices->numbers();
 
     // The shown items of every list first, so that their prices can be read together.
     std::array<QList<const QTreeWidgetItem*>, ListCount> shownRows;
@@ -261,46 +327,31 @@ void frmLists::GenPCList() {
             shownKeys << ListView::key(item);
         }
     }
-    const std::vector<const ComparisonPrices::Item*> prices = m_comparisonPrices->read(shownKeys);
+    const std::vector<ComparisonPrices::Item*> prices = m_comparisonPrices->read(shownKeys);
 
     for (int l = 0; l < ListCount; ++l) {
         rows << tableRow(txtName[l]->text(), &bold);
         for (const QTreeWidgetItem* item : shownRows[l]) {
-            const ComparisonPrices::Item& itemPrices = *prices[static_cast<size_t>(shownItems)];
+            ComparisonPrices::Item& itemPrices = *prices[static_cast<size_t>(shownItems)];
             const QString quantityText = ListView::quantity(item);
-            // The texts come first and the row is made from them at once, as cheaply as Qt can fill a row.
-            QStringList cells;
-            cells.reserve(ShopColumns + 1);
+            auto* row = new ItemRow(shownKeys[shownItems]);
             if (allItems) {
-                cells << ListView::name(item);
+                row->texts[0] = ListView::name(item);
             } else {
-                const QString name = ListView::name(item);
-                QString label;
-                label.reserve(name.size() + 3 + quantityText.size());
-                cells << label.append(name).append(QLatin1String(" x ")).append(quantityText);
+                row->texts[0] = ComparisonPrices::label(itemPrices, ListView::name(item), quantityText);
+                // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
+                m_comparisonPrices->cost(itemPrices, quantityText);
             }
-            // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
-            const std::optional<double> quantity = numbers.toNumber(quantityText);
+            const auto& texts = allItems ? itemPrices.texts : itemPrices.costTexts;
+            const auto& numbers = allItems ? itemPrices.numbers : itemPrices.costNumbers;
             for (int s = 1; s <= ShopColumns; ++s) {
-                const std::optional<double>& unit = itemPrices.numbers[s - 1];
-                const std::pair<QString, std::optional<double>>* shown = nullptr;
-                if (allItems) {
-                    cells << itemPrices.texts[s - 1];
-                    if (unit) {
-                        total[s] += static_cast<float>(*unit);
-                        ++priced[s];
-                    }
-                    continue;
-                }
-                if (unit && quantity)
-                    shown = &numbers.format(*quantity * *unit);
-                cells << (shown ? shown->first : QString());
-                if (shown && shown->second) {
-                    total[s] += static_cast<float>(*shown->second);
+                row->texts[static_cast<size_t>(s)] = texts[s - 1];
+                if (!std::isnan(numbers[s - 1])) {
+                    total[s] += static_cast<float>(numbers[s - 1]);
                     ++priced[s];
                 }
             }
-            rows << new TableRow(cells, shownKeys[shownItems]);
+            rows << row;
             ++shownItems;
         }
         rows << tableRow(QString());

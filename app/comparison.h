@@ -41,22 +41,39 @@ private:
 class ComparisonPrices {
 public:
     struct Item {
-        std::array<QString, Store::ShopCount> texts; // by shop, from 0; " " where the store holds none
-        std::array<std::optional<double>, Store::ShopCount> numbers; // the texts read as numbers
+        std::array<QString, Store::ShopCount> texts;  // by shop, from 0; " " where the store holds none
+        std::array<double, Store::ShopCount> numbers; // the texts read as numbers; NaN for any other text
+        // The costs for costQuantity: each number times the quantity in the money format, and that text read
+        // back as a number; empty and NaN where there is no cost.
+        QString costQuantity;
+        bool costed = false;
+        std::array<QString, Store::ShopCount> costTexts;
+        std::array<double, Store::ShopCount> costNumbers;
+        // The row label "name x quantity" last made for the item, and the name it was made from.
+        QString labelName;
+        QString label;
+        bool current = false; // false once a price of the item changed in the store
     };
 
     // Starts tracking the store's price keys; the store must outlive this.
     explicit ComparisonPrices(ConfigFile& store);
 
     // The prices of the items with these keys, in the same order, valid until the next call.
-    std::vector<const Item*> read(const QStringList& itemKeys);
-    NumberMemo& numbers() { return m_numbers; }
+    std::vector<Item*> read(const QStringList& itemKeys);
+    // Works out the item's costs for the quantity, unless they are already for that quantity. A quantity that
+    // is no number gives no costs.
+    void cost(Item& item, const QString& quantity);
+    // The item's row label for the name and quantity, made again only when one of them changed.
+    static const QString& label(Item& item, const QString& name, const QString& quantity);
 
 private:
     void forgetChangedItems();
 
     const ConfigFile& m_store;
     quint64 m_revision = 0;
-    QHash<QString, Item> m_items;
+    // In the order they were first read, which is the order the lists show them in: the comparison then walks
+    // through memory in one direction.
+    std::vector<Item> m_items;
+    QHash<QString, size_t> m_index;
     NumberMemo m_numbers;
 };

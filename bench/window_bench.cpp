@@ -75,7 +75,7 @@ void ComparisonBareFill(benchmark::State& state) {
     for (int r = 0; r < window.lvCompare->topLevelItemCount(); ++r) {
         const QTreeWidgetItem* row = window.lvCompare->topLevelItem(r);
         QStringList cells;
-        for (int c = 0; c < row->columnCount(); ++c)
+        for (int c = 0; c < window.lvCompare->columnCount(); ++c)
             cells << row->text(c);
         texts << cells;
     }

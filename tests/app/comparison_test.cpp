@@ -1,6 +1,7 @@
 // The price comparison: rows and cells in both modes, totals of the shown texts in single precision, the
 // cheapest shop, the Edit Prices button and editing prices from the table.
 #include "item_editor.h"
+#include "store_layout.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -56,6 +57,7 @@ private slots:
     void editPricesButtonFollowsClicks();
     void editingPricesFromTheTable();
     void rebuiltWhenShown();
+    void keptPricesFollowEveryChange();
 };
 
 void ComparisonTest::nothingTicked() {
@@ -238,6 +240,47 @@ void ComparisonTest::rebuiltWhenShown() {
     QCOMPARE(w.lvCompare->headerItem()->text(1), QStringLiteral(" (CHF)"));
     w.optShow[0]->click();
     QCOMPARE(w.lvCompare->topLevelItem(1)->text(0), QStringLiteral("Milk x 1"));
+}
+
+// Prices are kept between comparisons; every way a price, quantity or name can change must show in the next one.
+void ComparisonTest::keptPricesFollowEveryChange() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "1", true, "K1"}});
+    setPrices(w, "K0", {{1, "1.00"}, {2, "2.00"}});
+    setPrices(w, "K1", {{1, "0.50"}});
+    const auto milk = [&] {
+        w.GenPCList();
+        return rowTexts(w.lvCompare->topLevelItem(1), 3);
+    };
+    QCOMPARE(milk(), (QStringList{"Milk x 2", "2.00", "4.00"}));
+
+    w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("1.50"));
+    QCOMPARE(milk(), (QStringList{"Milk x 2", "3.00", "4.00"}));
+    w.CF.DeleteValue(QStringLiteral("K0_2"));
+    QCOMPARE(milk(), (QStringList{"Milk x 2", "3.00", ""}));
+    QTreeWidgetItem* row = w.lvList[0]->row(1);
+    ListView::setQuantity(row, QStringLiteral("3"));
+    QCOMPARE(milk(), (QStringList{"Milk x 3", "4.50", ""}));
+    row->setText(0, QStringLiteral("Oat milk"));
+    QCOMPARE(milk(), (QStringList{"Oat milk x 3", "4.50", ""}));
+    ListView::setQuantity(row, QStringLiteral("some"));
+    QCOMPARE(milk(), (QStringList{"Oat milk x some", "", ""}));
+    ListView::setQuantity(row, QStringLiteral("1"));
+    w.optShow[1]->setChecked(true);
+    QCOMPARE(milk(), (QStringList{"Oat milk", "1.50", " "}));
+    w.optShow[0]->setChecked(true);
+
+    // A load replaces every price; so does a change of more prices than the store remembers one by one.
+    ConfigFile other;
+    other.WriteValue(QStringLiteral("K0_2"), QStringLiteral("9.00"));
+    QVERIFY(w.CF.LoadFromBytes(other.toBytes()).ok());
+    QCOMPARE(milk(), (QStringList{"Oat milk x 1", "", "9.00"}));
+    for (int key = 100; key < 5100; ++key)
+        w.CF.WriteValue(Store::priceKey(Store::itemKey(key), 1), QStringLiteral("1"));
+    w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("0.25"));
+    QCOMPARE(milk(), (QStringList{"Oat milk x 1", "0.25", "9.00"}));
+    QCOMPARE(rowTexts(rowLabelled(w.lvCompare, "TOTALS"), 3).mid(1), (QStringList{"0.25", "9.00"}));
 }
 
 QTEST_MAIN(ComparisonTest)

@@ -3,6 +3,7 @@
 // file exactly as QJsonDocument does.
 #include "config_file.h"
 #include "data_files.h"
+#include "store_layout.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,6 +63,8 @@ private slots:
     void roundTripKeepsEveryValue();
     void absentKeysReadAsMarkerOrDefault();
     void arraysAddressExactKeys();
+    void trackedChangesAreRecorded();
+    void priceKeysNameTheirItem();
     void savingIsRepeatableAndKeepsBackup();
     void savingToAnImpossiblePathFails();
     void damagedFilesAreRecognised_data();
@@ -126,6 +129,58 @@ void ConfigFileTest::arraysAddressExactKeys() {
     QCOMPARE(store.ReadValue(QStringLiteral("L0i1")), ConfigFile::NotFound);
     QCOMPARE(store.ReadValue(QStringLiteral("L0")), QStringLiteral("9"));
     QCOMPARE(store.size(), 2);
+}
+
+void ConfigFileTest::trackedChangesAreRecorded() {
+    ConfigFile store;
+    store.trackChanges([](QStringView key) { return key.startsWith(u'K'); });
+    const quint64 start = store.revision();
+    store.WriteValue(QStringLiteral("K1_1"), QStringLiteral("1.00"));
+    store.WriteValue(QStringLiteral("L0i1"), QStringLiteral("Milk"));
+    store.DeleteValue(QStringLiteral("K9_1")); // absent: no change
+    store.DeleteValue(QStringLiteral("K1_1"));
+    store.WriteValue(QStringLiteral("K2_3"), QStringLiteral("2.00"));
+    QCOMPARE(store.changedSince(start), (QStringList{"K1_1", "K1_1", "K2_3"}));
+    const quint64 middle = store.revision();
+    QCOMPARE(store.changedSince(middle), QStringList());
+    store.WriteValue(QStringLiteral("L0"), QStringLiteral("1"));
+    QCOMPARE(store.revision(), middle);
+    QCOMPARE(store.changedSince(middle + 1), std::nullopt); // a revision the store never had
+
+    // Whatever was known before a load, or before more changes than the store remembers, is not.
+    store.WriteValue(QStringLiteral("K3_1"), QStringLiteral("3.00"));
+    QVERIFY(store.LoadFromBytes(store.toBytes()).ok());
+    QCOMPARE(store.changedSince(middle), std::nullopt);
+    const quint64 loaded = store.revision();
+    for (int i = 0; i < 5000; ++i)
+        store.WriteValue(QStringLiteral("K%1_1").arg(i), QStringLiteral("1"));
+    QCOMPARE(store.changedSince(loaded), std::nullopt);
+    const quint64 late = store.revision();
+    store.WriteValue(QStringLiteral("K7_2"), QStringLiteral("7"));
+    QCOMPARE(store.changedSince(late), QStringList{"K7_2"});
+
+    // A copy carries on from where its original was.
+    ConfigFile copy = store;
+    copy.DeleteValue(QStringLiteral("K7_2"));
+    QCOMPARE(copy.changedSince(late), (QStringList{"K7_2", "K7_2"}));
+}
+
+void ConfigFileTest::priceKeysNameTheirItem() {
+    const std::array<std::pair<QString, QString>, 9> cases{{
+        {"K17_3", "K17"},
+        {"K0_20", "K0"},
+        {"K1_2_5", "K1_2"},
+        {"K17_21", ""},
+        {"K17_0", ""},
+        {"K17_03", ""},
+        {"K17_", ""},
+        {"_3", ""},
+        {"L0i12", ""},
+    }};
+    for (const auto& [key, item] : cases)
+        QCOMPARE(Store::itemKeyOfPrice(key).toString(), item);
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        QCOMPARE(Store::itemKeyOfPrice(Store::priceKey(QStringLiteral("K5"), shop)), QStringLiteral("K5"));
 }
 
 void ConfigFileTest::savingIsRepeatableAndKeepsBackup() {
