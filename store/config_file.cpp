@@ -447,6 +447,32 @@ void ConfigFile::DeleteArray(const QString& countKey, const QString& prefix) {
         DeleteValue(prefix + QString::number(i));
 }
 
+std::vector<std::optional<QString>> ConfigFile::takeArray(const QString& prefix, int count) {
+    std::vector<std::optional<QString>> taken(static_cast<size_t>(std::max(count, 0)));
+    // Keys that start with prefix sit together in key order; of them, only prefix followed by a position as
+    // QString::number writes it is an element.
+    for (auto it = m_values.lower_bound(prefix); it != m_values.end() && it->first.startsWith(prefix);) {
+        const QStringView digits = QStringView(it->first).sliced(prefix.size());
+        qint64 position = 0;
+        for (const QChar c : digits) {
+            if (c < u'0' || c > u'9' || position > count) {
+                position = 0;
+                break;
+            }
+            position = position * 10 + (c.unicode() - u'0');
+        }
+        if (position < 1 || position > count || digits.startsWith(u'0')) {
+            ++it;
+            continue;
+        }
+        taken[static_cast<size_t>(position - 1)] = std::move(it->second);
+        const QString key = it->first;
+        it = m_values.erase(it);
+        recordChange(key);
+    }
+    return taken;
+}
+
 QByteArray ConfigFile::toBytes() const {
     // The layout QJsonDocument::toJson(Indented) gives the same document, written in one pass straight into one
     // buffer: members in key order (std::map iterates in the order QJsonObject sorts keys), so the same store

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 class ConfigFile {
 public:
@@ -47,6 +48,9 @@ public:
     void WriteArrayItem(const QString& countKey, const QString& prefix, const char* value) = delete;
     // Removes prefix1 .. prefixN, N being the number in countKey; countKey itself stays.
     void DeleteArray(const QString& countKey, const QString& prefix);
+    // Removes prefix1 .. prefix<count> and gives their values by position, nothing where a key is absent: one
+    // pass over the keys that start with prefix, where reading and deleting key by key searches once per key.
+    std::vector<std::optional<QString>> takeArray(const QString& prefix, int count);
 
     // Writes the whole store atomically: the old file stays whole unless the new one is complete, and the
     // previous file is kept beside it as path + ".bak". Shows no UI; the caller decides how to report.

@@ -76,28 +76,32 @@ StoredData readStoredData(ConfigFile& store) {
             count = store.size();
         }
 
-        const std::array<QString, 4> prefixes{itemNamePrefix(list), itemQuantityPrefix(list), itemCheckPrefix(list),
-                                              itemKeyPrefix(list)};
+        // The lists live in the window from now on; saving writes them afresh.
+        std::vector<std::optional<QString>> names = store.takeArray(itemNamePrefix(list), count);
+        std::vector<std::optional<QString>> quantities = store.takeArray(itemQuantityPrefix(list), count);
+        const std::vector<std::optional<QString>> checks = store.takeArray(itemCheckPrefix(list), count);
+        const std::vector<std::optional<QString>> keys = store.takeArray(itemKeyPrefix(list), count);
+        store.DeleteValue(countKey);
+
         int missing = 0;
         stored.items.reserve(static_cast<size_t>(count));
         for (int position = 1; position <= count; ++position) {
-            const QString number = QString::number(position);
+            const auto p = static_cast<size_t>(position - 1);
             StoredItem item;
             // A position none of whose four keys exists is no item; one with only some of them is kept, so that
             // its key, and with it its prices, are not lost.
-            if (std::none_of(prefixes.begin(), prefixes.end(),
-                             [&](const QString& prefix) { return store.contains(prefix + number); })) {
+            if (!names[p] && !quantities[p] && !checks[p] && !keys[p]) {
                 ++missing;
                 continue;
             }
-            item.name = store.ReadValue(itemNamePrefix(list) + number);
-            if (!store.contains(itemNamePrefix(list) + number))
+            item.name = names[p] ? std::move(*names[p]) : ConfigFile::NotFound;
+            if (!names[p])
                 problems << QStringLiteral("Item %1 of list %2 has no name; it is shown as %3.")
                                 .arg(position)
                                 .arg(list + 1)
                                 .arg(ConfigFile::NotFound);
-            item.quantity = store.ReadValue(itemQuantityPrefix(list) + number, MissingQuantity);
-            const QString checkText = store.ReadValue(itemCheckPrefix(list) + number);
+            item.quantity = quantities[p] ? std::move(*quantities[p]) : MissingQuantity;
+            const QString checkText = checks[p].value_or(ConfigFile::NotFound);
             const std::optional<bool> checked = toCheckMark(checkText);
             if (!checked)
                 problems << QStringLiteral("Item %1 of list %2 has the tick mark %3, which is neither true nor false; "
@@ -115,7 +119,7 @@ StoredData readStoredData(ConfigFile& store) {
                 highestKey = data.nextKey - 1;
                 continue;
             }
-            const QString key = store.ReadValue(itemKeyPrefix(list) + number);
+            const QString key = keys[p].value_or(ConfigFile::NotFound);
             const std::optional<int> keyNumber = itemKeyNumber(key);
             if (!keyNumber) {
                 problems << QStringLiteral("Item %1 of list %2 has no usable item key; it gets a new one.")
@@ -140,11 +144,6 @@ StoredData readStoredData(ConfigFile& store) {
                             .arg(list + 1)
                             .arg(count)
                             .arg(missing);
-
-        // The lists live in the window from now on; saving writes them afresh.
-        for (const QString& prefix : prefixes)
-            store.DeleteArray(countKey, prefix);
-        store.DeleteValue(countKey);
     }
 
     if (data.nextKey <= highestKey) {

@@ -129,6 +129,25 @@ void ConfigFileTest::arraysAddressExactKeys() {
     QCOMPARE(store.ReadValue(QStringLiteral("L0i1")), ConfigFile::NotFound);
     QCOMPARE(store.ReadValue(QStringLiteral("L0")), QStringLiteral("9"));
     QCOMPARE(store.size(), 2);
+
+    // Taking an array removes exactly prefix1 .. prefixN and nothing that merely starts like one.
+    ConfigFile taken;
+    for (const char* key : {"L1k1", "L1k2", "L1k4", "L1k10", "L1k11", "L1k01", "L1k", "L1kx", "L1k99999999999999999999",
+                            "L1", "L1j1", "L1l1"})
+        taken.WriteValue(QString::fromLatin1(key), QString::fromLatin1(key).toLower());
+    const std::vector<std::optional<QString>> values = taken.takeArray(QStringLiteral("L1k"), 10);
+    QCOMPARE(values.size(), size_t(10));
+    QCOMPARE(values[0], QStringLiteral("l1k1"));
+    QCOMPARE(values[1], QStringLiteral("l1k2"));
+    QCOMPARE(values[2], std::nullopt);
+    QCOMPARE(values[3], QStringLiteral("l1k4"));
+    QCOMPARE(values[9], QStringLiteral("l1k10"));
+    QStringList left;
+    for (const auto& [key, value] : taken.values())
+        left << key;
+    QCOMPARE(left, (QStringList{"L1", "L1j1", "L1k", "L1k01", "L1k11", "L1k99999999999999999999", "L1kx", "L1l1"}));
+    QVERIFY(taken.takeArray(QStringLiteral("L1k"), 0).empty());
+    QCOMPARE(taken.size(), 8);
 }
 
 void ConfigFileTest::trackedChangesAreRecorded() {
