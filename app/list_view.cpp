@@ -30,6 +30,63 @@ private:
     ListView* m_view;
 };
 
+// A row keeps the item's name, quantity, tick and key as plain members and answers them as its data. Qt keeps each
+// of them as a variant in lists that grow one at a time, which made filling long lists cost more than reading
+// the whole data file; to the view and to anyone reading the row it behaves the same.
+class ListRow : public QTreeWidgetItem {
+public:
+    ListRow(const QString& name, const QString& quantity, bool ticked, const QString& key)
+        : m_name(name)
+        , m_quantity(quantity)
+        , m_key(key)
+        , m_check(ticked ? Qt::Checked : Qt::Unchecked) {
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+    }
+
+    QVariant data(int column, int role) const override {
+        const bool text = role == Qt::DisplayRole || role == Qt::EditRole;
+        if (column == 0 && text)
+            return m_name;
+        if (column == 0 && role == Qt::CheckStateRole)
+            return static_cast<int>(m_check);
+        if (column == 0 && role == KeyRole)
+            return m_key;
+        if (column == 1 && text)
+            return m_quantity;
+        if (column == 1 && role == Qt::TextAlignmentRole)
+            return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
+        return QTreeWidgetItem::data(column, role);
+    }
+
+    void setData(int column, int role, const QVariant& value) override {
+        const bool text = role == Qt::DisplayRole || role == Qt::EditRole;
+        if (column == 0 && text)
+            set(m_name, value.toString());
+        else if (column == 0 && role == Qt::CheckStateRole)
+            set(m_check, static_cast<Qt::CheckState>(value.toInt()));
+        else if (column == 0 && role == KeyRole)
+            set(m_key, value.toString());
+        else if (column == 1 && text)
+            set(m_quantity, value.toString());
+        else
+            QTreeWidgetItem::setData(column, role, value);
+    }
+
+private:
+    // Tells the view only of real changes, as Qt's own rows do.
+    template <typename T> void set(T& member, const T& value) {
+        if (member == value)
+            return;
+        member = value;
+        emitDataChanged();
+    }
+
+    QString m_name;
+    QString m_quantity;
+    QString m_key;
+    Qt::CheckState m_check;
+};
+
 } // namespace
 
 ListView::ListView(QWidget* parent)
@@ -62,16 +119,22 @@ void ListView::selectRow(int position) {
 
 QTreeWidgetItem* ListView::insertRow(int position, const QString& name, const QString& quantity, bool ticked,
                                      const QString& key) {
-    auto* item = new QTreeWidgetItem({name, quantity});
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
-    item->setData(0, KeyRole, key);
-    item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
-    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    QTreeWidgetItem* item = makeRow(name, quantity, ticked, key);
     insertTopLevelItem(position - 1, item);
     // A list with rows always has a selected row, so the commands on "the selected row" have one.
     if (!selectedRow())
         setCurrentItem(item);
     return item;
+}
+
+QTreeWidgetItem* ListView::makeRow(const QString& name, const QString& quantity, bool ticked, const QString& key) {
+    return new ListRow(name, quantity, ticked, key);
+}
+
+void ListView::appendRows(const QList<QTreeWidgetItem*>& rows) {
+    addTopLevelItems(rows);
+    if (!selectedRow() && rowCount() > 0)
+        setCurrentItem(row(1));
 }
 
 void ListView::removeRow(int position) {

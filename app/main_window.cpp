@@ -253,8 +253,11 @@ void frmLists::startUp(const QString& programFolder) {
                 lvShops->topLevelItem(shop - 1)->setText(1, data.shopNames[shop - 1]);
         for (int l = 0; l < ListCount; ++l) {
             txtName[l]->setText(data.lists[l].name);
+            QList<QTreeWidgetItem*> rows;
+            rows.reserve(static_cast<qsizetype>(data.lists[l].items.size()));
             for (const Store::StoredItem& item : data.lists[l].items)
-                lvList[l]->appendRow(item.name, item.quantity, item.checked, item.key);
+                rows << ListView::makeRow(item.name, item.quantity, item.checked, item.key);
+            lvList[l]->appendRows(rows);
         }
         if (!loaded.ok() || !data.problems.isEmpty())
             reportDamagedFile(loaded.ok() ? QString() : loaded.reason, data.problems);
