@@ -228,6 +228,7 @@ std::vector<ComparisonPrices::Item*> ComparisonPrices::read(const QStringList& i
     }
     unread.removeDuplicates();
     const std::vector<PriceReader::Prices> prices = PriceReader(m_store).read(unread);
+    m_items.reserve(m_items.size() + static_cast<size_t>(unread.size()));
     for (qsizetype i = 0; i < unread.size(); ++i) {
         auto found = m_index.constFind(unread[i]);
         if (found == m_index.cend()) {

@@ -8,7 +8,13 @@
 
 #include <cstring>
 
+#include <malloc.h>
+
 int main(int argc, char** argv) {
+    // The heap keeps the pages it has: otherwise whichever benchmark runs after one that freed a lot pays for
+    // the page faults of growing the heap again, and on this virtual machine that swings results by times.
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 28);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -97,9 +97,13 @@ void SummaryReporter::printSummary() const {
     }
     ratioRow("3. GenPCList, 10,000 ticked items / bare fill of the same table", "ComparisonGenPCList",
              "ComparisonBareFill", false, 1.3);
+    ratioRow("3. GenPCList with nothing kept yet (the first after start-up) / bare fill", "ComparisonNothingKept",
+             "ComparisonBareFill", false, 0);
     ratioRow("4. Start-up with a 10,000-item file / with no file", "StartUpLargeFile", "StartUpNoFile", false, 2);
     ratioRow("4. Start-up with a 10,000-item file / with a file of empty lists", "StartUpLargeFile",
              "StartUpEmptyLists", false, 0);
+    ratioRow("4. Only the store reading the 10,000-item file / start-up with no file", "StartUpStoreOnly",
+             "StartUpNoFile", false, 0);
     ratioRow("5. Page from 10,000 ticked items / reading and writing its bytes", "PageBuild", "PageBareReadWrite",
              false, 0);
 

@@ -2,9 +2,11 @@
 // table with the same texts, start-up with a large data file against start-up with none, and the printable page
 // against reading the template and writing the same page bytes.
 #include "bench_data.h"
+#include "config_file.h"
 #include "list_view.h"
 #include "main_window.h"
 #include "printable.h"
+#include "store_layout.h"
 
 #include <QFile>
 #include <QRadioButton>
@@ -67,6 +69,22 @@ void ComparisonGenPCList(benchmark::State& state) {
     state.counters["items"] = items;
 }
 
+// The comparison when nothing is kept from an earlier one, as the first after start-up or after a load: before
+// each round, more price writes than the store remembers one by one (all of one unchanged price).
+void ComparisonNothingKept(benchmark::State& state) {
+    frmLists& window = largeWindow();
+    window.optShow[0]->setChecked(true);
+    const QString key = Store::priceKey(Store::itemKey(0), 1);
+    const QString price = window.CF.ReadValue(key);
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int i = 0; i < 5000; ++i)
+            window.CF.WriteValue(key, price);
+        state.ResumeTiming();
+        rebuildComparison(window);
+    }
+}
+
 void ComparisonBareFill(benchmark::State& state) {
     frmLists& window = largeWindow();
     window.optShow[0]->setChecked(true);
@@ -107,6 +125,18 @@ void StartUpLargeFile(benchmark::State& state) {
     startUp(state, largeFolder());
 }
 
+// Only the store reading the same data file, which start-up cannot do without.
+void StartUpStoreOnly(benchmark::State& state) {
+    const QString path = largeFolder() + QLatin1Char('/') + Store::DataFileName;
+    for (auto _ : state) {
+        ConfigFile store;
+        benchmark::DoNotOptimize(store.LoadFrom(path));
+        state.PauseTiming();
+        store = ConfigFile();
+        state.ResumeTiming();
+    }
+}
+
 void PageBuild(benchmark::State& state) {
     frmLists& window = largeWindow();
     for (auto _ : state)
@@ -140,9 +170,11 @@ void Bench::closeWindows() {
 }
 
 BENCHMARK(ComparisonGenPCList)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ComparisonNothingKept)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ComparisonBareFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StartUpNoFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StartUpEmptyLists)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StartUpLargeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StartUpStoreOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(PageBuild)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(PageBareReadWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
