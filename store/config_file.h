@@ -59,7 +59,8 @@ public:
     QByteArray toBytes() const;
 
     // Change tracking, for whoever keeps something worked out from some of the keys between reads (the
-    // comparison keeps every item's prices as numbers). Only keys `tracked` answers true for are recorded.
+    // comparison keeps every item's prices as numbers). Only keys `tracked` answers true for are recorded; a
+    // store has one tracker at a time, and a new one starts with nothing known.
     void trackChanges(std::function<bool(QStringView key)> tracked);
     // Advances with every recorded change and every load.
     quint64 revision() const { return m_revision; }
