@@ -52,7 +52,12 @@ public:
 class ItemRow : public TableRow {
 public:
     explicit ItemRow(const QString& key)
-        : m_key(key) {}
+        : m_key(key) {
+        // Stored in Qt's own cells, which gives the row all its columns: Qt tells the view of a change in a row
+        // through the row's column count.
+        QTreeWidgetItem::setData(ShopColumns, Qt::TextAlignmentRole,
+                                 QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter)));
+    }
 
     std::array<QString, ShopColumns + 1> texts; // the item's label, then its cell at every shop
 

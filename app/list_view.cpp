@@ -41,6 +41,9 @@ public:
         , m_key(key)
         , m_check(ticked ? Qt::Checked : Qt::Unchecked) {
         setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+        // Stored in Qt's own cells, which gives the row its two columns: Qt tells the view of a change in a row
+        // through the row's column count.
+        QTreeWidgetItem::setData(1, Qt::TextAlignmentRole, static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
     }
 
     QVariant data(int column, int role) const override {
@@ -53,8 +56,6 @@ public:
             return m_key;
         if (column == 1 && text)
             return m_quantity;
-        if (column == 1 && role == Qt::TextAlignmentRole)
-            return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
         return QTreeWidgetItem::data(column, role);
     }
 

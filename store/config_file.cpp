@@ -7,11 +7,16 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 namespace {
+
+// Changes a history remembers one by one: enough for any editing between two reads, while a bulk change is
+// cheaper to start afresh from.
+constexpr qsizetype MaxChanges = 4096;
 
 const QString FormatName = QStringLiteral("Pantrova data");
 constexpr int FormatVersion = 1;
@@ -404,8 +409,6 @@ std::optional<QStringList> ConfigFile::changedSince(quint64 since) const {
 }
 
 void ConfigFile::recordChange(const QString& key) {
-    // Enough for any editing session between two reads; a bulk change is cheaper to start afresh from.
-    constexpr qsizetype MaxChanges = 4096;
     if (!m_tracked || !m_tracked(key))
         return;
     if (m_changes.size() >= MaxChanges) {
@@ -417,8 +420,40 @@ void ConfigFile::recordChange(const QString& key) {
 }
 
 void ConfigFile::forgetChanges() {
+    // A history holds at most MaxChanges revisions, far fewer than the 2^32 each one is given.
+    static std::atomic<quint64> histories{0};
     m_changes.clear();
-    m_changesFrom = ++m_revision;
+    m_changesFrom = m_revision = (++histories) << 32;
+}
+
+ConfigFile::ConfigFile() {
+    forgetChanges();
+}
+
+ConfigFile::ConfigFile(const ConfigFile& other)
+    : m_values(other.m_values) {
+    forgetChanges();
+}
+
+ConfigFile& ConfigFile::operator=(const ConfigFile& other) {
+    if (this != &other) {
+        m_values = other.m_values;
+        forgetChanges();
+    }
+    return *this;
+}
+
+ConfigFile::ConfigFile(ConfigFile&& other) noexcept
+    : m_values(std::move(other.m_values)) {
+    forgetChanges();
+}
+
+ConfigFile& ConfigFile::operator=(ConfigFile&& other) noexcept {
+    if (this != &other) {
+        m_values = std::move(other.m_values);
+        forgetChanges();
+    }
+    return *this;
 }
 
 int ConfigFile::countIn(const QString& countKey) const {

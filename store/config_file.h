@@ -13,6 +13,16 @@
 
 class ConfigFile {
 public:
+    ConfigFile();
+    // Copying copies the keys and values. A change tracker and its history belong to the store they watch, not
+    // to its contents: a copy starts untracked, and a store that is assigned new contents keeps its tracker and
+    // starts a new history.
+    ConfigFile(const ConfigFile& other);
+    ConfigFile& operator=(const ConfigFile& other);
+    ConfigFile(ConfigFile&& other) noexcept;
+    ConfigFile& operator=(ConfigFile&& other) noexcept;
+    ~ConfigFile() = default;
+
     // What a reader gets for an absent key when it gives no default.
     static inline const QString NotFound = QStringLiteral("[NOT FOUND]");
     // The text a Boolean is stored as.
@@ -80,6 +90,8 @@ private:
     std::map<QString, QString> m_values;
     std::function<bool(QStringView)> m_tracked;
     QStringList m_changes; // m_changes[i] made revision m_changesFrom + i + 1
+    // Every history, of any store, numbers its revisions in a range of its own, so that a revision from another
+    // history is never taken for one of this.
     quint64 m_changesFrom = 0;
     quint64 m_revision = 0;
 };

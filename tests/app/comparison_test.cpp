@@ -93,6 +93,7 @@ void ComparisonTest::cellsInBothModes() {
     w.GenPCList();
     const QTreeWidgetItem* milk = w.lvCompare->topLevelItem(3);
     QCOMPARE(rowTexts(milk, 5), (QStringList{"Milk x 2", "2.50", "", "2.20", ""}));
+    QCOMPARE(milk->columnCount(), 21);
     QCOMPARE(milk->data(0, Qt::UserRole).toString(), QStringLiteral("K4"));
     QCOMPARE(w.lvCompare->headerItem()->text(2), QStringLiteral(" (EUR)"));
     QCOMPARE(rowTexts(w.lvCompare->topLevelItem(w.lvCompare->topLevelItemCount() - 1), 3).at(2),

@@ -16,7 +16,7 @@ using Values = QMap<QString, QString>;
 
 // A sound file with one list of two items; the rows below damage it in one way each.
 Values soundValues() {
-    Values values{{"NextKey", "2"}, {"L0", "2"},   {"L0n", "Weekly"}, {"L0i1", "Milk"}, {"L0q1", "2"},
+    Values values{{"NextKey", "2"}, {"L0", "2"},    {"L0n", "Weekly"}, {"L0i1", "Milk"}, {"L0q1", "2"},
                   {"L0c1", "True"}, {"L0k1", "K0"}, {"L0i2", "Tea"},   {"L0q2", ""},     {"L0c2", "False"},
                   {"L0k2", "K1"},   {"L1", "0"},    {"L2", "0"},       {"L3", "0"},      {"K0_1", "1.25"}};
     for (int shop = 1; shop <= 20; ++shop)
@@ -54,8 +54,8 @@ void DamagedFilesTest::windowStartsAndKeepsWhatItCould_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList() << "not valid JSON";
     QTest::newRow("truncated") << sound.left(sound.size() * 2 / 3) << QStringList() << "not valid JSON";
     QTest::newRow("not JSON") << QByteArray("[Lists]\nL0=2\n") << QStringList() << "not valid JSON";
-    QTest::newRow("another program's JSON") << QByteArray(R"({"name": "settings", "theme": "dark"})")
-                                            << QStringList() << "not a Pantrova data file";
+    QTest::newRow("another program's JSON")
+        << QByteArray(R"({"name": "settings", "theme": "dark"})") << QStringList() << "not a Pantrova data file";
     QTest::newRow("wrong format") << QByteArray(sound).replace("Pantrova data", "Pantrova notes") << QStringList()
                                   << "not a Pantrova data file";
     QTest::newRow("a value that is not text")

@@ -178,10 +178,21 @@ void ConfigFileTest::trackedChangesAreRecorded() {
     store.WriteValue(QStringLiteral("K7_2"), QStringLiteral("7"));
     QCOMPARE(store.changedSince(late), QStringList{"K7_2"});
 
-    // A copy carries on from where its original was.
+    // The tracker and its history stay with the store object: a copy is untracked, and new contents start a new
+    // history, whose revisions are never taken for the old one's.
     ConfigFile copy = store;
-    copy.DeleteValue(QStringLiteral("K7_2"));
-    QCOMPARE(copy.changedSince(late), (QStringList{"K7_2", "K7_2"}));
+    copy.WriteValue(QStringLiteral("K8_1"), QStringLiteral("8"));
+    QCOMPARE(copy.changedSince(copy.revision()), QStringList());
+    QCOMPARE(copy.changedSince(late), std::nullopt);
+    const quint64 beforeAssignment = store.revision();
+    store = copy;
+    QCOMPARE(store.changedSince(beforeAssignment), std::nullopt);
+    QCOMPARE(store.changedSince(late), std::nullopt);
+    const quint64 assigned = store.revision();
+    store.WriteValue(QStringLiteral("K9_1"), QStringLiteral("9"));
+    QCOMPARE(store.changedSince(assigned), QStringList{"K9_1"});
+    store = ConfigFile();
+    QCOMPARE(store.changedSince(assigned), std::nullopt);
 }
 
 void ConfigFileTest::priceKeysNameTheirItem() {
