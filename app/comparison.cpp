@@ -1,5 +1,6 @@
 // GenPCList, the price comparison: for the ticked (or all) items of the four lists, each item's cost at every
-// shop, the total per shop and the cheapest shop. The table is derived, rebuilt from scratch every time.
+// shop, the total per shop and the cheapest shop. The table is derived, rebuilt from scratch every time from
+// the prices kept in ComparisonPrices.
 
 #include "comparison.h"
 #include "config_file.h"
@@ -22,7 +23,6 @@
 #include <cstring>
 #include <limits>
 #include <numeric>
-#include <tuple>
 
 namespace {
 
