@@ -9,6 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pantrova"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrova.svg")));
     frmLists window(QCoreApplication::applicationDirPath());
+    // Another Pantrova has this folder open; the window said so and shows nothing more.
+    if (!window.ownsFolder())
+        return 0;
     window.show();
     return QApplication::exec();
 }

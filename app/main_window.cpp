@@ -9,18 +9,14 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -30,10 +26,6 @@
 using WindowLayout::TwipRect;
 
 namespace {
-
-const QString ErrorTitle = QStringLiteral("Pantrova Error");
-// The most repairs listed in the damaged-file message; the rest are counted.
-constexpr int ListedProblems = 8;
 
 // A select-all box shows three states, but a user's click only ever ticks or clears it.
 class SelectAllBox : public QCheckBox {
@@ -72,7 +64,11 @@ frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* 
     startUp(programFolder);
 }
 
-frmLists::~frmLists() = default;
+frmLists::~frmLists() {
+    // A window closed without its close event (as tests do) keeps the meaning of Exit without Saving.
+    if (ExitWithoutSaving)
+        discardRecoveryFile();
+}
 
 void frmLists::createControls() {
     tabMain = new QTabWidget(this);
@@ -242,25 +238,23 @@ void frmLists::startUp(const QString& programFolder) {
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
         lvShops->addTopLevelItem(new QTreeWidgetItem({QString::number(shop), QString()}));
 
+    if (!lockFolder())
+        return;
     bool shopsKnown = false;
-    if (QFileInfo::exists(DataFile)) {
-        const ConfigFile::LoadResult loaded = CF.LoadFrom(DataFile);
-        const Store::StoredData data = Store::readStoredData(CF);
-        NextKey = data.nextKey;
-        shopsKnown = data.shopsKnown;
+    if (const std::optional<Store::StoredData> data = loadData()) {
+        NextKey = data->nextKey;
+        shopsKnown = data->shopsKnown;
         if (shopsKnown)
             for (int shop = 1; shop <= Store::ShopCount; ++shop)
-                lvShops->topLevelItem(shop - 1)->setText(1, data.shopNames[shop - 1]);
+                lvShops->topLevelItem(shop - 1)->setText(1, data->shopNames[shop - 1]);
         for (int l = 0; l < ListCount; ++l) {
-            txtName[l]->setText(data.lists[l].name);
+            txtName[l]->setText(data->lists[l].name);
             QList<QTreeWidgetItem*> rows;
-            rows.reserve(static_cast<qsizetype>(data.lists[l].items.size()));
-            for (const Store::StoredItem& item : data.lists[l].items)
+            rows.reserve(static_cast<qsizetype>(data->lists[l].items.size()));
+            for (const Store::StoredItem& item : data->lists[l].items)
                 rows << ListView::makeRow(item.name, item.quantity, item.checked, item.key);
             lvList[l]->appendRows(rows);
         }
-        if (!loaded.ok() || !data.problems.isEmpty())
-            reportDamagedFile(loaded.ok() ? QString() : loaded.reason, data.problems);
     }
 
     if (!shopsKnown) {
@@ -278,100 +272,7 @@ void frmLists::startUp(const QString& programFolder) {
     for (int l = 0; l < ListCount; ++l)
         RefreshSelectAll(l);
     lvList_GotFocus(0);
-}
-
-void frmLists::reportDamagedFile(const QString& reason, const QStringList& problems) {
-    // Keep the file as it was before any save can replace it.
-    const QString aside = DataFile + QStringLiteral(".damaged");
-    QString keptError;
-    QFile original(DataFile);
-    if (original.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = original.readAll();
-        QSaveFile copy(aside);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
-            keptError = copy.errorString();
-    } else {
-        QFile::remove(aside);
-        if (!QFile::rename(DataFile, aside))
-            keptError = original.errorString();
-    }
-
-    QString text = QStringLiteral("The data file '%1' is damaged").arg(QDir::toNativeSeparators(DataFile));
-    text += reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": %1.").arg(reason);
-    if (!problems.isEmpty()) {
-        text += QStringLiteral("\n");
-        for (int i = 0; i < std::min<int>(problems.size(), ListedProblems); ++i)
-            text += QStringLiteral("\n- ") + problems[i];
-        if (problems.size() > ListedProblems)
-            text += QStringLiteral("\n- ... and %1 more.").arg(problems.size() - ListedProblems);
-    }
-    text += QStringLiteral("\n\nPantrova has loaded everything it could read. ");
-    text += keptError.isEmpty()
-                ? QStringLiteral("The original file is kept unchanged as '%1'.").arg(QDir::toNativeSeparators(aside))
-                : QStringLiteral("The original file could not be kept as '%1' (%2).")
-                      .arg(QDir::toNativeSeparators(aside), keptError);
-    prompts().message(text, ErrorTitle, UserPrompts::Icon::Critical);
-}
-
-bool frmLists::trySave(QString* error) {
-    for (int l = 0; l < ListCount; ++l) {
-        const QString countKey = Store::listCountKey(l);
-        CF.WriteValue(countKey, QStringLiteral("0"));
-        CF.WriteValue(Store::listNameKey(l), txtName[l]->text());
-        ListView* view = lvList[l];
-        for (int j = 1; j <= view->rowCount(); ++j) {
-            const QTreeWidgetItem* row = view->row(j);
-            CF.IncrementValue(countKey);
-            CF.WriteArrayItem(countKey, Store::itemNamePrefix(l), ListView::name(row));
-            CF.WriteArrayItem(countKey, Store::itemQuantityPrefix(l), ListView::quantity(row));
-            CF.WriteArrayItem(countKey, Store::itemCheckPrefix(l), ListView::isTicked(row));
-            CF.WriteArrayItem(countKey, Store::itemKeyPrefix(l), ListView::key(row));
-        }
-    }
-    for (int shop = 1; shop <= Store::ShopCount; ++shop)
-        CF.WriteValue(Store::shopNameKey(shop), lvShops->topLevelItem(shop - 1)->text(1));
-    CF.WriteValue(Store::nextKeyKey(), QString::number(NextKey));
-
-    const ConfigFile::SaveResult saved = CF.SaveTo(DataFile);
-    if (!saved.ok && error)
-        *error = saved.error;
-    return saved.ok;
-}
-
-bool frmLists::sve() {
-    QString error;
-    if (trySave(&error))
-        return true;
-    showSaveFailure(error);
-    return false;
-}
-
-QString frmLists::saveFailureText(const QString& error) const {
-    QString text =
-        QStringLiteral("Pantrova could not save your data to '%1': %2.").arg(QDir::toNativeSeparators(DataFile), error);
-    // The data file lives beside the program: installed in a folder the user cannot write to, it cannot be saved.
-    if (!QFileInfo(AppFolder).isWritable())
-        text += QStringLiteral("\n\nPantrova keeps its data beside the program, so its folder must be one you can "
-                               "write to: install Pantrova into a folder you own.");
-    return text;
-}
-
-void frmLists::showSaveFailure(const QString& error) {
-    prompts().message(saveFailureText(error), ErrorTitle, UserPrompts::Icon::Critical);
-}
-
-void frmLists::closeEvent(QCloseEvent* event) {
-    // Closing is never refused, but a failed save throws nothing away without the user's say.
-    QString error;
-    while (!ExitWithoutSaving && !trySave(&error)) {
-        const UserPrompts::Answer answer = prompts().message(
-            saveFailureText(error) +
-                QStringLiteral("\n\nDo you want to try again? Choose No to close without saving your changes."),
-            ErrorTitle, UserPrompts::Icon::Critical, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
-        if (answer == UserPrompts::Answer::No)
-            break;
-    }
-    event->accept();
+    watchForChanges();
 }
 
 void frmLists::applyGeometry() {

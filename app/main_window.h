@@ -5,6 +5,7 @@
 // the window variables the dialogs work with. Its folder (the program's folder) holds the data file.
 
 #include "config_file.h"
+#include "stored_data.h"
 #include "user_prompts.h"
 #include "window_layout.h"
 
@@ -14,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ComparisonPrices;
 class ListView;
@@ -21,6 +23,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QLockFile;
 class QMenu;
 class QPrinter;
 class VarnetHost;
@@ -29,6 +32,7 @@ class QRadioButton;
 class QShortcut;
 class QTabWidget;
 class QTextBrowser;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -46,10 +50,23 @@ public:
 
     UserPrompts& prompts() { return *m_prompts; }
 
+    // False when another Pantrova already had this folder open: this window then said so, loaded nothing and
+    // never writes anything; the program ends without showing it.
+    bool ownsFolder() const { return m_ownsFolder; }
+    // True while there are changes that no save has written to the data file.
+    bool hasUnsavedChanges() const { return changeStamp() != m_savedStamp; }
+
     // Writes the window's lists, shop names and key counter into the store, then the store to the data file.
-    // A failure has already been shown to the user when this returns false.
+    // A failure, or the user's choice not to save over a file someone else changed, has already been shown to
+    // the user when this returns false.
     bool sve();
-    bool trySave(QString* error);
+    enum class SaveOutcome { Saved, Failed, Cancelled };
+    // Saves as sve does and gives the reason of a failure instead of showing it.
+    SaveOutcome trySave(QString* error);
+    // Keeps the unsaved changes in the recovery file beside the data file, when they changed since it was last
+    // written; the recovery timer calls it a few seconds after a change.
+    void keepRecoveryFile();
+    QString recoveryFile() const { return DataFile + QStringLiteral(".recovery"); }
 
     // The list commands; each takes the index of the list whose control fired.
     void lvList_GotFocus(int list);
@@ -143,10 +160,28 @@ private:
     void setMoveOrCopyCaption(const QString& itemName);
 
     void startUp(const QString& programFolder);
-    void loadDataFile();
-    void reportDamagedFile(const QString& reason, const QStringList& problems);
+    // Keeping the user's data safe (data_safety.cpp).
+    bool lockFolder();
+    std::optional<QByteArray> askToRestoreRecovery();
+    std::optional<Store::StoredData> loadData();
+    bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const QStringList& problems, bool backupIsGood);
+    void writeWindowInto(ConfigFile& store) const;
+    SaveOutcome keepOtherVersion(QString* error);
+    void watchForChanges();
+    quint64 changeStamp() const { return CF.changeCount() + m_windowChanges; }
+    void savedNow();
+    void discardRecoveryFile();
     QString saveFailureText(const QString& error) const;
     void showSaveFailure(const QString& error);
+
+    std::unique_ptr<QLockFile> m_lock; // this window's claim on the folder
+    bool m_ownsFolder = true;
+    QByteArray m_diskDigest;     // the data file as loaded or last saved; empty when there was none
+    bool m_refreshBackup = true; // false until a save follows a load of a file that was not whole
+    quint64 m_windowChanges = 0; // edits of the lists, list names and shop names
+    quint64 m_savedStamp = 0;    // changeStamp() when the data file was loaded or last saved
+    quint64 m_recoveryStamp = 0; // changeStamp() when the recovery file was last written or removed
+    QTimer* m_recoveryTimer = nullptr;
 
     std::unique_ptr<ComparisonPrices> m_comparisonPrices; // made by the first comparison
     std::unique_ptr<UserPrompts> m_ownedPrompts;

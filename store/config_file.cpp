@@ -1,10 +1,9 @@
 #include "config_file.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "safe_file.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <atomic>
@@ -20,20 +19,6 @@ constexpr qsizetype MaxChanges = 4096;
 
 const QString FormatName = QStringLiteral("Pantrova data");
 constexpr int FormatVersion = 1;
-
-ConfigFile::SaveResult writeAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {};
-}
 
 // Reads the data file the way toBytes writes it, straight into the map: no QJsonDocument and no second copy of
 // every string. It accepts only documents whose meaning is beyond doubt (the three members in the order they are
@@ -325,19 +310,13 @@ char* writeText(char* cursor, std::string_view text) {
 } // namespace
 
 ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const SafeFile::Read read = SafeFile::readRegular(path);
+    if (!read.ok()) {
         forgetChanges();
         m_values.clear();
-        return {LoadResult::Status::Unreadable, file.errorString()};
+        return {LoadResult::Status::Unreadable, read.error};
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        forgetChanges();
-        m_values.clear();
-        return {LoadResult::Status::Unreadable, file.errorString()};
-    }
-    return LoadFromBytes(data);
+    return LoadFromBytes(read.bytes);
 }
 
 ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
@@ -409,6 +388,7 @@ std::optional<QStringList> ConfigFile::changedSince(quint64 since) const {
 }
 
 void ConfigFile::recordChange(const QString& key) {
+    ++m_changeCount;
     if (!m_tracked || !m_tracked(key))
         return;
     if (m_changes.size() >= MaxChanges) {
@@ -424,6 +404,7 @@ void ConfigFile::forgetChanges() {
     static std::atomic<quint64> histories{0};
     m_changes.clear();
     m_changesFrom = m_revision = (++histories) << 32;
+    ++m_changeCount;
 }
 
 ConfigFile::ConfigFile() {
@@ -508,7 +489,36 @@ std::vector<std::optional<QString>> ConfigFile::takeArray(const QString& prefix,
     return taken;
 }
 
-QByteArray ConfigFile::toBytes() const {
+namespace {
+
+// Calls visit(key, value) for every pair of the store in key order, the overlay's value standing in for the
+// store's where both have a key: one pass over two sorted maps, with no merged copy of either.
+template <typename Visit>
+void forEachPair(const std::map<QString, QString>& store, const std::map<QString, QString>* overlay, Visit visit) {
+    if (!overlay) {
+        for (const auto& [key, value] : store)
+            visit(key, value);
+        return;
+    }
+    auto own = store.begin();
+    auto over = overlay->begin();
+    while (own != store.end() || over != overlay->end()) {
+        if (over == overlay->end() || (own != store.end() && own->first < over->first)) {
+            visit(own->first, own->second);
+            ++own;
+            continue;
+        }
+        if (own != store.end() && own->first == over->first)
+            ++own;
+        visit(over->first, over->second);
+        ++over;
+    }
+}
+
+} // namespace
+
+QByteArray ConfigFile::toBytes(const ConfigFile* overlay) const {
+    const std::map<QString, QString>* over = overlay ? &overlay->m_values : nullptr;
     // The layout QJsonDocument::toJson(Indented) gives the same document, written in one pass straight into one
     // buffer: members in key order (std::map iterates in the order QJsonObject sorts keys), so the same store
     // gives the same bytes. The buffer starts at the exact size for ASCII text plus one worst-case entry, so it
@@ -516,10 +526,10 @@ QByteArray ConfigFile::toBytes() const {
     constexpr qsizetype EntryFrame = 16; // indentation, quotes, ": " and ",\n"
     qsizetype estimate = 128 + worstCase(FormatName);
     qsizetype longest = 0;
-    for (const auto& [key, value] : m_values) {
+    forEachPair(m_values, over, [&](const QString& key, const QString& value) {
         estimate += key.size() + value.size() + EntryFrame;
         longest = std::max(longest, key.size() + value.size());
-    }
+    });
     QByteArray out(estimate + 6 * longest, Qt::Uninitialized);
     qsizetype used = 0;
     const auto room = [&out, &used](qsizetype needed) {
@@ -533,7 +543,7 @@ QByteArray ConfigFile::toBytes() const {
     cursor = writeText(cursor, ",\n    \"values\": {\n");
     used = cursor - out.constData();
     bool first = true;
-    for (const auto& [key, value] : m_values) {
+    forEachPair(m_values, over, [&](const QString& key, const QString& value) {
         cursor = room(worstCase(key) + worstCase(value) + EntryFrame);
         if (!first)
             cursor = writeText(cursor, ",\n");
@@ -543,7 +553,7 @@ QByteArray ConfigFile::toBytes() const {
         cursor = writeText(cursor, ": ");
         cursor = writeString(cursor, value);
         used = cursor - out.constData();
-    }
+    });
     cursor = room(64);
     if (!first)
         cursor = writeText(cursor, "\n");
@@ -555,15 +565,29 @@ QByteArray ConfigFile::toBytes() const {
 }
 
 ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path) const {
-    if (QFileInfo::exists(path)) {
-        QFile previous(path);
-        if (!previous.open(QIODevice::ReadOnly))
-            return {false, previous.errorString()};
-        const QByteArray old = previous.readAll();
-        if (previous.error() != QFileDevice::NoError)
-            return {false, previous.errorString()};
-        if (const SaveResult backup = writeAtomically(path + QStringLiteral(".bak"), old); !backup.ok)
-            return {false, QStringLiteral("the backup copy could not be written (%1)").arg(backup.error)};
+    return SaveTo(path, SaveOptions());
+}
+
+ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions& options) const {
+    const auto failure = [](const QString& error) { return SaveResult{false, error, false, {}}; };
+    const bool exists = SafeFile::nameTaken(path);
+    SafeFile::Read previous;
+    if (exists) {
+        previous = SafeFile::readRegular(path);
+        if (!previous.ok())
+            return failure(previous.error);
     }
-    return writeAtomically(path, toBytes());
+    if (options.expectedDigest && *options.expectedDigest != (exists ? SafeFile::digest(previous.bytes) : QByteArray()))
+        return {false, QStringLiteral("the file was changed by someone else"), true, {}};
+
+    const std::optional<QFileDevice::Permissions> permissions = SafeFile::permissionsOf(path);
+    const QString backupPath = path + QStringLiteral(".bak");
+    if (exists && (options.refreshBackup || !SafeFile::nameTaken(backupPath))) {
+        if (const QString error = SafeFile::writeAtomically(backupPath, previous.bytes, permissions); !error.isEmpty())
+            return failure(QStringLiteral("the backup copy could not be written (%1)").arg(error));
+    }
+    const QByteArray bytes = toBytes();
+    if (const QString error = SafeFile::writeAtomically(path, bytes); !error.isEmpty())
+        return failure(error);
+    return {true, {}, false, options.expectedDigest ? SafeFile::digest(bytes) : QByteArray()};
 }

@@ -36,12 +36,24 @@ public:
         bool ok() const { return status == Status::Loaded; }
     };
 
-    struct SaveResult {
-        bool ok = true;
-        QString error; // why the file could not be written
+    struct SaveOptions {
+        // False leaves an existing backup as it is: the file on disk did not load whole and is not worth keeping
+        // in place of an earlier good copy.
+        bool refreshBackup = true;
+        // When given, the save happens only while the file on disk still has this digest (SafeFile::digest); an
+        // empty digest stands for no file at all.
+        std::optional<QByteArray> expectedDigest;
     };
 
-    // Replaces the store's contents with the pairs of the file. A damaged file loads whatever of it is sound.
+    struct SaveResult {
+        bool ok = true;
+        QString error;              // why the file could not be written
+        bool changedOnDisk = false; // the file on disk is not the expected one; nothing was written
+        QByteArray digest;          // of the file as saved, when an expected digest was given
+    };
+
+    // Replaces the store's contents with the pairs of the file. A damaged file loads whatever of it is sound; a
+    // file that is not a regular file, or is far larger than any data file, is unreadable.
     LoadResult LoadFrom(const QString& path);
     LoadResult LoadFromBytes(const QByteArray& data);
 
@@ -63,10 +75,13 @@ public:
     std::vector<std::optional<QString>> takeArray(const QString& prefix, int count);
 
     // Writes the whole store atomically: the old file stays whole unless the new one is complete, and the
-    // previous file is kept beside it as path + ".bak". Shows no UI; the caller decides how to report.
+    // previous file is kept beside it as path + ".bak", with the file's permissions. Shows no UI; the caller
+    // decides how to report.
     SaveResult SaveTo(const QString& path) const;
-    // The bytes SaveTo writes: the same store always gives the same bytes.
-    QByteArray toBytes() const;
+    SaveResult SaveTo(const QString& path, const SaveOptions& options) const;
+    // The bytes SaveTo writes: the same store always gives the same bytes. With an overlay, its pairs stand in
+    // for the store's own, as if they had been written into the store first.
+    QByteArray toBytes(const ConfigFile* overlay = nullptr) const;
 
     // Change tracking, for whoever keeps something worked out from some of the keys between reads (the
     // comparison keeps every item's prices as numbers). Only keys `tracked` answers true for are recorded; a
@@ -77,6 +92,9 @@ public:
     // The tracked keys written or deleted since revision() was `since`, oldest first (a key may repeat);
     // nothing when that is no longer known: the store was loaded since, or more keys changed than it remembers.
     std::optional<QStringList> changedSince(quint64 since) const;
+
+    // Grows with every write, deletion and load: whoever keeps a copy of the store can tell whether it is current.
+    quint64 changeCount() const { return m_changeCount; }
 
     int size() const { return static_cast<int>(m_values.size()); }
     bool contains(const QString& key) const { return m_values.count(key) != 0; }
@@ -94,4 +112,5 @@ private:
     // history is never taken for one of this.
     quint64 m_changesFrom = 0;
     quint64 m_revision = 0;
+    quint64 m_changeCount = 0;
 };

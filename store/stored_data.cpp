@@ -17,18 +17,15 @@ QString quoted(const QString& text) {
            QLatin1Char('"');
 }
 
-// Reads the count of a list; an unusable count means no items. A list that is wholly absent is just empty.
-int readCount(const ConfigFile& store, int list, QStringList& problems) {
+// Reads the count of a list: nothing for an unusable count (not a whole number, negative or out of range), whose
+// items are then looked for up to the store's size. A list that is wholly absent is just empty.
+std::optional<int> readCount(const ConfigFile& store, int list) {
     const QString text = store.ReadValue(listCountKey(list));
     if (text == ConfigFile::NotFound && !store.contains(itemNamePrefix(list) + QLatin1Char('1')))
         return 0;
     const std::optional<int> count = toWholeNumber(text);
-    if (!count || *count < 0) {
-        problems << QStringLiteral("List %1 has no usable item count (%2); its items could not be read.")
-                        .arg(list + 1)
-                        .arg(text == ConfigFile::NotFound ? QStringLiteral("missing") : quoted(text));
-        return 0;
-    }
+    if (!count || *count < 0)
+        return std::nullopt;
     return *count;
 }
 
@@ -70,8 +67,11 @@ StoredData readStoredData(ConfigFile& store) {
         StoredList& stored = data.lists[list];
         stored.name = store.ReadValue(listNameKey(list));
         const QString countKey = listCountKey(list);
-        int count = readCount(store, list, problems);
-        if (count > store.size()) {
+        const std::optional<int> readable = readCount(store, list);
+        const QString countText = store.ReadValue(countKey);
+        // An unusable count hides no item: every position the store could hold is looked at.
+        int count = readable.value_or(store.size());
+        if (readable && count > store.size()) {
             problems << QStringLiteral("List %1 claims %2 items, more than the file holds.").arg(list + 1).arg(count);
             count = store.size();
         }
@@ -139,7 +139,13 @@ StoredData readStoredData(ConfigFile& store) {
                 highestKey = std::max(highestKey, *keyNumber);
             }
         }
-        if (missing > 0)
+        if (!readable)
+            problems << QStringLiteral("List %1 has no usable item count (%2); the %3 items found in the file were "
+                                       "loaded.")
+                            .arg(list + 1)
+                            .arg(countText == ConfigFile::NotFound ? QStringLiteral("missing") : quoted(countText))
+                            .arg(stored.items.size());
+        else if (missing > 0)
             problems << QStringLiteral("List %1 claims %2 items, but %3 of them are missing from the file.")
                             .arg(list + 1)
                             .arg(count)

@@ -60,8 +60,9 @@ void DamagedFilesTest::windowStartsAndKeepsWhatItCould_data() {
                                   << "not a Pantrova data file";
     QTest::newRow("a value that is not text")
         << QByteArray(sound).replace(R"("L0n": "Weekly")", R"("L0n": 7)") << both << "not text";
-    QTest::newRow("count not a number") << damaged({{"L0", "two"}}) << QStringList() << "no usable item count";
-    QTest::newRow("negative count") << damaged({{"L0", "-1"}}) << QStringList() << "no usable item count";
+    QTest::newRow("count not a number") << damaged({{"L0", "two"}}) << both << "no usable item count";
+    QTest::newRow("negative count") << damaged({{"L0", "-5"}}) << both << "no usable item count";
+    QTest::newRow("count out of range") << damaged({{"L0", "99999999999"}}) << both << "no usable item count";
     QTest::newRow("huge count") << damaged({{"L0", "2000000000"}}) << both << "claims";
     QTest::newRow("count above the items present") << damaged({{"L0", "4"}}) << both << "missing";
     QTest::newRow("check mark neither true nor false") << damaged({{"L0c1", "ja"}}) << both << "neither true";

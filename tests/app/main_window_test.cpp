@@ -285,14 +285,21 @@ void MainWindowTest::damagedFileIsKeptAsideAndReportedOnce() {
     QVERIFY(!ListView::isTicked(window->lvList[0]->row(1)));
     QCOMPARE(window->txtName[0]->text(), QStringLiteral("Weekly"));
     window->ExitWithoutSaving = true;
+    window.reset();
 
+    // A second damaged start keeps its copy under a new name: no earlier copy is ever replaced.
     writeFile(dataFile(), "this is not a data file");
     m_prompts = ScriptedPrompts();
     m_prompts.answerNext(Answer::No);
     auto second = start();
     QCOMPARE(m_prompts.shown.size(), 2); // the damage, then the shop question
-    QVERIFY(m_prompts.shown.first().text.contains(QStringLiteral("not valid JSON")));
-    QCOMPARE(readFile(dataFile() + QStringLiteral(".damaged")), QByteArray("this is not a data file"));
+    const QString message = m_prompts.shown.first().text;
+    QVERIFY(message.contains(QStringLiteral("not valid JSON")));
+    QCOMPARE(readFile(dataFile() + QStringLiteral(".damaged")), damaged);
+    const QStringList copies = QDir(m_dir->path()).entryList({QStringLiteral("Pantrova.dat.damaged-*")});
+    QCOMPARE(copies.size(), 1);
+    QVERIFY2(message.contains(copies.first()), qPrintable(message));
+    QCOMPARE(readFile(m_dir->filePath(copies.first())), QByteArray("this is not a data file"));
     second->ExitWithoutSaving = true;
 }
 

@@ -177,9 +177,14 @@ void StoredDataTest::repairs_data() {
             v.insert(it.key(), it.value());
         return v;
     };
-    QTest::newRow("count not a number") << with({{"L0", "two"}, {"L0i1", "Milk"}, {"L0c1", "True"}, {"L0k1", "K1"}})
-                                        << QStringList() << QStringList() << 5;
-    QTest::newRow("count missing beside items") << with({{"L0i1", "Milk"}}) << QStringList() << QStringList() << 5;
+    // An unusable count hides none of the items that are there.
+    QTest::newRow("count not a number") << with({{"L0", "two"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}})
+                                        << QStringList({"Milk"}) << QStringList({"K1"}) << 5;
+    QTest::newRow("count out of range")
+        << with({{"L0", "99999999999"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}, {"L0i3", "Tea"}})
+        << QStringList({"Milk", "Tea"}) << QStringList({"K1", "K5"}) << 6;
+    QTest::newRow("count missing beside items")
+        << with({{"L0i1", "Milk"}}) << QStringList({"Milk"}) << QStringList({"K5"}) << 6;
     QTest::newRow("negative count") << with({{"L0", "-3"}}) << QStringList() << QStringList() << 5;
     QTest::newRow("huge count") << with({{"L0", "2147483647"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K1"}})
                                 << QStringList({"Milk"}) << QStringList({"K1"}) << 5;
