@@ -3,6 +3,7 @@
 #include "list_view.h"
 #include "main_window.h"
 #include "money.h"
+#include "safe_file.h"
 #include "store_layout.h"
 #include "varnet_host.h"
 
@@ -110,10 +111,16 @@ void frmLists::buildPage() {
         return;
     }
 
+    // A template that is no regular file (a pipe would block the window) or is absurdly large is not read.
+    const SafeFile::Read read = SafeFile::readRegular(templatePath, Printable::TemplateLimit);
+    if (!read.ok()) {
+        prompts().message(tr("The template file '%1' could not be read: %2.").arg(templatePath, read.error),
+                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
+        return;
+    }
+
     // From here on a step that fails is skipped and the next one runs.
-    QString templateText;
-    if (QFile file(templatePath); file.open(QIODevice::ReadOnly))
-        templateText = Printable::decode(file.readAll());
+    const QString templateText = Printable::decode(read.bytes);
 
     const auto escaped = [this](const QString& text) { return Varnet->PT2HTML(text).value_or(text.toHtmlEscaped()); };
     Printable::Content content;

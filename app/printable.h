@@ -12,6 +12,8 @@ namespace Printable {
 
 inline const QString TemplateFileName = QStringLiteral("Pantrova Template.htm");
 inline const QString PageFileName = QStringLiteral("Pantrova.htm");
+// The largest template read: a page of the ticked items needs a small fraction of it.
+inline constexpr qint64 TemplateLimit = qint64(16) << 20;
 inline const QString TemplateAddress = QStringLiteral("https://pantrova.org/template");
 
 // What replaces each placeholder, already made safe for HTML.

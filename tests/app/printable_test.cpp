@@ -25,6 +25,7 @@ private slots:
     void userTextNeverBecomesMarkup();
     void pageIsRewrittenEachTime();
     void missingTemplateIsReported();
+    void templateFarTooLargeIsReported();
     void missingLibraryIsReported();
     void printsToPdf();
 };
@@ -156,6 +157,17 @@ void PrintableTest::missingTemplateIsReported() {
              QStringLiteral("The template file '") + f.path("Pantrova Template.htm") +
                  QStringLiteral("' could not be found. Try reinstalling the program or downloading the template from "
                                 "https://pantrova.org/template."));
+    QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
+}
+
+void PrintableTest::templateFarTooLargeIsReported() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    QFile sparse(f.path("Pantrova Template.htm")); // takes no room on disk
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(Printable::TemplateLimit + 1));
+    sparse.close();
+    f.window().tabMain->setCurrentIndex(frmLists::PreviewTab);
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QVERIFY2(f.prompts.last().text.contains(QStringLiteral("larger than")), qPrintable(f.prompts.last().text));
     QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
 }
 

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 namespace {
@@ -46,6 +47,32 @@ private:
     void (*m_previousHandler)(int) = nullptr;
 };
 
+// A small file system of its own for the test, full after `bytes`; needs the right to mount (root, as CI runs).
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString& folder, int kib)
+        : m_folder(QFile::encodeName(folder)) {
+        const QByteArray options = "size=" + QByteArray::number(kib) + "k";
+        m_mounted = mount("tmpfs", m_folder.constData(), "tmpfs", 0, options.constData()) == 0;
+    }
+    ~SmallDisk() {
+        if (m_mounted)
+            umount(m_folder.constData());
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+ConfigFile storeOf(int keys) {
+    ConfigFile store;
+    for (int i = 0; i < keys; ++i)
+        store.WriteValue(QStringLiteral("K%1_1").arg(i), QStringLiteral("1.00"));
+    return store;
+}
+
 } // namespace
 
 class SaveReliabilityTest : public QObject {
@@ -55,6 +82,8 @@ private slots:
     void survivesBeingKilled();
     void failingDiskKeepsTheOldFile();
     void unwritableTargetIsReported();
+    void refusedWritesGiveTheSystemsReason_data();
+    void refusedWritesGiveTheSystemsReason();
 };
 
 void SaveReliabilityTest::survivesBeingKilled() {
@@ -70,6 +99,7 @@ void SaveReliabilityTest::survivesBeingKilled() {
     int lastGeneration = 0;
     int killedMidSave = 0;
     int backupsChecked = 0;
+    int recoveriesChecked = 0;
 
     for (int kill = 0; kill < Kills && clock.elapsed() < 120000; ++kill) {
         QProcess saver;
@@ -91,11 +121,17 @@ void SaveReliabilityTest::survivesBeingKilled() {
             QVERIFY(wholeGeneration(backup, ExpectedSize) > 0);
             ++backupsChecked;
         }
+        ConfigFile recovery;
+        QVERIFY2(recovery.LoadFrom(file + QStringLiteral(".recovery")).ok(),
+                 qPrintable(QStringLiteral("after kill %1 the recovery file is damaged").arg(kill)));
+        QVERIFY(wholeGeneration(recovery, ExpectedSize) > 0);
+        ++recoveriesChecked;
         killedMidSave += generation > 1 ? 1 : 0;
         lastGeneration = generation;
     }
-    qInfo("%d kills survived in %lld ms; %d after more than one save; %d whole backups; last generation %d", Kills,
-          clock.elapsed(), killedMidSave, backupsChecked, lastGeneration);
+    qInfo("%d kills survived in %lld ms; %d after more than one save; %d whole backups, %d whole recovery files; "
+          "last generation %d",
+          Kills, clock.elapsed(), killedMidSave, backupsChecked, recoveriesChecked, lastGeneration);
     QVERIFY(backupsChecked > 0);
     // Left-over temporary files of interrupted saves never replace the data file.
     QVERIFY(QFile::exists(file));
@@ -132,6 +168,41 @@ void SaveReliabilityTest::unwritableTargetIsReported() {
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Pantrova.dat"))).isDir());
+}
+
+void SaveReliabilityTest::refusedWritesGiveTheSystemsReason_data() {
+    QTest::addColumn<bool>("fullDisk"); // else the file size limit refuses the write
+    QTest::addColumn<int>("keys");      // of the new store; 200 fit in Qt's write buffer, 20,000 do not
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file size limit, small store") << false << 200 << "File too large";
+    QTest::newRow("file size limit, large store") << false << 20000 << "File too large";
+    QTest::newRow("full disk, small store") << true << 200 << "No space left on device";
+    QTest::newRow("full disk, large store") << true << 20000 << "No space left on device";
+}
+
+void SaveReliabilityTest::refusedWritesGiveTheSystemsReason() {
+    QFETCH(bool, fullDisk);
+    QFETCH(int, keys);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const SmallDisk disk(dir.path(), 64);
+    if (fullDisk && !disk.mounted())
+        QSKIP("this test needs the right to mount a small file system");
+    const QString file = dir.filePath(QStringLiteral("Pantrova.dat"));
+    QVERIFY(storeOf(1).SaveTo(file).ok);
+    const QByteArray old = readFile(file);
+    if (fullDisk) // leave room for the backup and not much more
+        writeFile(dir.filePath(QStringLiteral("filler")), QByteArray(64 * 1024 - 3 * 4096, 'x'));
+
+    ConfigFile::SaveResult result;
+    {
+        const FileSizeLimit limit(fullDisk ? RLIM_INFINITY : 1024);
+        result = storeOf(keys).SaveTo(file);
+    }
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+    QCOMPARE(readFile(file), old);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("Pantrova.dat*")}, QDir::Files | QDir::Hidden).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(SaveReliabilityTest)
