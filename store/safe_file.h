@@ -39,7 +39,7 @@ QString writeAtomically(const QString& path, const QByteArray& bytes,
 // A name for a new copy: `base` when nothing has it, else base with the date and time, else with a number too.
 QString freshName(const QString& base, const QDateTime& now = QDateTime::currentDateTime());
 
-// Identifies content, to tell whether a file on disk is still the one read or written.
+// Identifies content within one run, to tell whether a file on disk is still the one read or written.
 QByteArray digest(const QByteArray& bytes);
 
 } // namespace SafeFile
