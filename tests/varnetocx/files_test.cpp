@@ -1,5 +1,6 @@
 // File, folder and mount-point queries and INI key removal on a temporary tree, through Varnet's methods.
 #include "file_queries.h"
+#include "ini_file.h"
 #include "platform.h"
 #include "varnet.h"
 
@@ -7,6 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <future>
 
 class FilesTest : public QObject {
     Q_OBJECT
@@ -109,6 +115,27 @@ private slots:
         QCOMPARE(varnet.DExists(root), QVariant(2)); // through QStorageInfo
     }
 
+    void dotsAboveTheRoot_data() {
+        QTest::addColumn<QString>("current"); // the current folder during the call
+        QTest::addColumn<QString>("path");
+        QTest::newRow("relative, above /") << "/"
+                                           << "../.." + m_file;
+        QTest::newRow("absolute, above /") << m_folder << "/../.." + m_file;
+        QTest::newRow("relative, below") << m_dir.path() << "sub/inner/../name.txt";
+    }
+    void dotsAboveTheRoot() {
+        QFETCH(QString, current);
+        QFETCH(QString, path);
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(current));
+        Varnet varnet;
+        const QVariant shortPath = varnet.ShortPath(path);
+        QDir::setCurrent(previous);
+        QCOMPARE(shortPath, QVariant(m_file));
+        QString rootsParent = "/..";
+        QCOMPARE(varnet.ShortFolder(rootsParent), QVariant("/"));
+    }
+
     void removeIniKey_data() {
         QTest::addColumn<QByteArray>("before"); // a null array: no file
         QTest::addColumn<QString>("section");
@@ -153,6 +180,37 @@ private slots:
         if (QFile file(path); file.open(QIODevice::ReadOnly)) {
             QCOMPARE(file.readAll(), after);
         }
+    }
+
+    // Only regular files are INI files: reading a FIFO would wait for a writer for ever.
+    void removeIniKeyReadsOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link";
+        QTest::newRow("over the size limit") << "large";
+    }
+    void removeIniKeyReadsOnlyRegularFiles() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo"), target = kind == "fifo" ? fifo : dir.filePath("test.ini");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const qint64 size = kind == "large" ? varnetocx::MaxIniFileSize + 1 : 0;
+        if (kind == "link") {
+            QVERIFY(QFile::link(fifo, target));
+        } else if (kind == "large") {
+            write(target, "[s]\nk=1\n");
+            QVERIFY(QFile::resize(target, size)); // sparse, so quick to make
+        }
+        auto call = std::async(std::launch::async, [target] {
+            QString section = "s", key = "k", file = target;
+            return Varnet().RemoveINIKey(section, key, file);
+        });
+        const bool returned = call.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+        if (!returned) {
+            QFile(fifo).open(QIODevice::WriteOnly); // a writer that leaves at once ends the reader's wait
+        }
+        QVERIFY(returned && !call.get().isValid());
+        QCOMPARE(QFileInfo(target).size(), size);
     }
 };
 

@@ -2,18 +2,22 @@
 // checked along with its result.
 #include "varnet.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 class TextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void conversions_data() {
+    void initTestCase() {
         qputenv("VARNET_A", "alpha");
         qputenv("VARNET_C", "gamma");
         qputenv("VARNET_FOO", "%VARNET_BAR%");
         qputenv("VARNET_BAR", "bar");
         qunsetenv("VARNET_NOPE");
+    }
+
+    void conversions_data() {
         QTest::addColumn<QByteArray>("method"); // "PT2HTML+BRs" calls PT2HTML with CreateBRs true
         QTest::addColumn<QString>("input");
         QTest::addColumn<QVariant>("result");
@@ -53,6 +57,7 @@ private slots:
         row("single sign", "Env2Str", "100% sure", "100% sure");
         row("blank keeps pair apart", "Env2Str", "50% and 20%VARNET_A%", "50% and 20alpha");
         row("value brings a reference", "Env2Str", "%VARNET_FOO% %VARNET_BAR%", "bar bar");
+        row("only later references expand a value", "Env2Str", "%VARNET_BAR% %VARNET_FOO%", "bar %VARNET_BAR%");
         row("replacement is case-sensitive", "Env2Str", "%VARNET_A% %varnet_a%", "alpha ");
         row("empty name is unset", "Env2Str", "a%%b", "ab");
     }
@@ -70,6 +75,39 @@ private slots:
         QCOMPARE(answer, result);
         // Only the two HTML conversions write their result back.
         QCOMPARE(argument, method.contains("HTML") ? result.toString() : input);
+    }
+
+    // A conversion that rescans the text per reference or per replacement takes many seconds on these.
+    void longTexts_data() {
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QString>("piece"); // the text is `copies` pieces
+        QTest::addColumn<QString>("converted");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("Env2Str") << QByteArray("Env2Str") << "%VARNET_A%x"
+                                 << "alphax" << 100'000;
+        QTest::newRow("value brings a reference") << QByteArray("Env2Str") << "%VARNET_FOO% %VARNET_BAR% "
+                                                  << "bar bar " << 50'000;
+        QTest::newRow("PT2HTML") << QByteArray("PT2HTML") << "a  <b>&\"\t\r\n"
+                                 << "a&nbsp; &lt;b&gt;&amp;&quot;&nbsp; &nbsp; <br>\r\n"
+                                 << 1'000'000;
+    }
+    void longTexts() {
+        QFETCH(QByteArray, method);
+        QFETCH(QString, piece);
+        QFETCH(QString, converted);
+        QFETCH(int, copies);
+        Varnet varnet;
+        QString text = piece.repeated(copies);
+        bool createBRs = true;
+        QElapsedTimer timer;
+        timer.start();
+        const QString answer =
+            (method == "Env2Str" ? varnet.Env2Str(text) : varnet.PT2HTML(text, createBRs)).toString();
+        QCOMPARE_LT(timer.elapsed(), 3000);
+        QCOMPARE(answer.size(), converted.size() * copies);
+        for (qsizetype at = 0; at < answer.size(); at += converted.size()) {
+            QCOMPARE(QStringView(answer).sliced(at, converted.size()), QStringView(converted));
+        }
     }
 };
 

@@ -1,12 +1,15 @@
 // TopMost on a stand-in window whose placement call is recorded, ShellAndWait with real programs, and icons.
 #include "platform.h"
 #include "varnet.h"
+#include "window_helpers.h"
 
 #include <QPixmap>
 #include <QStyle>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QWidget>
+
+#include <malloc.h>
 
 // The members TopMost and ShellAndWait use, in twips. Move takes float, so TopMost must convert its arguments.
 class FakeWindow : public QObject {
@@ -81,6 +84,7 @@ private slots:
         QTest::newRow("quoted arguments") << "sh -c 'exit 3'" << true;
         QTest::newRow("missing program") << "/nonexistent/varnet-program --x" << false;
         QTest::newRow("empty command line") << "" << false;
+        QTest::newRow("unclosed quote") << "sh -c 'exit 7" << false;
     }
     void shellAndWait() {
         QFETCH(QString, commandLine);
@@ -93,6 +97,36 @@ private slots:
         QCOMPARE(varnetError(result).description, starts ? QString() : QString("Error starting task"));
         // Hidden while the program runs; untouched when it never started.
         QCOMPARE(window.visibleWrites, starts ? QList<bool>({false, true}) : QList<bool>());
+    }
+
+    void splitCommandLine_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QStringList>("words"); // {"-"}: the line is refused
+        QTest::newRow("single quotes") << "sh -c 'exit 7'" << QStringList{"sh", "-c", "exit 7"};
+        QTest::newRow("double quotes") << "a \"b \\\"c\\\" \\$x \\n 'd'\"" << QStringList{"a", "b \"c\" $x \\n 'd'"};
+        QTest::newRow("backslashes, joined lines") << "a\\ b c\\\\d \\'e\t\tf\\\ng \\\n"
+                                                   << QStringList{"a b", "c\\d", "'e", "fg"};
+        QTest::newRow("empty words, joined quotes") << "x '' \"\" a'b c'\"d\"e" << QStringList{"x", "", "", "ab cde"};
+        QTest::newRow("no shell features") << "echo $HOME | wc>f" << QStringList{"echo", "$HOME", "|", "wc>f"};
+        QTest::newRow("unclosed double quote") << "a \"b\\\"" << QStringList{"-"};
+    }
+    void splitCommandLine() {
+        QFETCH(QString, commandLine);
+        QFETCH(QStringList, words);
+        QCOMPARE(varnetocx::splitCommandLine(commandLine).value_or(QStringList{"-"}), words);
+    }
+
+    void iconsKeepMemoryFlat() {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        QString name = file.fileName();
+        Varnet varnet;
+        qint64 before = 0;
+        for (int i = 0; i < 10'100; ++i) {
+            before = i == 100 ? qint64(mallinfo2().uordblks) : before; // once the first calls have filled the caches
+            QVERIFY((i % 2 ? varnet.GetSmallIcon(name) : varnet.GetBigIcon(name)).isValid());
+        }
+        QCOMPARE_LT(qint64(mallinfo2().uordblks) - before, 250'000); // a leak of 235 bytes a call gives 2.35 MB
     }
 
     void iconsAtTheStyleSizes() {

@@ -8,8 +8,8 @@ namespace varnetocx {
 
 enum class IconSize { Small, Large };
 
-// A QPixmap, or an invalid QVariant when there is no picture: the path names nothing, or the program has no
-// QApplication to supply icons and a style.
+// A QPixmap, or an invalid QVariant when there is no picture: the path names nothing, the program has no
+// QApplication to supply icons and a style, or the call comes from another thread than the application's.
 QVariant fileIcon(const QString& fileName, IconSize size);
 
 } // namespace varnetocx

@@ -26,6 +26,16 @@ QFileInfo existingFolder(const QString& path) {
     return info;
 }
 
+// The path made absolute against the current folder and cleaned. QDir::cleanPath keeps a ".." that climbs above
+// the root ("/../etc"); there ".." names the root itself, as the kernel resolves it.
+QString absoluteCleanPath(const QString& path) {
+    QString clean = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    while (clean == QLatin1String("/..") || clean.startsWith(QLatin1String("/../"))) {
+        clean.remove(0, 3);
+    }
+    return clean.isEmpty() ? QStringLiteral("/") : clean;
+}
+
 QDateTime creationTime(const QFileInfo& info) {
     if (const QDateTime born = info.birthTime(); born.isValid()) {
         return born;
@@ -63,7 +73,7 @@ int mountState(const QString& mountPoint) {
 
 QString shortFileLocation(const QString& file) {
     // The parent is looked up again as a folder, as the file system object does; it can have gone meanwhile.
-    return shortFolder(existingFile(file).absolutePath());
+    return shortFolder(QFileInfo(absoluteCleanPath(existingFile(file).filePath())).path());
 }
 
 QString shortFile(const QString& file) {
@@ -75,7 +85,7 @@ QString shortPath(const QString& file) {
 }
 
 QString shortFolder(const QString& folder) {
-    return QDir::cleanPath(existingFolder(folder).absoluteFilePath());
+    return absoluteCleanPath(existingFolder(folder).filePath());
 }
 
 QString joinShortPath(const QString& folder, const QString& name) {

@@ -1,6 +1,7 @@
 #include "ini_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <optional>
@@ -64,12 +65,18 @@ QByteArray withoutIniKey(const QByteArray& content, const QString& section, cons
 }
 
 void removeIniKey(const QString& section, const QString& key, const QString& fileName) {
-    QFile file(fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file, or a link to one, is an INI file: opening a FIFO would wait for a writer, and a device
+    // such as /dev/zero never ends.
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) {
         return;
     }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QFile file(fileName);
+    if (file.size() > MaxIniFileSize || !file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    // One byte more than allowed tells a file that grew past the limit since its size was read.
+    const QByteArray content = file.read(MaxIniFileSize + 1);
+    if (file.error() != QFileDevice::NoError || content.size() > MaxIniFileSize) {
         return; // never write back what may be only part of the file
     }
     file.close();
@@ -78,8 +85,12 @@ void removeIniKey(const QString& section, const QString& key, const QString& fil
         return;
     }
     QSaveFile save(fileName);
-    if (save.open(QIODevice::WriteOnly) && save.write(changed) == changed.size()) {
+    // Unbuffered, so that a full disk refuses the write here: through Qt's buffer the refusal comes only while
+    // committing, and the commit then still replaces the file with what little reached the disk.
+    if (save.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && save.write(changed) == changed.size()) {
         save.commit();
+    } else {
+        save.cancelWriting();
     }
 }
 

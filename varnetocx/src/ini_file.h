@@ -12,8 +12,12 @@ namespace varnetocx {
 // comment lines (";" or "#") and blank lines are never keys.
 QByteArray withoutIniKey(const QByteArray& content, const QString& section, const QString& key);
 
+// The largest INI file removeIniKey reads; it leaves a larger one alone.
+inline constexpr qint64 MaxIniFileSize = 64 * 1024 * 1024;
+
 // Rewrites the file (atomically) without the key's line. A missing file, section or key changes nothing, and
-// no failure is reported. A file name without a folder is taken relative to the current folder.
+// no failure is reported. A file name without a folder is taken relative to the current folder. Anything but a
+// regular file (or a link to one) of at most MaxIniFileSize bytes is left alone: a folder, FIFO or device.
 void removeIniKey(const QString& section, const QString& key, const QString& fileName);
 
 } // namespace varnetocx

@@ -19,8 +19,10 @@ QString htmlToPlainText(const QString& html);
 // The 0x00BBGGRR value of one of the sixteen basic colour names ("Red" is 255); nothing for any other text.
 std::optional<int> colourValue(const QString& name);
 
-// Replaces every %NAME% reference by the value of the environment variable NAME (empty when unset). Names are
-// found by scanning the unchanged input; each is replaced throughout the working copy.
+// Replaces every %NAME% reference by the value of the environment variable NAME (empty when unset), in time
+// linear in the text. References are found from left to right in the unchanged input. A reference inside a value
+// is replaced as well when the text refers to its variable after the first reference to the value's own variable
+// ("%A% %B%" with A set to "%B%" gives B's value twice; "%B% %A%" gives B's value and "%B%").
 QString expandEnvironment(const QString& text);
 
 } // namespace varnetocx

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace varnetocx {
 
@@ -18,6 +19,68 @@ namespace {
 constexpr double TwipsPerPixel = 15.0;
 
 } // namespace
+
+std::optional<QStringList> splitCommandLine(const QString& commandLine) {
+    enum class Quote { None, Single, Double };
+    Quote quote = Quote::None;
+    QStringList words;
+    QString word;
+    bool inWord = false; // also true for a word of nothing but quotes, which is an empty argument
+    const qsizetype size = commandLine.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = commandLine.at(i);
+        if (quote == Quote::Single) {
+            if (c == u'\'') {
+                quote = Quote::None;
+            } else {
+                word += c;
+            }
+            continue;
+        }
+        // Between double quotes a backslash only escapes $ ` " \ and the line feed; elsewhere it escapes anything.
+        // A backslash before a line feed joins two lines.
+        if (c == u'\\' && i + 1 < size &&
+            (quote == Quote::None || QStringView(u"$`\"\\\n").contains(commandLine.at(i + 1)))) {
+            const QChar escaped = commandLine.at(++i);
+            if (escaped != u'\n') {
+                word += escaped;
+                inWord = true;
+            }
+            continue;
+        }
+        if (quote == Quote::Double) {
+            if (c == u'"') {
+                quote = Quote::None;
+            } else {
+                word += c;
+            }
+            continue;
+        }
+        if (c == u' ' || c == u'\t' || c == u'\n') {
+            if (inWord) {
+                words.append(word);
+                word.clear();
+                inWord = false;
+            }
+            continue;
+        }
+        if (c == u'\'') {
+            quote = Quote::Single;
+        } else if (c == u'"') {
+            quote = Quote::Double;
+        } else {
+            word += c;
+        }
+        inWord = true;
+    }
+    if (quote != Quote::None) {
+        return std::nullopt; // a shell refuses an unclosed quote too
+    }
+    if (inWord) {
+        words.append(word);
+    }
+    return words;
+}
 
 int twipsToPixels(double twips) {
     const double pixels = twips / TwipsPerPixel;
@@ -54,15 +117,15 @@ void shellAndWait(QObject* window, const QString& commandLine) {
     // Checked first: a program must not be started when the window cannot be hidden and shown again.
     late::requireWritable(window, "Visible");
 
-    QStringList arguments = QProcess::splitCommand(commandLine);
-    if (arguments.isEmpty()) {
+    std::optional<QStringList> arguments = splitCommandLine(commandLine);
+    if (!arguments || arguments->isEmpty()) {
         throw errors::startFailed();
     }
     QProcess process;
     // The program shares our terminal instead of pipes that nobody reads: a chatty program must never block.
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    process.start(arguments.takeFirst(), arguments);
+    process.start(arguments->takeFirst(), *arguments);
     if (!process.waitForStarted(-1)) {
         throw errors::startFailed();
     }

@@ -4,6 +4,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace varnetocx {
 
@@ -14,9 +17,15 @@ int twipsToPixels(double twips);
 // then moves the window back to the twip rectangle it had, so pixel rounding never shifts it.
 void topMost(QObject* window, bool onTop);
 
-// Starts commandLine (split as a shell would, no shell features), hides the window, handles the events that are
-// waiting once, waits for the program to end without a time limit and shows the window again. Throws "Error
-// starting task" without touching the window when the program cannot start.
+// The program and arguments of commandLine, split as a POSIX shell splits words: blanks separate them, single
+// quotes keep everything, double quotes keep all but a backslash before $ ` " \ or a line feed, and a backslash
+// outside quotes keeps the next character. Nothing for an unclosed quote. Variables, pipes and redirections are
+// plain text.
+std::optional<QStringList> splitCommandLine(const QString& commandLine);
+
+// Starts commandLine (split by splitCommandLine), hides the window, handles the events that are waiting once,
+// waits for the program to end without a time limit and shows the window again. Throws "Error starting task"
+// without touching the window when the line names no program, has an unclosed quote or the program cannot start.
 void shellAndWait(QObject* window, const QString& commandLine);
 
 } // namespace varnetocx
