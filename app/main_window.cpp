@@ -2,6 +2,7 @@
 
 #include "comparison.h"
 #include "list_view.h"
+#include "money.h"
 #include "store_layout.h"
 #include "stored_data.h"
 #include "varnet_host.h"
@@ -272,6 +273,8 @@ void frmLists::startUp(const QString& programFolder) {
     for (int l = 0; l < ListCount; ++l)
         RefreshSelectAll(l);
     lvList_GotFocus(0);
+    // Every price in the store is now in the current locale's form, and saving says so.
+    CF.setNumbers(Money::current());
     watchForChanges();
 }
 

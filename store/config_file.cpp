@@ -30,11 +30,21 @@ public:
         : m_at(data.constData())
         , m_end(data.constData() + data.size()) {}
 
-    bool read(std::map<QString, QString>& values) {
+    bool read(std::map<QString, QString>& values, std::optional<Money::Conventions>& numbers) {
         QString text;
         if (!punctuation('{') || !string(text) || text != QLatin1String("format") || !punctuation(':') ||
-            !string(text) || text != FormatName || !punctuation(',') || !string(text) ||
-            text != QLatin1String("values") || !punctuation(':') || !object(values) || !punctuation(',') ||
+            !string(text) || text != FormatName || !punctuation(',') || !string(text))
+            return false;
+        if (text == QLatin1String("numbers")) {
+            Money::Conventions read;
+            if (!punctuation(':') || !punctuation('{') || !string(text) || text != QLatin1String("decimal") ||
+                !punctuation(':') || !string(read.decimal) || !punctuation(',') || !string(text) ||
+                text != QLatin1String("group") || !punctuation(':') || !string(read.group) || !punctuation('}') ||
+                !punctuation(',') || !string(text))
+                return false;
+            numbers = read;
+        }
+        if (text != QLatin1String("values") || !punctuation(':') || !object(values) || !punctuation(',') ||
             !string(text) || text != QLatin1String("version") || !punctuation(':'))
             return false;
         skipSpace();
@@ -105,6 +115,9 @@ private:
             if (byte == '"') {
                 ++m_at;
                 out = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+                // fromUtf8 takes a leading U+FEFF for a byte-order mark and drops it; in a value it is text.
+                if (utf8.starts_with("\xEF\xBB\xBF"))
+                    out.prepend(QChar(0xFEFF));
                 return true;
             }
             if (byte < 0x20)
@@ -323,9 +336,11 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
     forgetChanges();
     m_values.clear();
-    if (FastReader(data).read(m_values))
+    m_numbers.reset();
+    if (FastReader(data).read(m_values, m_numbers))
         return {};
     m_values.clear();
+    m_numbers.reset();
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
@@ -342,6 +357,11 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     const QJsonValue values = root.value(QLatin1String("values"));
     if (!values.isObject())
         return {Status::Damaged, QStringLiteral("it holds no values")};
+    // A record of separators that cannot be used is as good as none: the numbers are then read as they stand.
+    const QJsonObject numbers = root.value(QLatin1String("numbers")).toObject();
+    if (numbers.value(QLatin1String("decimal")).isString() && numbers.value(QLatin1String("group")).isString())
+        m_numbers = Money::Conventions{numbers.value(QLatin1String("decimal")).toString(),
+                                       numbers.value(QLatin1String("group")).toString()};
 
     int nonText = 0;
     const QJsonObject object = values.toObject();
@@ -412,26 +432,30 @@ ConfigFile::ConfigFile() {
 }
 
 ConfigFile::ConfigFile(const ConfigFile& other)
-    : m_values(other.m_values) {
+    : m_values(other.m_values)
+    , m_numbers(other.m_numbers) {
     forgetChanges();
 }
 
 ConfigFile& ConfigFile::operator=(const ConfigFile& other) {
     if (this != &other) {
         m_values = other.m_values;
+        m_numbers = other.m_numbers;
         forgetChanges();
     }
     return *this;
 }
 
 ConfigFile::ConfigFile(ConfigFile&& other) noexcept
-    : m_values(std::move(other.m_values)) {
+    : m_values(std::move(other.m_values))
+    , m_numbers(std::move(other.m_numbers)) {
     forgetChanges();
 }
 
 ConfigFile& ConfigFile::operator=(ConfigFile&& other) noexcept {
     if (this != &other) {
         m_values = std::move(other.m_values);
+        m_numbers = std::move(other.m_numbers);
         forgetChanges();
     }
     return *this;
@@ -455,16 +479,7 @@ void ConfigFile::WriteArrayItem(const QString& countKey, const QString& prefix, 
     WriteArrayItem(countKey, prefix, value ? TrueText : FalseText);
 }
 
-void ConfigFile::DeleteArray(const QString& countKey, const QString& prefix) {
-    const int count = countIn(countKey);
-    // A count larger than the store cannot name keys that exist; stop at what is there.
-    const int limit = std::min(count, size());
-    for (int i = 1; i <= limit; ++i)
-        DeleteValue(prefix + QString::number(i));
-}
-
-std::vector<std::optional<QString>> ConfigFile::takeArray(const QString& prefix, int count) {
-    std::vector<std::optional<QString>> taken(static_cast<size_t>(std::max(count, 0)));
+template <typename Take> void ConfigFile::eraseElements(const QString& prefix, int count, Take take) {
     // Keys that start with prefix sit together in key order; of them, only prefix followed by a position as
     // QString::number writes it is an element.
     for (auto it = m_values.lower_bound(prefix); it != m_values.end() && it->first.startsWith(prefix);) {
@@ -481,11 +496,29 @@ std::vector<std::optional<QString>> ConfigFile::takeArray(const QString& prefix,
             ++it;
             continue;
         }
-        taken[static_cast<size_t>(position - 1)] = std::move(it->second);
         const QString key = it->first;
+        take(position, std::move(it->second));
         it = m_values.erase(it);
         recordChange(key);
     }
+}
+
+void ConfigFile::DeleteArray(const QString& countKey, const QString& prefix) {
+    const int count = countIn(countKey);
+    // A count larger than the store names more keys than exist: visit the keys that start with prefix instead.
+    if (count > size()) {
+        eraseElements(prefix, count, [](qint64, QString&&) {});
+        return;
+    }
+    for (int i = 1; i <= count; ++i)
+        DeleteValue(prefix + QString::number(i));
+}
+
+std::vector<std::optional<QString>> ConfigFile::takeArray(const QString& prefix, int count) {
+    std::vector<std::optional<QString>> taken(static_cast<size_t>(std::max(count, 0)));
+    eraseElements(prefix, count, [&taken](qint64 position, QString&& value) {
+        taken[static_cast<size_t>(position - 1)] = std::move(value);
+    });
     return taken;
 }
 
@@ -538,8 +571,17 @@ QByteArray ConfigFile::toBytes(const ConfigFile* overlay) const {
         return out.data() + used;
     };
 
-    char* cursor = writeText(room(64 + worstCase(FormatName)), "{\n    \"format\": ");
+    const qsizetype header =
+        160 + worstCase(FormatName) + (m_numbers ? worstCase(m_numbers->decimal) + worstCase(m_numbers->group) : 0);
+    char* cursor = writeText(room(header), "{\n    \"format\": ");
     cursor = writeString(cursor, FormatName);
+    if (m_numbers) {
+        cursor = writeText(cursor, ",\n    \"numbers\": {\n        \"decimal\": ");
+        cursor = writeString(cursor, m_numbers->decimal);
+        cursor = writeText(cursor, ",\n        \"group\": ");
+        cursor = writeString(cursor, m_numbers->group);
+        cursor = writeText(cursor, "\n    }");
+    }
     cursor = writeText(cursor, ",\n    \"values\": {\n");
     used = cursor - out.constData();
     bool first = true;

@@ -3,6 +3,8 @@
 // ConfigFile is the flat key/value store behind the data file: every value Pantrova keeps between runs lives
 // here in memory and is read from or written to one file on request. Keys are exact and case-sensitive.
 
+#include "money.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -93,6 +95,11 @@ public:
     // nothing when that is no longer known: the store was loaded since, or more keys changed than it remembers.
     std::optional<QStringList> changedSince(quint64 since) const;
 
+    // The separators the file's numbers were written with, from its header: nothing for a file that does not
+    // say (one written before files recorded them). Saving records what is set here.
+    const std::optional<Money::Conventions>& numbers() const { return m_numbers; }
+    void setNumbers(const std::optional<Money::Conventions>& numbers) { m_numbers = numbers; }
+
     // Grows with every write, deletion and load: whoever keeps a copy of the store can tell whether it is current.
     quint64 changeCount() const { return m_changeCount; }
 
@@ -102,10 +109,14 @@ public:
 
 private:
     int countIn(const QString& countKey) const;
+    // Removes prefix1 .. prefix<count> in one pass over the keys that start with prefix, handing each position and
+    // value to take.
+    template <typename Take> void eraseElements(const QString& prefix, int count, Take take);
     void recordChange(const QString& key);
     void forgetChanges();
 
     std::map<QString, QString> m_values;
+    std::optional<Money::Conventions> m_numbers;
     std::function<bool(QStringView)> m_tracked;
     QStringList m_changes; // m_changes[i] made revision m_changesFrom + i + 1
     // Every history, of any store, numbers its revisions in a range of its own, so that a revision from another

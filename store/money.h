@@ -4,11 +4,34 @@
 // format "#,##0.00", both in the current locale. The lists, the item editor, the price comparison and the
 // printable page all read and write numbers through here.
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <optional>
 
 namespace Money {
+
+// The separators numbers are written with. A data file records those its prices were written with, so that they
+// keep their value when the file is opened under another language.
+struct Conventions {
+    QString decimal;
+    QString group;
+    bool operator==(const Conventions&) const = default;
+};
+
+// The current locale's separators, as format and toNumber use them.
+Conventions current();
+// Reads numbers written with given separators: digits, grouped in threes or not at all, a decimal part, a sign
+// and blanks around; nothing for any other text.
+class ConventionReader {
+public:
+    explicit ConventionReader(const Conventions& conventions);
+    std::optional<double> toNumber(const QString& text) const;
+
+private:
+    Conventions m_conventions;
+    QRegularExpression m_pattern;
+};
 
 // The text read as a finite number in the current locale, grouping separators allowed; nothing for the empty
 // text, blanks, "inf", "nan" or anything else the locale does not read as a number.
@@ -25,5 +48,8 @@ QString formatPrice(float price);
 
 // A quantity written back by the list commands: plain decimal text without separators ("1", "2", "3.5").
 QString plainNumber(double value);
+// A number as the current locale writes it, without grouping ("3,5" in German): a quantity that had decimals
+// under other conventions, so that the locale reads it back with the same value.
+QString localNumber(double value);
 
 } // namespace Money

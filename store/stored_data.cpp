@@ -1,6 +1,7 @@
 #include "stored_data.h"
 
 #include "config_file.h"
+#include "money.h"
 
 #include <QSet>
 
@@ -29,9 +30,40 @@ std::optional<int> readCount(const ConfigFile& store, int list) {
     return *count;
 }
 
+// "L0q3": the quantity of an item.
+bool isQuantityKey(QStringView key) {
+    if (key.size() < 4 || key[0] != u'L' || key[1] < u'0' || key[1] > u'3' || key[2] != u'q')
+        return false;
+    return std::all_of(key.begin() + 3, key.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// Prices, and quantities with more than digits, written under other separators than the current locale's are
+// rewritten the way the current locale writes them, so that every reader sees the same amounts; a text that is
+// no number under the file's separators stays as it is. The store then records the current separators.
+void adoptCurrentNumbers(ConfigFile& store) {
+    const Money::Conventions current = Money::current();
+    const std::optional<Money::Conventions> written = store.numbers();
+    store.setNumbers(current);
+    if (!written || *written == current)
+        return;
+    const Money::ConventionReader reader(*written);
+    std::vector<std::pair<QString, QString>> rewritten;
+    for (const auto& [key, value] : store.values()) {
+        const bool price = !itemKeyOfPrice(key).isEmpty();
+        if (!price &&
+            (!isQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))
+            continue;
+        if (const std::optional<double> number = reader.toNumber(value))
+            rewritten.emplace_back(key, price ? Money::format(*number) : Money::localNumber(*number));
+    }
+    for (const auto& [key, value] : rewritten)
+        store.WriteValue(key, value);
+}
+
 } // namespace
 
 StoredData readStoredData(ConfigFile& store) {
+    adoptCurrentNumbers(store);
     StoredData data;
     QStringList& problems = data.problems;
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // Reads the lists, shop names and item-key counter out of a loaded store, the way start-up needs them, and
-// removes the lists' keys from the store in memory (saving writes every list afresh). Whatever of a damaged
+// removes the lists' keys from the store in memory (saving writes every list afresh). Numbers written under
+// another language's separators are first rewritten in the current one's. Whatever of a damaged
 // store is sound is kept; every repair is described in `problems` so the window can tell the user once.
 
 #include "store_layout.h"

@@ -19,11 +19,14 @@ namespace {
 using Values = std::map<QString, QString>;
 
 // The data file as QJsonDocument writes it: the bytes the store's own writer must reproduce exactly.
-QByteArray writtenByQt(const Values& values) {
+QByteArray writtenByQt(const Values& values, const std::optional<Money::Conventions>& numbers = std::nullopt) {
     QJsonObject object;
     for (const auto& [key, value] : values)
         object.insert(key, value);
     QJsonObject root;
+    if (numbers)
+        root.insert(QLatin1String("numbers"), QJsonObject{{QLatin1String("decimal"), numbers->decimal},
+                                                          {QLatin1String("group"), numbers->group}});
     root.insert(QLatin1String("format"), QStringLiteral("Pantrova data"));
     root.insert(QLatin1String("version"), 1);
     root.insert(QLatin1String("values"), object);
@@ -63,6 +66,8 @@ private slots:
     void roundTripKeepsEveryValue();
     void absentKeysReadAsMarkerOrDefault();
     void arraysAddressExactKeys();
+    void numberSeparatorsTravelInTheHeader_data();
+    void numberSeparatorsTravelInTheHeader();
     void trackedChangesAreRecorded();
     void priceKeysNameTheirItem();
     void savingIsRepeatableAndKeepsBackup();
@@ -87,6 +92,7 @@ void ConfigFileTest::roundTripKeepsEveryValue() {
     store.WriteValue(QStringLiteral("blank"), QStringLiteral(" "));
     store.WriteValue(QStringLiteral("Symbol"), QStringLiteral("£ €\t\"quoted\"\n<b>&"));
     store.WriteValue(QStringLiteral("marker"), ConfigFile::NotFound);
+    store.WriteValue(QStringLiteral("mark first"), utf16({0xfeff, 'a'})); // no byte-order mark: text
     store.WriteValue(QStringLiteral("L0"), QStringLiteral("0"));
     store.IncrementValue(QStringLiteral("L0"));
     store.WriteArrayItem(QStringLiteral("L0"), QStringLiteral("L0c"), true);
@@ -148,6 +154,42 @@ void ConfigFileTest::arraysAddressExactKeys() {
     QCOMPARE(left, (QStringList{"L1", "L1j1", "L1k", "L1k01", "L1k11", "L1k99999999999999999999", "L1kx", "L1l1"}));
     QVERIFY(taken.takeArray(QStringLiteral("L1k"), 0).empty());
     QCOMPARE(taken.size(), 8);
+
+    // A count far above the store's size still removes every element it names.
+    ConfigFile small;
+    small.WriteValue(QStringLiteral("C"), QStringLiteral("5"));
+    small.WriteValue(QStringLiteral("P5"), QStringLiteral("fifth"));
+    small.DeleteArray(QStringLiteral("C"), QStringLiteral("P"));
+    QCOMPARE(small.ReadValue(QStringLiteral("P5")), ConfigFile::NotFound);
+    QCOMPARE(small.size(), 1);
+}
+
+void ConfigFileTest::numberSeparatorsTravelInTheHeader_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<std::optional<Money::Conventions>>("numbers");
+    const Values values{{"K1_1", "1.234,50"}};
+    const Money::Conventions german{QStringLiteral(","), QStringLiteral(".")};
+    const Money::Conventions french{QStringLiteral(","), QStringLiteral("\u202f")};
+    QTest::newRow("as written") << writtenByQt(values, german) << std::optional(german);
+    QTest::newRow("separators that need escapes") << writtenByQt(values, french) << std::optional(french);
+    QTest::newRow("none recorded") << writtenByQt(values) << std::optional<Money::Conventions>();
+    QTest::newRow("another member order")
+        << QByteArray(R"({"version": 1, "numbers": {"group": ".", "decimal": ","}, "format": "Pantrova data",)"
+                      R"( "values": {"K1_1": "1.234,50"}})")
+        << std::optional(german);
+    QTest::newRow("unusable record") << QByteArray(R"({"format": "Pantrova data", "numbers": {"decimal": 5},)"
+                                                   R"( "values": {"K1_1": "1.234,50"}, "version": 1})")
+                                     << std::optional<Money::Conventions>();
+}
+
+void ConfigFileTest::numberSeparatorsTravelInTheHeader() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(std::optional<Money::Conventions>, numbers);
+    ConfigFile store;
+    QVERIFY(store.LoadFromBytes(bytes).ok());
+    QCOMPARE(store.numbers(), numbers);
+    QCOMPARE(store.ReadValue(QStringLiteral("K1_1")), QStringLiteral("1.234,50"));
+    QCOMPARE(store.toBytes(), writtenByQt(store.values(), numbers));
 }
 
 void ConfigFileTest::trackedChangesAreRecorded() {

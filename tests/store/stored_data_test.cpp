@@ -3,6 +3,8 @@
 #include "config_file.h"
 #include "stored_data.h"
 
+#include <QLocale>
+
 #include <QTest>
 
 using namespace Store;
@@ -37,6 +39,8 @@ private slots:
     void olderFileGetsKeysInReadingOrder();
     void soundFileIsReadAndRemovedFromStore();
     void absentListsAreEmptyWithoutComplaint();
+    void numbersKeepTheirValueInAnyLanguage_data();
+    void numbersKeepTheirValueInAnyLanguage();
     void repairs_data();
     void repairs();
     void duplicateKeyGetsNewKeyWithCopiedPrices();
@@ -161,6 +165,96 @@ void StoredDataTest::absentListsAreEmptyWithoutComplaint() {
     QCOMPARE(data.shopNames[2], ConfigFile::NotFound);
     for (const StoredList& list : data.lists)
         QVERIFY(list.items.empty());
+}
+
+void StoredDataTest::numbersKeepTheirValueInAnyLanguage_data() {
+    QTest::addColumn<QString>("writtenUnder"); // empty: a file that records no separators
+    QTest::addColumn<QString>("openedUnder");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("read"); // what the store holds after reading, in the opening language's form
+    QTest::newRow("grouped price, English to German") << "en_GB"
+                                                      << "de_DE"
+                                                      << "K1_1"
+                                                      << "1,234.50"
+                                                      << "1.234,50";
+    QTest::newRow("price, English to German") << "en_GB"
+                                              << "de_DE"
+                                              << "K1_2"
+                                              << "1.10"
+                                              << "1,10";
+    QTest::newRow("grouped price, English to French")
+        << "en_GB"
+        << "fr_FR"
+        << "K1_1"
+        << "1,234.50" << QLocale(QStringLiteral("fr_FR")).toString(1234.5, 'f', 2);
+    QTest::newRow("price, German to English") << "de_DE"
+                                              << "en_GB"
+                                              << "K7_20"
+                                              << "2,49"
+                                              << "2.49";
+    QTest::newRow("grouped price, French to German")
+        << "fr_FR"
+        << "de_DE"
+        << "K1_1" << QLocale(QStringLiteral("fr_FR")).toString(1234.5, 'f', 2) << "1.234,50";
+    QTest::newRow("decimal quantity, English to German") << "en_GB"
+                                                         << "de_DE"
+                                                         << "L0q1"
+                                                         << "1.5"
+                                                         << "1,5";
+    QTest::newRow("whole quantity") << "en_GB"
+                                    << "de_DE"
+                                    << "L0q1"
+                                    << "12"
+                                    << "12";
+    QTest::newRow("name that looks like a number") << "en_GB"
+                                                   << "de_DE"
+                                                   << "L0i1"
+                                                   << "1.5"
+                                                   << "1.5";
+    QTest::newRow("price that is no number") << "en_GB"
+                                             << "de_DE"
+                                             << "K1_1"
+                                             << "about 3"
+                                             << "about 3";
+    QTest::newRow("badly grouped price") << "en_GB"
+                                         << "de_DE"
+                                         << "K1_1"
+                                         << "12,34"
+                                         << "12,34";
+    QTest::newRow("file without a record") << ""
+                                           << "de_DE"
+                                           << "K1_1"
+                                           << "2,49"
+                                           << "2,49";
+    QTest::newRow("same language") << "de_DE"
+                                   << "de_DE"
+                                   << "K1_1"
+                                   << "1.234,50"
+                                   << "1.234,50";
+}
+
+void StoredDataTest::numbersKeepTheirValueInAnyLanguage() {
+    QFETCH(QString, writtenUnder);
+    QFETCH(QString, openedUnder);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, read);
+    ConfigFile store = storeWith({{"NextKey", "8"}, {"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "True"}, {"L0k1", "K1"}});
+    store.WriteValue(key, stored);
+    if (!writtenUnder.isEmpty()) {
+        QLocale::setDefault(QLocale(writtenUnder));
+        store.setNumbers(Money::current());
+    }
+    QLocale::setDefault(QLocale(openedUnder));
+    const StoredData data = readStoredData(store);
+    QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    const QString value = key.startsWith(QLatin1String("K")) ? store.ReadValue(key)
+                          : key == QLatin1String("L0q1")     ? data.lists[0].items[0].quantity
+                                                             : data.lists[0].items[0].name;
+    QCOMPARE(value, read);
+    QCOMPARE(store.numbers(), std::optional(Money::Conventions{QLocale(openedUnder).decimalPoint(),
+                                                               QLocale(openedUnder).groupSeparator()}));
 }
 
 void StoredDataTest::repairs_data() {
