@@ -10,11 +10,13 @@
 #include "money.h"
 #include "store_layout.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -29,6 +31,30 @@ namespace {
 constexpr int ShopColumns = Store::ShopCount;
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 const QColor BestPriceColour(255, 0, 0);
+// Marks an item's cheapest price: light, so that it never reads as the red of the best price.
+const QColor CheapestColour(204, 238, 204);
+// How many names a line lists before it only counts the rest.
+constexpr int ListedNames = 3;
+
+// "A, B and C", or "A, B, C and 4 more" when there are more names than listed.
+QString nameList(const QStringList& names, int count) {
+    if (count > names.size())
+        return frmLists::tr("%1 and %2 more").arg(names.join(QStringLiteral(", ")), QString::number(count - names.size()));
+    if (names.size() < 2)
+        return names.join(QString());
+    return frmLists::tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.back());
+}
+
+// Shown items a shop, or every shop, has no price for: the first few names and how many there are.
+struct Missing {
+    QStringList names;
+    int count = 0;
+    void add(const QString& name) {
+        if (count++ < ListedNames)
+            names << name;
+    }
+    QString text() const { return nameList(names, count); }
+};
 
 // A row of the table, whose shop columns are right-aligned unless a column says otherwise. It answers the
 // alignment instead of storing it in every cell: storing it took as long as storing the cell texts.
@@ -60,12 +86,21 @@ public:
     }
 
     std::array<QString, ShopColumns + 1> texts; // the item's label, then its cell at every shop
+    quint32 cheapest = 0;                        // bit s set: shop s has the item's lowest price
 
     QVariant data(int column, int role) const override {
         if (isText(column, role))
             return texts[static_cast<size_t>(column)];
         if (role == Qt::UserRole && column == 0)
             return m_key;
+        if (column >= 1 && column <= ShopColumns && (cheapest & (1u << column))) {
+            if (role == Qt::BackgroundRole)
+                return QBrush(CheapestColour);
+            if (role == Qt::ForegroundRole) // readable on the light background in a dark theme too
+                return QBrush(Qt::black);
+            if (role == Qt::ToolTipRole)
+                return frmLists::tr("Cheapest for this item");
+        }
         return TableRow::data(column, role);
     }
 
@@ -160,6 +195,52 @@ private:
     static inline const QString Missing = QStringLiteral(" ");
     std::array<QString, ShopColumns + 1> m_suffixes;
 };
+
+// The texts of a column that may be its widest: the longest few by length, which the font then measures.
+// Measuring every cell of a long table would cost more than filling it.
+struct ColumnText {
+    static constexpr size_t Kept = 8;
+    std::vector<std::pair<QString, bool>> candidates; // text, bold
+    qsizetype shortest = 0;                           // the shortest kept length, once Kept are kept
+
+    void offer(const QString& text, bool bold) {
+        if (candidates.size() == Kept && text.size() <= shortest)
+            return;
+        if (candidates.size() < Kept) {
+            candidates.emplace_back(text, bold);
+        } else {
+            *std::min_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
+                return a.first.size() < b.first.size();
+            }) = {text, bold};
+        }
+        if (candidates.size() == Kept)
+            shortest = std::min_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
+                           return a.first.size() < b.first.size();
+                       })->first.size();
+    }
+};
+
+// Every column at least as wide as its title and its widest cell; a shop with no name and no price among the
+// shown items is hidden, so that a few named shops do not scroll past empty columns.
+void fitColumns(QTreeWidget* table, const std::array<ColumnText, ShopColumns + 1>& widest,
+                const QStringList& shopNames, const std::array<int, ShopColumns + 1>& priced) {
+    QFont bold = table->font();
+    bold.setBold(true);
+    const QFontMetrics plain(table->font());
+    const QFontMetrics strong(bold);
+    const QFontMetrics header(table->header()->font());
+    // The cell's margins on both sides as the style draws them, and a little air.
+    const int padding = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 12;
+    for (int column = 0; column <= ShopColumns; ++column) {
+        int width = header.horizontalAdvance(table->headerItem()->text(column));
+        for (const auto& [text, isBold] : widest[column].candidates)
+            width = std::max(width, (isBold ? strong : plain).horizontalAdvance(text));
+        table->setColumnWidth(column, width + padding);
+        // The best-price row writes into the first two shop columns, so they always show.
+        if (column > 2)
+            table->setColumnHidden(column, shopNames[column - 1].isEmpty() && priced[column] == 0);
+    }
+}
 
 } // namespace
 
@@ -316,6 +397,11 @@ void frmLists::GenPCList() {
     // Totals add the shown texts read back, in row order and in single precision.
     std::array<float, ShopColumns + 1> total{};
     std::array<int, ShopColumns + 1> priced{};
+    std::array<Missing, ShopColumns + 1> missing{};
+    Missing pricedNowhere;
+    std::vector<quint32> cheapestShops; // per shown item that some shop prices
+    float eachAtItsCheapest = 0;
+    std::array<ColumnText, ShopColumns + 1> widest{};
     int shownItems = 0;
     if (!m_comparisonPrices)
         m_comparisonPrices = std::make_unique<ComparisonPrices>(CF);
@@ -337,6 +423,7 @@ void frmLists::GenPCList() {
 
     for (int l = 0; l < ListCount; ++l) {
         rows << tableRow(txtName[l]->text(), &bold);
+        widest[0].offer(txtName[l]->text(), true);
         for (const QTreeWidgetItem* item : shownRows[l]) {
             ComparisonPrices::Item& itemPrices = *prices[static_cast<size_t>(shownItems)];
             const QString quantityText = ListView::quantity(item);
@@ -348,28 +435,37 @@ void frmLists::GenPCList() {
                 // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
                 m_comparisonPrices->cost(itemPrices, quantityText);
             }
+            widest[0].offer(row->texts[0], false);
             const auto& texts = allItems ? itemPrices.texts : itemPrices.costTexts;
             const auto& numbers = allItems ? itemPrices.numbers : itemPrices.costNumbers;
+            double lowest = std::numeric_limits<double>::infinity();
             for (int s = 1; s <= ShopColumns; ++s) {
                 row->texts[static_cast<size_t>(s)] = texts[s - 1];
-                if (!std::isnan(numbers[s - 1])) {
-                    total[s] += static_cast<float>(numbers[s - 1]);
-                    ++priced[s];
+                widest[s].offer(texts[s - 1], false);
+                if (std::isnan(numbers[s - 1])) {
+                    missing[s].add(ListView::name(item));
+                    continue;
                 }
+                total[s] += static_cast<float>(numbers[s - 1]);
+                ++priced[s];
+                if (numbers[s - 1] < lowest) {
+                    lowest = numbers[s - 1];
+                    row->cheapest = 0;
+                }
+                if (numbers[s - 1] == lowest)
+                    row->cheapest |= 1u << s;
+            }
+            if (row->cheapest) {
+                cheapestShops.push_back(row->cheapest);
+                eachAtItsCheapest += static_cast<float>(lowest);
+            } else {
+                pricedNowhere.add(ListView::name(item));
             }
             rows << row;
             ++shownItems;
         }
         rows << tableRow(QString());
     }
-
-    QTreeWidgetItem* totals = tableRow(QStringLiteral("TOTALS"), &bold);
-    for (int s = 1; s <= ShopColumns; ++s) {
-        totals->setText(s, Money::format(total[s]));
-        totals->setToolTip(s,
-                           tr("%1 prices %2 of %3 shown items").arg(shopNames[s - 1]).arg(priced[s]).arg(shownItems));
-    }
-    rows << totals << tableRow(QString());
 
     BestPrice = 0;
     BestShop = QStringLiteral("(None)");
@@ -381,6 +477,20 @@ void frmLists::GenPCList() {
             bestShop = s;
         }
     }
+
+    QTreeWidgetItem* totals = tableRow(QStringLiteral("TOTALS"), &bold);
+    widest[0].offer(totals->text(0), true);
+    for (int s = 1; s <= ShopColumns; ++s) {
+        totals->setText(s, Money::format(total[s]));
+        widest[s].offer(totals->text(s), false);
+        QString tip = tr("%1 prices %2 of %3 shown items")
+                          .arg(shopNames[s - 1], QString::number(priced[s]), QString::number(shownItems));
+        if (missing[s].count > 0)
+            tip += tr("; missing: %1").arg(missing[s].text());
+        totals->setToolTip(s, UserPrompts::plainToolTip(tip));
+    }
+    rows << totals << tableRow(QString());
+
     QTreeWidgetItem* best = tableRow(QStringLiteral("BEST PRICE:"));
     best->setText(1, BestShop);
     best->setText(2, symbol + Money::format(BestPrice));
@@ -388,15 +498,61 @@ void frmLists::GenPCList() {
     for (int column = 0; column <= ShopColumns; ++column) {
         best->setFont(column, bold);
         best->setForeground(column, BestPriceColour);
+        widest[column].offer(best->text(column), true);
     }
     rows << best;
     lvCompare->addTopLevelItems(rows);
+    fitColumns(lvCompare, widest, shopNames, priced);
 
-    lblCheapest->setText(bestShop == 0 ? tr("No shop has a price for the shown items.")
-                                       : tr("Cheapest: %1, %2%3 \u2014 prices %4 of %5 shown items")
-                                             .arg(BestShop, symbol, Money::format(BestPrice))
-                                             .arg(priced[bestShop])
-                                             .arg(shownItems));
+    // What the screen says below the table, and the page says under the best price.
+    const auto shopLabel = [&shopNames](int s) {
+        return shopNames[s - 1].isEmpty() ? tr("shop %1").arg(s) : shopNames[s - 1];
+    };
+    QString cheapest;
+    if (bestShop == 0) {
+        cheapest = tr("No shop has a price for the shown items.");
+        m_coverageLine = tr("No shop has a price for these items.");
+    } else {
+        // One arg() for all the parts: a name holding "%2" must stay as typed.
+        cheapest = tr("Cheapest: %1, %2%3 \u2014 prices %4 of %5 shown items")
+                       .arg(BestShop, symbol, Money::format(BestPrice), QString::number(priced[bestShop]),
+                            QString::number(shownItems));
+        if (missing[bestShop].count == 0) {
+            m_coverageLine = tr("%1 prices all %2 items").arg(shopLabel(bestShop), QString::number(shownItems));
+        } else {
+            cheapest += tr("; missing: %1").arg(missing[bestShop].text());
+            m_coverageLine = tr("%1 prices %2 of %3 items; missing: %4")
+                                 .arg(shopLabel(bestShop), QString::number(priced[bestShop]),
+                                      QString::number(shownItems), missing[bestShop].text());
+        }
+    }
+    m_splitTripLine.clear();
+    if (!cheapestShops.empty()) {
+        // Where an item is cheapest at several shops, the best shop is taken if it is one of them, else the first.
+        quint32 used = 0;
+        for (const quint32 shops : cheapestShops)
+            used |= (shops & (1u << bestShop)) ? (1u << bestShop) : (shops & (~shops + 1));
+        const int shopCount = std::popcount(used);
+        m_splitTripLine = (shopCount == 1 ? tr("Each item at its cheapest shop: %1%2 at 1 shop")
+                                          : tr("Each item at its cheapest shop: %1%2 at %3 shops"))
+                              .arg(symbol, Money::format(eachAtItsCheapest), QString::number(shopCount));
+        // Against the best single shop, when there is one; it can cost less only by leaving items out.
+        const float saving = BestPrice - eachAtItsCheapest;
+        const QString difference = Money::format(std::abs(saving));
+        if (bestShop != 0 && difference == Money::format(0))
+            m_splitTripLine += tr(" \u2014 the same as %1").arg(shopLabel(bestShop));
+        else if (bestShop != 0 && saving > 0)
+            m_splitTripLine += tr(" \u2014 %1%2 less than %3").arg(symbol, difference, shopLabel(bestShop));
+        else if (bestShop != 0)
+            m_splitTripLine += tr(" \u2014 %1%2 more than %3, which has no price for %4 of the items")
+                                   .arg(symbol, difference, shopLabel(bestShop),
+                                        QString::number(missing[bestShop].count));
+    }
+    if (pricedNowhere.count > 0)
+        m_splitTripLine += (m_splitTripLine.isEmpty() ? QString() : QStringLiteral("; ")) +
+                           tr("not priced anywhere: %1").arg(pricedNowhere.text());
+    lblCheapest->setText(m_splitTripLine.isEmpty() ? cheapest : cheapest + QLatin1Char('\n') + m_splitTripLine);
+    lblCheapest->setToolTip(UserPrompts::plainToolTip(lblCheapest->text()));
 }
 
 void frmLists::lvCompare_ItemClick(QTreeWidgetItem* row) {

@@ -183,6 +183,8 @@ void frmLists::createComparisonTab(QWidget* page) {
         lvCompare->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
     lvCompare->setColumnWidth(0, 200);
     lblCheapest = new QLabel(page);
+    lblCheapest->setTextFormat(Qt::PlainText); // it quotes shop and item names
+    lblCheapest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (QRadioButton* option : optShow) {
         connect(option, &QRadioButton::clicked, this, [this] { GenPCList(); });
@@ -309,8 +311,8 @@ void frmLists::applyGeometry() {
           {std::max(g.optShow1.left, rightOf(optShow[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
     place(cmdCEdit,
           {std::max(g.cmdCEdit.left, rightOf(optShow[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
-    // The line on the cheapest shop stands below the table, which gives up the room for it.
-    constexpr float CheapestLine = 255;
+    // The two lines on the cheapest shop stand below the table, which gives up the room for them.
+    constexpr float CheapestLine = 480;
     const float tableHeight = std::max(0.0f, g.lvCompare.height - CheapestLine - 60);
     place(lvCompare, {g.lvCompare.left, g.lvCompare.top, g.lvCompare.width, tableHeight});
     place(lblCheapest,

@@ -184,6 +184,10 @@ private:
     QTimer* m_recoveryTimer = nullptr;
 
     std::unique_ptr<ComparisonPrices> m_comparisonPrices; // made by the first comparison
+    // The last comparison's plain-text lines for the page: how many items the best shop prices and which it
+    // lacks, and what buying each item at its cheapest shop costs.
+    QString m_coverageLine;
+    QString m_splitTripLine;
     std::unique_ptr<UserPrompts> m_ownedPrompts;
     UserPrompts* m_prompts;
     std::array<QShortcut*, ListCount> m_nameShortcuts{};

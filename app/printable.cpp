@@ -41,6 +41,8 @@ QString merge(const QString& templateText, const Content& content) {
     placeholders.push_back({QStringLiteral("%bestshop%"), &content.bestShop});
     placeholders.push_back({QStringLiteral("%currencysymbol%"), &content.currencySymbol});
     placeholders.push_back({QStringLiteral("%bestprice%"), &content.bestPrice});
+    placeholders.push_back({QStringLiteral("%coverage%"), &content.coverage});
+    placeholders.push_back({QStringLiteral("%splittrip%"), &content.splitTrip});
 
     QString page;
     page.reserve(templateText.size());
@@ -64,7 +66,7 @@ QString merge(const QString& templateText, const Content& content) {
 }
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringConverter::System);
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
     return decoder(bytes);
 }
 
@@ -136,6 +138,8 @@ void frmLists::buildPage() {
     content.bestShop = escaped(BestShop);
     content.currencySymbol = escaped(CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol));
     content.bestPrice = Money::format(BestPrice);
+    content.coverage = escaped(m_coverageLine);
+    content.splitTrip = escaped(m_splitTripLine);
     const QByteArray page = Printable::encode(Printable::merge(templateText, content));
 
     const QString pagePath = AppFolder + Printable::PageFileName;

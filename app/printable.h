@@ -23,6 +23,8 @@ struct Content {
     QString bestShop;                    // %bestshop%
     QString currencySymbol;              // %currencysymbol%
     QString bestPrice;                   // %bestprice%
+    QString coverage;                    // %coverage%: how many items the best shop prices, and which it lacks
+    QString splitTrip;                   // %splittrip%: every item bought where it is cheapest
 };
 
 // One ticked item: "<br>", the escaped name and, for a quantity above 1, "<i> x " quantity "</i>".
@@ -32,6 +34,7 @@ QString itemLine(const QString& escapedName, const QString& quantity);
 // is never searched again, so a name that looks like a placeholder prints as typed.
 QString merge(const QString& templateText, const Content& content);
 
+// A leading byte-order mark stays in the text, so that the page keeps the template's bytes.
 QString decode(const QByteArray& bytes);
 // Characters the code page cannot hold become numeric character references, so none is lost.
 QByteArray encode(const QString& page);

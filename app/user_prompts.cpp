@@ -1,12 +1,21 @@
 #include "user_prompts.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+
+QString UserPrompts::plainToolTip(const QString& text) {
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
 
 UserPrompts::Answer QtUserPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                                            Answer defaultAnswer) {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);
+    // Messages quote names as typed; a name that looks like markup must not become markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::Information:
@@ -33,7 +42,12 @@ UserPrompts::Answer QtUserPrompts::message(const QString& text, const QString& t
 }
 
 QString QtUserPrompts::input(const QString& prompt, const QString& title, const QString& preset) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, preset, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(preset);
+    // The prompt quotes names as typed, as messages do.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

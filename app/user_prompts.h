@@ -19,6 +19,10 @@ public:
                            Answer defaultAnswer = Answer::Ok) = 0;
     // The text typed, or an empty text when the user cancels.
     virtual QString input(const QString& prompt, const QString& title, const QString& preset) = 0;
+
+    // A tooltip that shows the text as typed: Qt takes a tooltip that looks like markup for markup, and a name
+    // such as "T-shirt <S>" would lose its letters.
+    static QString plainToolTip(const QString& text);
 };
 
 class QtUserPrompts : public UserPrompts {

@@ -1,5 +1,6 @@
 // The price comparison: rows and cells in both modes, totals of the shown texts in single precision, the
 // cheapest shop, the Edit Prices button and editing prices from the table.
+#include "data_files.h"
 #include "item_editor.h"
 #include "store_layout.h"
 #include "window_fixture.h"
@@ -58,6 +59,9 @@ private slots:
     void editingPricesFromTheTable();
     void rebuiltWhenShown();
     void keptPricesFollowEveryChange();
+    void eachItemAtItsCheapestShop_data();
+    void eachItemAtItsCheapestShop();
+    void pricesCountTheSameInEveryLanguage();
 };
 
 void ComparisonTest::nothingTicked() {
@@ -282,6 +286,108 @@ void ComparisonTest::keptPricesFollowEveryChange() {
     w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("0.25"));
     QCOMPARE(milk(), (QStringList{"Oat milk x 1", "0.25", "9.00"}));
     QCOMPARE(rowTexts(rowLabelled(w.lvCompare, "TOTALS"), 3).mid(1), (QStringList{"0.25", "9.00"}));
+}
+
+void ComparisonTest::eachItemAtItsCheapestShop_data() {
+    using Items = QList<std::pair<Row, Prices>>;
+    QTest::addColumn<Items>("items");
+    QTest::addColumn<QStringList>("marks"); // per item row, the shops marked cheapest
+    QTest::addColumn<QString>("cheapest");
+    QTest::addColumn<QString>("splitTrip");
+    QTest::addColumn<QString>("coverage");
+    // Six items at four shops with gaps and two ties, worked out by hand:
+    // Market 1.20 + 2 x 0.90 = 3.00 (2 of 6), Corner 10.90, Online 12.60, Deli 13.00;
+    // each at its cheapest: 1.00 (Corner) + 1.80 (Market) + 5.50 (Online) + 4.00 (Online or Deli) + 2.00 (Corner or
+    // Online) = 14.30 at Market, Corner and Online.
+    QTest::newRow("gaps and ties") << Items{{{"Bread", "1", true, "K0"}, {{1, "1.20"}, {2, "1.00"}, {3, "1.10"}}},
+                                            {{"Milk", "2", true, "K1"}, {{1, "0.90"}, {2, "0.95"}, {4, "1.00"}}},
+                                            {{"Coffee beans", "1", true, "K2"}, {{2, "6.00"}, {3, "5.50"}, {4, "7.00"}}},
+                                            {{"Olive oil", "1", true, "K3"}, {{3, "4.00"}, {4, "4.00"}}},
+                                            {{"Tea", "1", true, "K4"}, {{2, "2.00"}, {3, "2.00"}}},
+                                            {{"Saffron", "1", true, "K5"}, {}}}
+                                   << QStringList{"2", "1", "3", "34", "23", ""}
+                                   << "Cheapest: Market, £3.00 \u2014 prices 2 of 6 shown items; missing: Coffee beans, "
+                                      "Olive oil, Tea and 1 more"
+                                   << "Each item at its cheapest shop: £14.30 at 3 shops \u2014 £11.30 more than Market, "
+                                      "which has no price for 4 of the items; not priced anywhere: Saffron"
+                                   << "Market prices 2 of 6 items; missing: Coffee beans, Olive oil, Tea and 1 more";
+    QTest::newRow("splitting saves") << Items{{{"Soap", "1", true, "K0"}, {{1, "1.00"}, {2, "2.00"}}},
+                                              {{"Rice", "1", true, "K1"}, {{1, "3.00"}, {2, "1.00"}}}}
+                                     << QStringList{"1", "2"} << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
+                                     << "Each item at its cheapest shop: £2.00 at 2 shops \u2014 £1.00 less than Corner"
+                                     << "Corner prices all 2 items";
+}
+
+void ComparisonTest::eachItemAtItsCheapestShop() {
+    using Items = QList<std::pair<Row, Prices>>;
+    QFETCH(Items, items);
+    QFETCH(QStringList, marks);
+    QFETCH(QString, cheapest);
+    QFETCH(QString, splitTrip);
+    QFETCH(QString, coverage);
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    for (const auto& [s, name] : {std::pair(1, "Market"), std::pair(2, "Corner"), std::pair(3, "Online"), std::pair(4, "Deli")})
+        w.lvShops->topLevelItem(s - 1)->setText(1, QString::fromLatin1(name));
+    for (const auto& [row, prices] : items) {
+        f.fill(0, {row});
+        setPrices(w, row.key, prices);
+    }
+    w.GenPCList();
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        const QTreeWidgetItem* row = w.lvCompare->topLevelItem(static_cast<int>(i) + 1);
+        QString marked;
+        for (int s = 1; s <= 20; ++s)
+            if (row->data(s, Qt::BackgroundRole).isValid()) {
+                marked += QString::number(s);
+                QCOMPARE(row->toolTip(s), QStringLiteral("Cheapest for this item"));
+            }
+        QCOMPARE(marked, marks[i]);
+    }
+    QCOMPARE(w.lblCheapest->text(), cheapest + QLatin1Char('\n') + splitTrip);
+    const QStringList missing = cheapest.section(QStringLiteral("missing: "), 1).split(QStringLiteral(", "));
+    if (!missing.first().isEmpty()) // the best shop's totals cell names the same items
+        QVERIFY(rowLabelled(w.lvCompare, "TOTALS")->toolTip(1).endsWith(cheapest.section(QStringLiteral("; "), 1)));
+
+    // Unnamed shops without prices are hidden; the best price's columns always show.
+    QVERIFY(!w.lvCompare->isColumnHidden(4));
+    QVERIFY(w.lvCompare->isColumnHidden(5));
+    for (int c = 0; c <= 4; ++c)
+        QVERIFY(w.lvCompare->columnWidth(c) >= w.lvCompare->fontMetrics().horizontalAdvance(w.lvCompare->headerItem()->text(c)));
+
+    // The page says what the screen says, as a template without the new placeholders never did.
+    writeFile(f.path("Pantrova Template.htm"), "%coverage%|%splittrip%");
+    w.buildPage();
+    QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))), coverage + QLatin1Char('|') + splitTrip);
+}
+
+void ComparisonTest::pricesCountTheSameInEveryLanguage() {
+    // A file written under English (UK) rules, opened under German and French rules and back again.
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    w.lvShops->topLevelItem(0)->setText(1, QStringLiteral("Market"));
+    w.lvShops->topLevelItem(1)->setText(1, QStringLiteral("Corner"));
+    f.fill(0, {{"Oven", "1", true, "K0"}, {"Tea", "2", true, "K1"}});
+    setPrices(w, "K0", {{1, "1,200.00"}, {2, "1,234.50"}});
+    setPrices(w, "K1", {{1, "2.15"}, {2, "1.10"}});
+    QVERIFY(w.sve());
+    writeFile(f.path("Pantrova Template.htm"), "%bestshop% %bestprice%");
+    for (const char* language : {"de_DE", "fr_FR", "en_GB"}) {
+        const QLocale locale{QString::fromLatin1(language)};
+        QLocale::setDefault(locale);
+        frmLists& opened = f.start();
+        opened.GenPCList();
+        QCOMPARE(opened.BestShop, QStringLiteral("Market"));
+        QCOMPARE(opened.BestPrice, 1204.30f);
+        QCOMPARE(opened.lvCompare->topLevelItem(1)->text(2), locale.toString(1234.5, 'f', 2));
+        QCOMPARE(opened.lvCompare->topLevelItem(2)->text(1), locale.toString(4.3, 'f', 2));
+        opened.buildPage();
+        QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))),
+                 QStringLiteral("Market ") + locale.toString(1204.3, 'f', 2));
+        QVERIFY(opened.sve()); // saved under this language, read under the next
+        opened.ExitWithoutSaving = true;
+    }
+    QCOMPARE(QLocale(QStringLiteral("de_DE")).toString(1204.3, 'f', 2), QStringLiteral("1.204,30"));
 }
 
 QTEST_MAIN(ComparisonTest)
