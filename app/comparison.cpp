@@ -39,7 +39,8 @@ constexpr int ListedNames = 3;
 // "A, B and C", or "A, B, C and 4 more" when there are more names than listed.
 QString nameList(const QStringList& names, int count) {
     if (count > names.size())
-        return frmLists::tr("%1 and %2 more").arg(names.join(QStringLiteral(", ")), QString::number(count - names.size()));
+        return frmLists::tr("%1 and %2 more")
+            .arg(names.join(QStringLiteral(", ")), QString::number(count - names.size()));
     if (names.size() < 2)
         return names.join(QString());
     return frmLists::tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.back());
@@ -86,7 +87,7 @@ public:
     }
 
     std::array<QString, ShopColumns + 1> texts; // the item's label, then its cell at every shop
-    quint32 cheapest = 0;                        // bit s set: shop s has the item's lowest price
+    quint32 cheapest = 0;                       // bit s set: shop s has the item's lowest price
 
     QVariant data(int column, int role) const override {
         if (isText(column, role))
@@ -222,8 +223,8 @@ struct ColumnText {
 
 // Every column at least as wide as its title and its widest cell; a shop with no name and no price among the
 // shown items is hidden, so that a few named shops do not scroll past empty columns.
-void fitColumns(QTreeWidget* table, const std::array<ColumnText, ShopColumns + 1>& widest,
-                const QStringList& shopNames, const std::array<int, ShopColumns + 1>& priced) {
+void fitColumns(QTreeWidget* table, const std::array<ColumnText, ShopColumns + 1>& widest, const QStringList& shopNames,
+                const std::array<int, ShopColumns + 1>& priced) {
     QFont bold = table->font();
     bold.setBold(true);
     const QFontMetrics plain(table->font());
@@ -544,9 +545,9 @@ void frmLists::GenPCList() {
         else if (bestShop != 0 && saving > 0)
             m_splitTripLine += tr(" \u2014 %1%2 less than %3").arg(symbol, difference, shopLabel(bestShop));
         else if (bestShop != 0)
-            m_splitTripLine += tr(" \u2014 %1%2 more than %3, which has no price for %4 of the items")
-                                   .arg(symbol, difference, shopLabel(bestShop),
-                                        QString::number(missing[bestShop].count));
+            m_splitTripLine +=
+                tr(" \u2014 %1%2 more than %3, which has no price for %4 of the items")
+                    .arg(symbol, difference, shopLabel(bestShop), QString::number(missing[bestShop].count));
     }
     if (pricedNowhere.count > 0)
         m_splitTripLine += (m_splitTripLine.isEmpty() ? QString() : QStringLiteral("; ")) +

@@ -202,6 +202,8 @@ void frmAddEdit::cmdOK_Click() {
         row->setText(0, txtName->text());
         itemKey = ListView::key(row);
     } else if (m_main.EditorMode == 1) {
+        if (!m_main.keysLeft())
+            return;
         itemKey = addItem();
     } else {
         const QTreeWidgetItem* row = m_main.lvCompare->currentItem();

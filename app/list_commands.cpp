@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 
 constexpr int MaxQuantity = 999;
@@ -199,6 +201,15 @@ void frmLists::cmdAdd_Click(int list) {
 void frmLists::cmdEdit_Click(int list) {
     if (lvList[list]->selectedRow())
         openItemEditor(list, 2);
+}
+
+bool frmLists::keysLeft() {
+    // Every key number stays below NextKey, so the counter's largest value is never given out.
+    if (NextKey < std::numeric_limits<qint32>::max())
+        return true;
+    prompts().message(tr("No more items can be added: every item key this data file can number has been used."),
+                      tr("Error"), UserPrompts::Icon::Exclamation);
+    return false;
 }
 
 void frmLists::mnuEditMOC_Click() {

@@ -93,6 +93,9 @@ public:
     void lvCompare_ItemClick(QTreeWidgetItem* row);
     void cmdCEdit_Click();
 
+    // Whether a new item can get a key: the counter is 32 bits and never wraps. Tells the user when it cannot.
+    bool keysLeft();
+
     // The printable page: merges the lists into the template, writes "Pantrova.htm" and shows it.
     void buildPage();
     void cmdPrint_Click();

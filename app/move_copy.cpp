@@ -19,6 +19,7 @@ frmMOC::frmMOC(frmLists& main)
     setWindowTitle(QStringLiteral("Move or Copy"));
     lblMOC = new QLabel(this);
     lblMOC->setWordWrap(true);
+    lblMOC->setTextFormat(Qt::PlainText); // it quotes names as typed
     frmOp = new QGroupBox(QStringLiteral("&Operation"), this);
     optMC[0] = new QRadioButton(QStringLiteral("&Move"), frmOp);
     optMC[1] = new QRadioButton(QStringLiteral("&Copy"), frmOp);
@@ -56,8 +57,12 @@ frmMOC::frmMOC(frmLists& main)
     const QString source = m_source ? ListView::name(m_source) : QString();
     lblMOC->setText(QStringLiteral("Move or Copy '") + source + QStringLiteral("' from list '") +
                     m_main.txtName[m_main.CurrentList]->text() + QStringLiteral("':"));
-    for (int j = 0; j < frmLists::ListCount; ++j)
-        optTo[j]->setText(QStringLiteral("&%1: ").arg(j + 1) + m_main.txtName[j]->text());
+    for (int j = 0; j < frmLists::ListCount; ++j) {
+        // "&&" shows an ampersand of the list's name instead of making it an access key.
+        QString name = m_main.txtName[j]->text();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        optTo[j]->setText(QStringLiteral("&%1: ").arg(j + 1) + name);
+    }
     optMC_Click();
 }
 
@@ -84,6 +89,8 @@ void frmMOC::cmdOK_Click() {
             source->removeRow(source->indexOfTopLevelItem(m_source) + 1);
         }
     } else {
+        if (!m_main.keysLeft())
+            return;
         const QString copyKey = Store::itemKey(m_main.NextKey);
         ++m_main.NextKey;
         target->appendRow(name, QString(), false, copyKey);

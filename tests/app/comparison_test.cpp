@@ -299,21 +299,23 @@ void ComparisonTest::eachItemAtItsCheapestShop_data() {
     // Market 1.20 + 2 x 0.90 = 3.00 (2 of 6), Corner 10.90, Online 12.60, Deli 13.00;
     // each at its cheapest: 1.00 (Corner) + 1.80 (Market) + 5.50 (Online) + 4.00 (Online or Deli) + 2.00 (Corner or
     // Online) = 14.30 at Market, Corner and Online.
-    QTest::newRow("gaps and ties") << Items{{{"Bread", "1", true, "K0"}, {{1, "1.20"}, {2, "1.00"}, {3, "1.10"}}},
-                                            {{"Milk", "2", true, "K1"}, {{1, "0.90"}, {2, "0.95"}, {4, "1.00"}}},
-                                            {{"Coffee beans", "1", true, "K2"}, {{2, "6.00"}, {3, "5.50"}, {4, "7.00"}}},
-                                            {{"Olive oil", "1", true, "K3"}, {{3, "4.00"}, {4, "4.00"}}},
-                                            {{"Tea", "1", true, "K4"}, {{2, "2.00"}, {3, "2.00"}}},
-                                            {{"Saffron", "1", true, "K5"}, {}}}
-                                   << QStringList{"2", "1", "3", "34", "23", ""}
-                                   << "Cheapest: Market, £3.00 \u2014 prices 2 of 6 shown items; missing: Coffee beans, "
-                                      "Olive oil, Tea and 1 more"
-                                   << "Each item at its cheapest shop: £14.30 at 3 shops \u2014 £11.30 more than Market, "
-                                      "which has no price for 4 of the items; not priced anywhere: Saffron"
-                                   << "Market prices 2 of 6 items; missing: Coffee beans, Olive oil, Tea and 1 more";
+    QTest::newRow("gaps and ties")
+        << Items{{{"Bread", "1", true, "K0"}, {{1, "1.20"}, {2, "1.00"}, {3, "1.10"}}},
+                 {{"Milk", "2", true, "K1"}, {{1, "0.90"}, {2, "0.95"}, {4, "1.00"}}},
+                 {{"Coffee beans", "1", true, "K2"}, {{2, "6.00"}, {3, "5.50"}, {4, "7.00"}}},
+                 {{"Olive oil", "1", true, "K3"}, {{3, "4.00"}, {4, "4.00"}}},
+                 {{"Tea", "1", true, "K4"}, {{2, "2.00"}, {3, "2.00"}}},
+                 {{"Saffron", "1", true, "K5"}, {}}}
+        << QStringList{"2", "1", "3", "34", "23", ""}
+        << "Cheapest: Market, £3.00 \u2014 prices 2 of 6 shown items; missing: Coffee beans, "
+           "Olive oil, Tea and 1 more"
+        << "Each item at its cheapest shop: £14.30 at 3 shops \u2014 £11.30 more than Market, "
+           "which has no price for 4 of the items; not priced anywhere: Saffron"
+        << "Market prices 2 of 6 items; missing: Coffee beans, Olive oil, Tea and 1 more";
     QTest::newRow("splitting saves") << Items{{{"Soap", "1", true, "K0"}, {{1, "1.00"}, {2, "2.00"}}},
                                               {{"Rice", "1", true, "K1"}, {{1, "3.00"}, {2, "1.00"}}}}
-                                     << QStringList{"1", "2"} << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
+                                     << QStringList{"1", "2"}
+                                     << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
                                      << "Each item at its cheapest shop: £2.00 at 2 shops \u2014 £1.00 less than Corner"
                                      << "Corner prices all 2 items";
 }
@@ -327,7 +329,8 @@ void ComparisonTest::eachItemAtItsCheapestShop() {
     QFETCH(QString, coverage);
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
     frmLists& w = f.window();
-    for (const auto& [s, name] : {std::pair(1, "Market"), std::pair(2, "Corner"), std::pair(3, "Online"), std::pair(4, "Deli")})
+    for (const auto& [s, name] :
+         {std::pair(1, "Market"), std::pair(2, "Corner"), std::pair(3, "Online"), std::pair(4, "Deli")})
         w.lvShops->topLevelItem(s - 1)->setText(1, QString::fromLatin1(name));
     for (const auto& [row, prices] : items) {
         f.fill(0, {row});
@@ -353,7 +356,8 @@ void ComparisonTest::eachItemAtItsCheapestShop() {
     QVERIFY(!w.lvCompare->isColumnHidden(4));
     QVERIFY(w.lvCompare->isColumnHidden(5));
     for (int c = 0; c <= 4; ++c)
-        QVERIFY(w.lvCompare->columnWidth(c) >= w.lvCompare->fontMetrics().horizontalAdvance(w.lvCompare->headerItem()->text(c)));
+        QVERIFY(w.lvCompare->columnWidth(c) >=
+                w.lvCompare->fontMetrics().horizontalAdvance(w.lvCompare->headerItem()->text(c)));
 
     // The page says what the screen says, as a template without the new placeholders never did.
     writeFile(f.path("Pantrova Template.htm"), "%coverage%|%splittrip%");

@@ -1,6 +1,7 @@
 // The item editor: where an added item goes and which key it gets, entering and deleting prices, and that
 // nothing changes until OK.
 #include "item_editor.h"
+#include "move_copy.h"
 #include "store_layout.h"
 #include "window_fixture.h"
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -43,6 +45,7 @@ private slots:
     void cancelChangesNothing();
     void emptyNameIsRefused();
     void enterOnAShopSetsItsPriceOnly();
+    void keyCounterNeverWraps();
 };
 
 void ItemEditorTest::addPositions_data() {
@@ -243,6 +246,35 @@ void ItemEditorTest::enterOnAShopSetsItsPriceOnly() {
     QVERIFY(editor.isVisible());
     QCOMPARE(editor.result(), 0);
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K0_4")), ConfigFile::NotFound);
+}
+
+void ItemEditorTest::keyCounterNeverWraps() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    w.NextKey = 2147483646; // as a hand-edited file may hold it
+    const auto add = [&](const QString& name) {
+        openEditor(w, 0, true, [&](frmAddEdit& editor) {
+            editor.txtName->setText(name);
+            editor.cmdOK_Click();
+        });
+    };
+    add(QStringLiteral("Last"));
+    QCOMPARE(f.rows(0), (QList<Row>{{"Last", "", false, "K2147483646"}}));
+    add(QStringLiteral("One too many"));
+    QCOMPARE(f.rows(0).size(), 1);
+    QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
+    // Nor does a copy take a key.
+    w.lvList[0]->selectRow(1);
+    w.lvList_GotFocus(0);
+    w.showModal = [](QDialog& dialog) {
+        auto& moc = static_cast<frmMOC&>(dialog);
+        moc.optMC[1]->click();
+        moc.cmdOK_Click();
+    };
+    w.mnuEditMOC->trigger();
+    QCOMPARE(f.rows(0).size(), 1);
+    QCOMPARE(w.NextKey, 2147483647);
+    QCOMPARE(f.prompts.shown.size(), 2);
 }
 
 QTEST_MAIN(ItemEditorTest)

@@ -299,6 +299,9 @@ void StoredDataTest::repairs_data() {
                                                          {"L0c2", "0"},
                                                          {"L0k2", "K3"}})
                                                 << QStringList({"Milk", "Tea"}) << QStringList({"K9", "K3"}) << 10;
+    QTest::newRow("key just below the counter's limit")
+        << with({{"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K2147483646"}}) << QStringList({"Milk"})
+        << QStringList({"K2147483646"}) << 2147483647;
     QTest::newRow("name missing beside the item's other keys")
         << with({{"L0", "1"}, {"L0c1", "0"}, {"L0k1", "K4"}}) << QStringList({"[NOT FOUND]"}) << QStringList({"K4"})
         << 5;
