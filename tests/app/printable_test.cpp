@@ -136,12 +136,17 @@ void PrintableTest::pageIsRewrittenEachTime() {
     w.tabMain->setCurrentIndex(frmLists::PreviewTab);
     QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>Second</p>"));
     QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("Second")));
+    // The template's bytes reach the page unchanged, a leading byte-order mark included.
+    writeFile(f.path("Pantrova Template.htm"), "\xef\xbb\xbf<p>%ListTitle1%</p>");
+    w.buildPage();
+    QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("\xef\xbb\xbf<p>Second</p>"));
 
     // The shipped template holds every placeholder.
     const QByteArray shipped = readFile(qEnvironmentVariable("PANTROVA_BIN_DIR") + "/Pantrova Template.htm");
     for (const char* placeholder :
          {"%ListTitle1%", "%ListTitle2%", "%ListTitle3%", "%ListTitle4%", "%ListContents1%", "%ListContents2%",
-          "%ListContents3%", "%ListContents4%", "%bestshop%", "%currencysymbol%", "%bestprice%"})
+          "%ListContents3%", "%ListContents4%", "%bestshop%", "%currencysymbol%", "%bestprice%", "%coverage%",
+          "%splittrip%"})
         QVERIFY2(shipped.contains(placeholder), placeholder);
 }
 
