@@ -182,6 +182,8 @@ void frmLists::createComparisonTab(QWidget* page) {
     for (int s = 1; s <= Store::ShopCount; ++s)
         lvCompare->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
     lvCompare->setColumnWidth(0, 200);
+    // Each column takes the width its texts need; the last shown one is not stretched away from its neighbours.
+    lvCompare->header()->setStretchLastSection(false);
     lblCheapest = new QLabel(page);
     lblCheapest->setTextFormat(Qt::PlainText); // it quotes shop and item names
     lblCheapest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
