@@ -1,8 +1,10 @@
 # The two commands a new user needs: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 JOBS ?= 2
+# Make's "Entering directory" lines, from the makefiles CMake generates, say nothing a user needs.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build run test clean bench fuzz test-sanitize
+.PHONY: deps configure build program run test clean bench fuzz test-sanitize
 
 deps:
 	@bash scripts/install-deps.sh
@@ -13,14 +15,24 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The program alone (with its library; the template comes with configuring): all `make run` needs.
+program: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target pantrova varnetocx
+
+run: program
 	./$(BUILD)/bin/pantrova
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The data of `make run` lives in $(BUILD)/bin: Pantrova.dat and its copies are kept, and said so.
 clean:
-	rm -rf $(BUILD)
+	@kept="$(BUILD)-kept-data"; rm -rf "$$kept"; mkdir -p "$$kept"; \
+	for f in $(BUILD)/bin/Pantrova.dat $(BUILD)/bin/Pantrova.dat.*; do [ -e "$$f" ] && mv "$$f" "$$kept/"; done; \
+	rm -rf $(BUILD); \
+	if [ -n "$$(ls -A "$$kept")" ]; then mkdir -p $(BUILD)/bin && mv "$$kept"/* $(BUILD)/bin/ && \
+		echo "Removed the build; kept your data in $(BUILD)/bin:" $$(ls $(BUILD)/bin); fi; \
+	rmdir "$$kept"
 
 # `make bench`: the benchmarks and their summary table (bench/RESULTS.md), in an optimised build of their own.
 BENCH_BUILD ?= build-bench
@@ -56,7 +68,7 @@ fuzz:
 PREFIX ?= $(HOME)/.local/opt/pantrova
 .PHONY: install uninstall package
 install: build
-	cmake --install $(BUILD) --prefix "$(PREFIX)"
+	cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 	"$(PREFIX)/pantrova-setup.sh" register
 
 uninstall:
