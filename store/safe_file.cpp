@@ -31,13 +31,13 @@ Read readRegular(const QString& path, qint64 limit) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
-    // The size is checked before reading and the read is bounded too, for a file that grows meanwhile.
+    // A regular file ends where its size says; checking the size first keeps a huge file from being read at all.
     if (file.size() > limit)
         return {{}, QStringLiteral("it is larger than %1 MB").arg(limit >> 20)};
-    QByteArray bytes = file.read(limit + 1);
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
-    if (bytes.size() > limit)
+    if (bytes.size() > limit) // it grew while being read
         return {{}, QStringLiteral("it is larger than %1 MB").arg(limit >> 20)};
     return {std::move(bytes), {}};
 }
