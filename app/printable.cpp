@@ -145,8 +145,12 @@ void frmLists::buildPage() {
     const QString pagePath = AppFolder + Printable::PageFileName;
     if (Varnet->FExists(pagePath) == true)
         QFile::remove(pagePath);
-    if (QFile file(pagePath); file.open(QIODevice::WriteOnly))
-        file.write(page);
+    // Written whole or not at all, and never into a pipe or device of that name, which could block the window.
+    if (const QString error = SafeFile::writeAtomically(pagePath, page); !error.isEmpty()) {
+        prompts().message(tr("The page '%1' could not be written: %2.").arg(pagePath, error), tr("Pantrova Error"),
+                          UserPrompts::Icon::Critical);
+        return;
+    }
 
     const QUrl url = QUrl::fromLocalFile(pagePath);
     if (wbList->source() == url)

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <sys/stat.h>
+
 class PrintableTest : public QObject {
     Q_OBJECT
 
@@ -25,7 +27,8 @@ private slots:
     void userTextNeverBecomesMarkup();
     void pageIsRewrittenEachTime();
     void missingTemplateIsReported();
-    void templateFarTooLargeIsReported();
+    void specialFilesAreReportedAtOnce_data();
+    void specialFilesAreReportedAtOnce();
     void missingLibraryIsReported();
     void printsToPdf();
 };
@@ -143,10 +146,9 @@ void PrintableTest::pageIsRewrittenEachTime() {
 
     // The shipped template holds every placeholder.
     const QByteArray shipped = readFile(qEnvironmentVariable("PANTROVA_BIN_DIR") + "/Pantrova Template.htm");
-    for (const char* placeholder :
-         {"%ListTitle1%", "%ListTitle2%", "%ListTitle3%", "%ListTitle4%", "%ListContents1%", "%ListContents2%",
-          "%ListContents3%", "%ListContents4%", "%bestshop%", "%currencysymbol%", "%bestprice%", "%coverage%",
-          "%splittrip%"})
+    for (const char* placeholder : {"%ListTitle1%", "%ListTitle2%", "%ListTitle3%", "%ListTitle4%", "%ListContents1%",
+                                    "%ListContents2%", "%ListContents3%", "%ListContents4%", "%bestshop%",
+                                    "%currencysymbol%", "%bestprice%", "%coverage%", "%splittrip%"})
         QVERIFY2(shipped.contains(placeholder), placeholder);
 }
 
@@ -165,15 +167,30 @@ void PrintableTest::missingTemplateIsReported() {
     QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
 }
 
-void PrintableTest::templateFarTooLargeIsReported() {
+void PrintableTest::specialFilesAreReportedAtOnce_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("template far too large") << "Pantrova Template.htm"
+                                            << "larger than";
+    QTest::newRow("a pipe named like the page") << "Pantrova.htm"
+                                                << "not a regular file";
+}
+
+void PrintableTest::specialFilesAreReportedAtOnce() {
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    QFile sparse(f.path("Pantrova Template.htm")); // takes no room on disk
-    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(Printable::TemplateLimit + 1));
-    sparse.close();
+    if (file == QLatin1String("Pantrova.htm")) {
+        // Opening it to write would wait for a reader.
+        QCOMPARE(mkfifo(QFile::encodeName(f.path(file)).constData(), 0600), 0);
+    } else {
+        QFile sparse(f.path(file)); // takes no room on disk
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(Printable::TemplateLimit + 1));
+    }
     f.window().tabMain->setCurrentIndex(frmLists::PreviewTab);
     QCOMPARE(f.prompts.shown.size(), 1);
-    QVERIFY2(f.prompts.last().text.contains(QStringLiteral("larger than")), qPrintable(f.prompts.last().text));
-    QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
+    QVERIFY2(f.prompts.last().text.contains(reason), qPrintable(f.prompts.last().text));
+    QVERIFY(!QFileInfo(f.path("Pantrova.htm")).isFile());
 }
 
 void PrintableTest::missingLibraryIsReported() {
