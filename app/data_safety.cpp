@@ -46,6 +46,9 @@ bool loadsWhole(const QByteArray& bytes) {
 
 bool frmLists::lockFolder() {
     m_lock = std::make_unique<QLockFile>(DataFile + QStringLiteral(".lock"));
+    // A lock is stale only when the process that took it is gone, never merely because it is old: a window may
+    // stay open for days.
+    m_lock->setStaleLockTime(0);
     // A lock left by a run that crashed is taken over; a folder Pantrova cannot write to gets no lock, and its
     // saves fail with their own message.
     if (m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError)
@@ -93,13 +96,8 @@ std::optional<Store::StoredData> frmLists::loadData() {
     if (read.ok())
         m_diskDigest = exists ? SafeFile::digest(read.bytes) : QByteArray();
 
-    if (restored) {
-        m_refreshBackup = !exists || (read.ok() && loadsWhole(read.bytes));
-        CF.LoadFromBytes(*restored);
-        Store::StoredData data = Store::readStoredData(CF);
-        m_savedStamp = NothingSaved;
-        return data;
-    }
+    if (restored)
+        return restoreRecovery(*restored, exists, read.ok() && loadsWhole(read.bytes));
 
     const ConfigFile::LoadResult loaded =
         read.ok() ? CF.LoadFromBytes(read.bytes)
@@ -120,23 +118,56 @@ std::optional<Store::StoredData> frmLists::loadData() {
     return data;
 }
 
-bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const QStringList& problems, bool backupIsGood) {
-    const bool unreadable = loaded.status == ConfigFile::LoadResult::Status::Unreadable;
-    // Keep the file as it was before any save can replace it, under a name no earlier copy has. A file that
-    // cannot be read is moved aside instead, so that saving can write a new one.
+Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dataFileExists, bool dataFileWhole) {
+    m_refreshBackup = !dataFileExists || dataFileWhole;
+    // The data file under the restored changes is kept as it is, as at any start, when it did not load whole.
+    if (!m_refreshBackup) {
+        QString keptError;
+        const bool unreadable = !SafeFile::readRegular(DataFile).ok();
+        const QString aside = keepAside(unreadable, &keptError);
+        prompts().message(keptError.isEmpty()
+                              ? tr("The data file '%1' is damaged or could not be read; it is kept unchanged as '%2'. "
+                                   "Saving writes the restored data in its place.")
+                                    .arg(native(DataFile), native(aside))
+                              : tr("The data file '%1' is damaged or could not be read, and could not be kept as '%2' "
+                                   "(%3).")
+                                    .arg(native(DataFile), native(aside), keptError),
+                          tr("Pantrova Error"), UserPrompts::Icon::Information);
+    }
+    CF.LoadFromBytes(recovery);
+    // The changes were made to the data file as it was then: if someone else has changed it since, the first save
+    // asks before it replaces that file.
+    const QString base = CF.ReadValue(Store::recoveryBaseKey());
+    if (base != ConfigFile::NotFound && SafeFile::nameTaken(DataFile))
+        m_diskDigest = QByteArray::fromHex(base.toLatin1());
+    CF.DeleteValue(Store::recoveryBaseKey());
+    Store::StoredData data = Store::readStoredData(CF);
+    m_savedStamp = NothingSaved;
+    return data;
+}
+
+QString frmLists::keepAside(bool unreadable, QString* keptError) {
+    // Kept as it was before any save can replace it, under a name no earlier copy has. A file that cannot be read
+    // is moved aside instead, so that saving can write a new one.
     const QString aside =
         SafeFile::freshName(DataFile + (unreadable ? QStringLiteral(".unreadable") : QStringLiteral(".damaged")));
-    QString keptError;
     if (unreadable) {
         if (!QFile::rename(DataFile, aside))
-            keptError = QFile(DataFile).errorString();
+            *keptError = QFile(DataFile).errorString();
         else
             m_diskDigest.clear();
     } else {
         const SafeFile::Read original = SafeFile::readRegular(DataFile);
-        keptError = original.ok() ? SafeFile::writeAtomically(aside, original.bytes, SafeFile::permissionsOf(DataFile))
-                                  : original.error;
+        *keptError = original.ok() ? SafeFile::writeAtomically(aside, original.bytes, SafeFile::permissionsOf(DataFile))
+                                   : original.error;
     }
+    return aside;
+}
+
+bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const QStringList& problems, bool backupIsGood) {
+    const bool unreadable = loaded.status == ConfigFile::LoadResult::Status::Unreadable;
+    QString keptError;
+    const QString aside = keepAside(unreadable, &keptError);
 
     QString text = unreadable ? tr("The data file '%1' could not be read: %2.").arg(native(DataFile), loaded.reason)
                    : loaded.reason.isEmpty()
@@ -211,15 +242,19 @@ frmLists::SaveOutcome frmLists::trySave(QString* error) {
 
 frmLists::SaveOutcome frmLists::keepOtherVersion(QString* error) {
     const QString other = SafeFile::freshName(DataFile + QStringLiteral(".other"));
-    const UserPrompts::Answer answer = prompts().message(
-        tr("The data file '%1' was changed by another program, or by Pantrova on another computer, since this window "
-           "opened or last saved it.\n\nDo you want to keep both? The other version is then kept as '%2', and this "
-           "window's data is saved as '%1'. Choose No to cancel saving.")
-            .arg(native(DataFile), native(other)),
-        tr("Data File Changed"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
+    const bool exists = SafeFile::nameTaken(DataFile);
+    const QString question =
+        exists ? tr("The data file '%1' was changed by another program, or by Pantrova on another computer, since "
+                    "this window opened or last saved it.\n\nDo you want to keep both? The other version is then "
+                    "kept as '%2', and this window's data is saved as '%1'. Choose No to cancel saving.")
+                     .arg(native(DataFile), native(other))
+               : tr("The data file '%1' was moved or deleted by another program since this window opened or last "
+                    "saved it.\n\nDo you want to save this window's data as '%1' again? Choose No to cancel saving.")
+                     .arg(native(DataFile));
+    const UserPrompts::Answer answer = prompts().message(question, tr("Data File Changed"), UserPrompts::Icon::Question,
+                                                         UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
     if (answer != UserPrompts::Answer::Yes)
         return SaveOutcome::Cancelled;
-    const bool exists = SafeFile::nameTaken(DataFile);
     const SafeFile::Read current = exists ? SafeFile::readRegular(DataFile) : SafeFile::Read{};
     QString failure = current.error;
     if (exists && failure.isEmpty())
@@ -284,6 +319,7 @@ void frmLists::keepRecoveryFile() {
     }
     ConfigFile window;
     writeWindowInto(window);
+    window.WriteValue(Store::recoveryBaseKey(), QString::fromLatin1(m_diskDigest.toHex()));
     // A recovery file that cannot be written now is tried again after the next change; saving reports failures.
     if (SafeFile::writeAtomically(recoveryFile(), CF.toBytes(&window), SafeFile::permissionsOf(DataFile)).isEmpty())
         m_recoveryStamp = changeStamp();

@@ -167,6 +167,8 @@ private:
     bool lockFolder();
     std::optional<QByteArray> askToRestoreRecovery();
     std::optional<Store::StoredData> loadData();
+    Store::StoredData restoreRecovery(const QByteArray& recovery, bool dataFileExists, bool dataFileWhole);
+    QString keepAside(bool unreadable, QString* keptError);
     bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const QStringList& problems, bool backupIsGood);
     void writeWindowInto(ConfigFile& store) const;
     SaveOutcome keepOtherVersion(QString* error);

@@ -326,7 +326,9 @@ ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
     const SafeFile::Read read = SafeFile::readRegular(path);
     if (!read.ok()) {
         forgetChanges();
+        ++m_changeCount;
         m_values.clear();
+        m_numbers.reset();
         return {LoadResult::Status::Unreadable, read.error};
     }
     return LoadFromBytes(read.bytes);
@@ -335,6 +337,7 @@ ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
 ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
     forgetChanges();
+    ++m_changeCount;
     m_values.clear();
     m_numbers.reset();
     if (FastReader(data).read(m_values, m_numbers))
@@ -424,7 +427,6 @@ void ConfigFile::forgetChanges() {
     static std::atomic<quint64> histories{0};
     m_changes.clear();
     m_changesFrom = m_revision = (++histories) << 32;
-    ++m_changeCount;
 }
 
 ConfigFile::ConfigFile() {
@@ -442,6 +444,7 @@ ConfigFile& ConfigFile::operator=(const ConfigFile& other) {
         m_values = other.m_values;
         m_numbers = other.m_numbers;
         forgetChanges();
+        ++m_changeCount;
     }
     return *this;
 }
@@ -457,6 +460,7 @@ ConfigFile& ConfigFile::operator=(ConfigFile&& other) noexcept {
         m_values = std::move(other.m_values);
         m_numbers = std::move(other.m_numbers);
         forgetChanges();
+        ++m_changeCount;
     }
     return *this;
 }

@@ -8,6 +8,10 @@ namespace Store {
 QString nextKeyKey() {
     return QStringLiteral("NextKey");
 }
+QString recoveryBaseKey() {
+    return QStringLiteral("RecoveryBase");
+}
+
 QString symbolKey() {
     return QStringLiteral("Symbol");
 }

@@ -17,8 +17,11 @@ inline const QString DefaultSymbol = QStringLiteral("£");
 // Read in place of a quantity whose key is missing.
 inline const QString MissingQuantity = QStringLiteral(" ");
 
-QString nextKeyKey();                               // "NextKey"
-QString symbolKey();                                // "Symbol"
+QString nextKeyKey(); // "NextKey"
+QString symbolKey();  // "Symbol"
+// Only in a recovery file, never in the data file: the data file (as SafeFile::digest, in hex) that the unsaved
+// changes were made to.
+QString recoveryBaseKey();                          // "RecoveryBase"
 QString shopNameKey(int shop);                      // "Shop1" .. "Shop20"
 QString listCountKey(int list);                     // "L0" .. "L3"
 QString listNameKey(int list);                      // "L0n"

@@ -3,9 +3,12 @@
 #include "config_file.h"
 #include "money.h"
 
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace Store {
 namespace {
@@ -40,6 +43,8 @@ bool isQuantityKey(QStringView key) {
 // Prices, and quantities with more than digits, written under other separators than the current locale's are
 // rewritten the way the current locale writes them, so that every reader sees the same amounts; a text that is
 // no number under the file's separators stays as it is. The store then records the current separators.
+// The list commands write quantities as plain decimals ("1.5") whatever the language, so that form is read as
+// such before the file's separators are tried.
 void adoptCurrentNumbers(ConfigFile& store) {
     const Money::Conventions current = Money::current();
     const std::optional<Money::Conventions> written = store.numbers();
@@ -53,7 +58,11 @@ void adoptCurrentNumbers(ConfigFile& store) {
         if (!price &&
             (!isQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))
             continue;
-        if (const std::optional<double> number = reader.toNumber(value))
+        static const QRegularExpression plainDecimal(QStringLiteral(R"(^\d+\.\d+$)"));
+        const std::optional<double> number = !price && plainDecimal.match(value).hasMatch()
+                                                 ? std::optional(QLocale::c().toDouble(value))
+                                                 : reader.toNumber(value);
+        if (number)
             rewritten.emplace_back(key, price ? Money::format(*number) : Money::localNumber(*number));
     }
     for (const auto& [key, value] : rewritten)
@@ -174,9 +183,9 @@ StoredData readStoredData(ConfigFile& store) {
         if (!readable)
             problems << QStringLiteral("List %1 has no usable item count (%2); the %3 items found in the file were "
                                        "loaded.")
-                            .arg(list + 1)
-                            .arg(countText == ConfigFile::NotFound ? QStringLiteral("missing") : quoted(countText))
-                            .arg(stored.items.size());
+                            .arg(QString::number(list + 1),
+                                 countText == ConfigFile::NotFound ? QStringLiteral("missing") : quoted(countText),
+                                 QString::number(stored.items.size()));
         else if (missing > 0)
             problems << QStringLiteral("List %1 claims %2 items, but %3 of them are missing from the file.")
                             .arg(list + 1)
@@ -193,7 +202,26 @@ StoredData readStoredData(ConfigFile& store) {
     }
     for (const Rekey& rekey : rekeys) {
         StoredItem& item = data.lists[rekey.list].items[rekey.index];
-        item.key = itemKey(data.nextKey++);
+        if (data.nextKey < std::numeric_limits<int>::max()) {
+            item.key = itemKey(data.nextKey++);
+        } else {
+            // The counter has no number left (only a hand-edited file gets here): the lowest number that neither
+            // an item nor a price uses.
+            int free = 0;
+            const auto used = [&](int number) {
+                const QString key = itemKey(number);
+                if (keysInUse.contains(key))
+                    return true;
+                for (int shop = 1; shop <= ShopCount; ++shop)
+                    if (store.contains(priceKey(key, shop)))
+                        return true;
+                return false;
+            };
+            while (used(free))
+                ++free;
+            item.key = itemKey(free);
+        }
+        keysInUse.insert(item.key);
         if (rekey.oldKey.isEmpty())
             continue;
         for (int shop = 1; shop <= ShopCount; ++shop) {

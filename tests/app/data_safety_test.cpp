@@ -51,6 +51,8 @@ private slots:
     void fileChangedElsewhereIsNeverOverwritten();
     void unsavedChangesSurviveACrash_data();
     void unsavedChangesSurviveACrash();
+    void restoredChangesMeetTheFileAsItIsNow_data();
+    void restoredChangesMeetTheFileAsItIsNow();
     void recoveryFileEndsWithTheSession_data();
     void recoveryFileEndsWithTheSession();
 
@@ -202,6 +204,7 @@ void DataSafetyTest::unsavedChangesSurviveACrash() {
     QVERIFY(QFile::setPermissions(dataFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     {
         auto window = start();
+        window->GenPCList(); // looking is no change
         QVERIFY(!window->hasUnsavedChanges());
         window->lvList[0]->appendRow(QStringLiteral("Tea"), QStringLiteral("1"), true, QStringLiteral("K1"));
         window->NextKey = 2;
@@ -229,7 +232,11 @@ void DataSafetyTest::unsavedChangesSurviveACrash() {
         QVERIFY(window->hasUnsavedChanges());
         QVERIFY(window->sve());
         QVERIFY(!QFile::exists(window->recoveryFile()));
-        QCOMPARE(readFile(dataFile()), recovery);
+        // The save writes what the recovery file held, less the note of the file it was based on.
+        ConfigFile kept;
+        QVERIFY(kept.LoadFromBytes(recovery).ok());
+        kept.DeleteValue(QStringLiteral("RecoveryBase"));
+        QCOMPARE(readFile(dataFile()), kept.toBytes());
     } else {
         QCOMPARE(names(*window, 0), QStringList({"Milk"}));
         QVERIFY(!QFile::exists(window->recoveryFile()));
@@ -238,6 +245,49 @@ void DataSafetyTest::unsavedChangesSurviveACrash() {
         QVERIFY(m_prompts.last().text.contains(kept.first()));
         QCOMPARE(readFile(m_dir->filePath(kept.first())), recovery);
     }
+    window->ExitWithoutSaving = true;
+}
+
+void DataSafetyTest::restoredChangesMeetTheFileAsItIsNow_data() {
+    QTest::addColumn<QString>("meanwhile");  // what happened to the data file between the crash and the restart
+    QTest::addColumn<QString>("firstTitle"); // the box shown first, after the restore question
+    QTest::newRow("changed elsewhere") << "changed"
+                                       << "Data File Changed";
+    QTest::newRow("became unreadable") << "folder"
+                                       << "Pantrova Error";
+}
+
+void DataSafetyTest::restoredChangesMeetTheFileAsItIsNow() {
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, firstTitle);
+    writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
+    {
+        auto window = start();
+        window->txtName[1]->setText(QStringLiteral("Unsaved"));
+        window->keepRecoveryFile();
+    }
+    const QByteArray theirs = listNamed(QStringLiteral("Theirs"), QStringLiteral("Tea"));
+    QVERIFY(QFile::remove(dataFile()));
+    if (meanwhile == QLatin1String("changed"))
+        writeFile(dataFile(), theirs);
+    else
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Pantrova.dat")));
+    m_prompts.answerNext(Answer::Yes); // restore
+    m_prompts.answerNext(Answer::Yes); // keep both, when asked
+    auto window = start();
+    QCOMPARE(window->txtName[1]->text(), QStringLiteral("Unsaved"));
+    QVERIFY(window->sve());
+    QCOMPARE(m_prompts.shown.at(1).title, firstTitle);
+    ConfigFile onDisk;
+    QVERIFY(onDisk.LoadFrom(dataFile()).ok());
+    QCOMPARE(onDisk.ReadValue(QStringLiteral("L1n")), QStringLiteral("Unsaved"));
+    QCOMPARE(onDisk.ReadValue(QStringLiteral("RecoveryBase")), ConfigFile::NotFound);
+    const QStringList kept =
+        filesLike(meanwhile == QLatin1String("changed") ? QStringLiteral("Pantrova.dat.other*")
+                                                        : QStringLiteral("Pantrova.dat.unreadable*"));
+    QCOMPARE(kept.size(), 1);
+    if (meanwhile == QLatin1String("changed"))
+        QCOMPARE(readFile(m_dir->filePath(kept.first())), theirs);
     window->ExitWithoutSaving = true;
 }
 

@@ -302,6 +302,17 @@ void StoredDataTest::repairs_data() {
     QTest::newRow("key just below the counter's limit")
         << with({{"L0", "1"}, {"L0i1", "Milk"}, {"L0c1", "0"}, {"L0k1", "K2147483646"}}) << QStringList({"Milk"})
         << QStringList({"K2147483646"}) << 2147483647;
+    QTest::newRow("counter used up, key unusable")
+        << with({{"NextKey", "2147483647"},
+                 {"L0", "2"},
+                 {"L0i1", "Milk"},
+                 {"L0c1", "0"},
+                 {"L0k1", "K0"},
+                 {"L0i2", "Tea"},
+                 {"L0c2", "0"},
+                 {"L0k2", "Tea"},
+                 {"K1_3", "1.00"}})
+        << QStringList({"Milk", "Tea"}) << QStringList({"K0", "K2"}) << 2147483647;
     QTest::newRow("name missing beside the item's other keys")
         << with({{"L0", "1"}, {"L0c1", "0"}, {"L0k1", "K4"}}) << QStringList({"[NOT FOUND]"}) << QStringList({"K4"})
         << 5;
