@@ -469,7 +469,7 @@ void frmLists::GenPCList() {
     }
 
     BestPrice = 0;
-    BestShop = QStringLiteral("(None)");
+    BestShop = tr("(None)");
     int bestShop = 0;
     for (int s = 1; s <= ShopColumns; ++s) {
         if (total[s] > 0 && (BestPrice == 0 || total[s] < BestPrice)) {
@@ -479,7 +479,7 @@ void frmLists::GenPCList() {
         }
     }
 
-    QTreeWidgetItem* totals = tableRow(QStringLiteral("TOTALS"), &bold);
+    QTreeWidgetItem* totals = tableRow(tr("TOTALS"), &bold);
     widest[0].offer(totals->text(0), true);
     for (int s = 1; s <= ShopColumns; ++s) {
         totals->setText(s, Money::format(total[s]));
@@ -492,7 +492,7 @@ void frmLists::GenPCList() {
     }
     rows << totals << tableRow(QString());
 
-    QTreeWidgetItem* best = tableRow(QStringLiteral("BEST PRICE:"));
+    QTreeWidgetItem* best = tableRow(tr("BEST PRICE:"));
     best->setText(1, BestShop);
     best->setText(2, symbol + Money::format(BestPrice));
     best->setTextAlignment(1, Qt::AlignLeft | Qt::AlignVCenter);

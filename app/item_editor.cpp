@@ -33,21 +33,21 @@ constexpr float SmallestPrice = 0.01f;
 frmAddEdit::frmAddEdit(frmLists& main)
     : QDialog(&main)
     , m_main(main) {
-    lblName = new QLabel(QStringLiteral("&Name:"), this);
+    lblName = new QLabel(tr("&Name:"), this);
     txtName = new QLineEdit(this);
     lblName->setBuddy(txtName);
-    chkAddBottom = new QCheckBox(QStringLiteral("&Add to bottom of list"), this);
-    fraPrices = new QGroupBox(QStringLiteral("Prices"), this);
+    chkAddBottom = new QCheckBox(tr("&Add to bottom of list"), this);
+    fraPrices = new QGroupBox(tr("Prices"), this);
     lvPrices = new QTreeWidget(fraPrices);
     lvPrices->setColumnCount(3);
     lvPrices->setRootIsDecorated(false);
     lvPrices->setUniformRowHeights(true);
     lvPrices->header()->setStretchLastSection(false);
     lvPrices->header()->setSectionResizeMode(ShopColumn, QHeaderView::Stretch);
-    cmdSet = new QPushButton(QStringLiteral("&Set price"), fraPrices);
-    cmdDel = new QPushButton(QStringLiteral("&Delete price"), fraPrices);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdSet = new QPushButton(tr("&Set price"), fraPrices);
+    cmdDel = new QPushButton(tr("&Delete price"), fraPrices);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdOK->setDefault(true);
 
     auto* priceButtons = new QHBoxLayout;
@@ -82,7 +82,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     // Load.
     const QString symbol = m_main.CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
     lvPrices->setHeaderLabels(
-        {QStringLiteral("#"), QStringLiteral("Shop"), QStringLiteral("Price (") + symbol + QStringLiteral(")")});
+        {tr("#"), tr("Shop"), tr("Price (%1)").arg(symbol)});
     for (int shop = 1; shop <= Store::ShopCount; ++shop) {
         auto* row = new QTreeWidgetItem({QString::number(shop), m_main.lvShops->topLevelItem(shop - 1)->text(1)});
         row->setTextAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
@@ -93,17 +93,17 @@ frmAddEdit::frmAddEdit(frmLists& main)
 
     chkAddBottom->setVisible(m_main.EditorMode == 1);
     if (m_main.EditorMode == 1) {
-        setWindowTitle(QStringLiteral("Add"));
+        setWindowTitle(tr("Add"));
         chkAddBottom->setChecked(m_main.AddToBottom != 0);
     } else if (m_main.EditorMode == 2) {
         if (const QTreeWidgetItem* row = m_main.lvList[m_main.EditorList]->selectedRow()) {
-            setWindowTitle(QStringLiteral("Editing '") + ListView::name(row) + QLatin1Char('\''));
+            setWindowTitle(tr("Editing '%1'").arg(ListView::name(row)));
             txtName->setText(ListView::name(row));
             loadPrices(ListView::key(row));
         }
     } else if (m_main.EditorMode == 3) {
         if (const QTreeWidgetItem* row = m_main.lvCompare->currentItem()) {
-            setWindowTitle(QStringLiteral("Editing '") + row->text(0) + QLatin1Char('\''));
+            setWindowTitle(tr("Editing '%1'").arg(row->text(0)));
             txtName->setText(row->text(0));
             loadPrices(row->data(0, Qt::UserRole).toString());
         }
@@ -129,26 +129,25 @@ void frmAddEdit::cmdSet_Click() {
     if (!row)
         return;
     const QString answer =
-        m_main.prompts().input(QStringLiteral("Please enter the cost of '") + txtName->text() +
-                                   QStringLiteral("' at '") + row->text(ShopColumn) + QStringLiteral("':"),
-                               QStringLiteral("Edit Price"), row->text(PriceColumn));
+        m_main.prompts().input(tr("Please enter the cost of '%1' at '%2':").arg(txtName->text(), row->text(ShopColumn)),
+                               tr("Edit Price"), row->text(PriceColumn));
     if (answer.isEmpty())
         return;
     const std::optional<double> value = Money::toNumber(answer);
     if (!value) {
-        m_main.prompts().message(QStringLiteral("Please enter a number."), QStringLiteral("Error"),
+        m_main.prompts().message(tr("Please enter a number."), tr("Error"),
                                  UserPrompts::Icon::Exclamation);
         return;
     }
     // Beyond single precision's range the number cannot be a price.
     if (std::abs(*value) > std::numeric_limits<float>::max()) {
-        m_main.prompts().message(QStringLiteral("Please enter a number."), QStringLiteral("Error"),
+        m_main.prompts().message(tr("Please enter a number."), tr("Error"),
                                  UserPrompts::Icon::Exclamation);
         return;
     }
     const auto price = static_cast<float>(*value);
     if (price < SmallestPrice) {
-        m_main.prompts().message(QStringLiteral("Please enter a value of 0.01 or greater."), QStringLiteral("Error"),
+        m_main.prompts().message(tr("Please enter a value of 0.01 or greater."), tr("Error"),
                                  UserPrompts::Icon::Exclamation);
         return;
     }
@@ -190,7 +189,7 @@ QString frmAddEdit::addItem() {
 
 void frmAddEdit::cmdOK_Click() {
     if (txtName->text().isEmpty()) {
-        m_main.prompts().message(QStringLiteral("Please type in a name for this item."), QStringLiteral("Error"),
+        m_main.prompts().message(tr("Please type in a name for this item."), tr("Error"),
                                  UserPrompts::Icon::Exclamation);
         return;
     }

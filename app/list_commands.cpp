@@ -43,7 +43,7 @@ void frmLists::setMoveOrCopyCaption(const QString& itemName) {
     // "&&" keeps an ampersand of the name from becoming the menu's access key.
     QString escaped = itemName;
     escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    mnuEditMOC->setText(QStringLiteral("&Move or Copy '") + escaped + QStringLiteral("' ..."));
+    mnuEditMOC->setText(tr("&Move or Copy '%1' ...").arg(escaped));
 }
 
 void frmLists::lvList_GotFocus(int list) {
@@ -52,7 +52,7 @@ void frmLists::lvList_GotFocus(int list) {
         setMoveOrCopyCaption(ListView::name(selected));
         mnuEditMOC->setEnabled(true);
     } else {
-        mnuEditMOC->setText(QStringLiteral("&Move or Copy..."));
+        mnuEditMOC->setText(tr("&Move or Copy..."));
         mnuEditMOC->setEnabled(false);
     }
 }
@@ -64,9 +64,9 @@ void frmLists::lvList_KeyDown(int list, int key) {
     if (key == Qt::Key_Delete) {
         if (const QTreeWidgetItem* selected = view->selectedRow()) {
             const UserPrompts::Answer answer = prompts().message(
-                QStringLiteral("Are you sure you want to delete the item '") + ListView::name(selected) +
-                    QStringLiteral("' from the '") + txtName[list]->text() + QStringLiteral("' list?"),
-                QStringLiteral("Delete Item"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
+                tr("Are you sure you want to delete the item '%1' from the '%2' list?")
+                    .arg(ListView::name(selected), txtName[list]->text()),
+                tr("Delete Item"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
                 UserPrompts::Answer::Yes);
             if (answer == UserPrompts::Answer::Yes) {
                 const QString itemKey = ListView::key(selected);

@@ -59,7 +59,7 @@ frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* 
     : QMainWindow(parent)
     , m_ownedPrompts(prompts ? nullptr : std::make_unique<QtUserPrompts>(this))
     , m_prompts(prompts ? prompts : m_ownedPrompts.get()) {
-    setWindowTitle(QStringLiteral("Pantrova"));
+    setWindowTitle(tr("Pantrova"));
     createControls();
     createMenus();
     startUp(programFolder);
@@ -74,8 +74,7 @@ frmLists::~frmLists() {
 void frmLists::createControls() {
     tabMain = new QTabWidget(this);
     setCentralWidget(tabMain);
-    const QStringList captions{QStringLiteral("Lists"), QStringLiteral("Shops"), QStringLiteral("Price Comparison"),
-                               QStringLiteral("Print Preview")};
+    const QStringList captions{tr("Lists"), tr("Shops"), tr("Price Comparison"), tr("Print Preview")};
     std::array<QWidget*, 4> pages{};
     for (int tab = 0; tab < 4; ++tab) {
         pages[tab] = new QWidget(tabMain);
@@ -103,8 +102,8 @@ void frmLists::createControls() {
 }
 
 void frmLists::createListsTab(QWidget* page) {
-    const std::array<QString, ListCount> nameCaptions{QStringLiteral("&List name:"), QStringLiteral("List &name:"),
-                                                      QStringLiteral("Li&st name:"), QStringLiteral("List na&me:")};
+    const std::array<QString, ListCount> nameCaptions{tr("&List name:"), tr("List &name:"), tr("Li&st name:"),
+                                                      tr("List na&me:")};
     const std::array<Qt::Key, ListCount> accessKeys{Qt::Key_L, Qt::Key_N, Qt::Key_S, Qt::Key_M};
     for (int l = 0; l < ListCount; ++l) {
         lblName[l] = new QLabel(nameCaptions[l], page);
@@ -115,14 +114,14 @@ void frmLists::createListsTab(QWidget* page) {
         chkSelAll[l] = new SelectAllBox(page);
         chkSelAll[l]->setTristate(true);
         chkSelAll[l]->setToolTip(tr("Tick or clear every item of this list"));
-        lblInfo[l + 2] = new QLabel(QStringLiteral("Qty:"), page);
+        lblInfo[l + 2] = new QLabel(tr("Qty:"), page);
         cmdPlus[l] = new QPushButton(QStringLiteral("+"), page);
         cmdMinus[l] = new QPushButton(QStringLiteral("-"), page);
 
         lvList[l] = new ListView(page);
 
-        cmdAdd[l] = new QPushButton(QStringLiteral("Add"), page);
-        cmdEdit[l] = new QPushButton(QStringLiteral("Edit"), page);
+        cmdAdd[l] = new QPushButton(tr("Add"), page);
+        cmdEdit[l] = new QPushButton(tr("Edit"), page);
         cmdNUp[l] = new QPushButton(QStringLiteral("\u2191"), page);
         cmdNDown[l] = new QPushButton(QStringLiteral("\u2193"), page);
         cmdNUp[l]->setToolTip(tr("Move the selected item up"));
@@ -150,35 +149,35 @@ void frmLists::createListsTab(QWidget* page) {
 
         connectListCommands(l);
     }
-    lblInfo[0] = new QLabel(QStringLiteral("Click on an item and then press Del to delete or F2 to rename"), page);
+    lblInfo[0] = new QLabel(tr("Click on an item and then press Del to delete or F2 to rename"), page);
 }
 
 void frmLists::createShopsTab(QWidget* page) {
     lvShops = new QTreeWidget(page);
     lvShops->setColumnCount(2);
-    lvShops->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Shop Name")});
+    lvShops->setHeaderLabels({tr("#"), tr("Shop Name")});
     lvShops->setRootIsDecorated(false);
     lvShops->setUniformRowHeights(true);
     lvShops->setColumnWidth(0, 40);
     lvShops->installEventFilter(this);
     connect(lvShops, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { lvShops_ItemClick(lvShops->indexOfTopLevelItem(item) + 1); });
-    lblInfo[1] = new QLabel(QStringLiteral("Click on a shop to edit its name"), page);
+    lblInfo[1] = new QLabel(tr("Click on a shop to edit its name"), page);
 }
 
 void frmLists::createComparisonTab(QWidget* page) {
-    lblShow = new QLabel(QStringLiteral("S&how:"), page);
-    optShow[0] = new QRadioButton(QStringLiteral("Selected items only"), page);
-    optShow[1] = new QRadioButton(QStringLiteral("All items"), page);
+    lblShow = new QLabel(tr("S&how:"), page);
+    optShow[0] = new QRadioButton(tr("Selected items only"), page);
+    optShow[1] = new QRadioButton(tr("All items"), page);
     optShow[0]->setChecked(true);
     lblShow->setBuddy(optShow[0]);
-    cmdCEdit = new QPushButton(QStringLiteral("Edit Prices"), page);
+    cmdCEdit = new QPushButton(tr("Edit Prices"), page);
     cmdCEdit->setEnabled(false);
     lvCompare = new QTreeWidget(page);
     lvCompare->setColumnCount(1 + Store::ShopCount);
     lvCompare->setRootIsDecorated(false);
     lvCompare->setUniformRowHeights(true);
-    lvCompare->headerItem()->setText(0, QStringLiteral("Item"));
+    lvCompare->headerItem()->setText(0, tr("Item"));
     for (int s = 1; s <= Store::ShopCount; ++s)
         lvCompare->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
     lvCompare->setColumnWidth(0, 200);
@@ -203,32 +202,32 @@ void frmLists::createComparisonTab(QWidget* page) {
 
 void frmLists::createPreviewTab(QWidget* page) {
     wbList = new QTextBrowser(page);
-    cmdPrint = new QPushButton(QStringLiteral("&PRINT"), page);
+    cmdPrint = new QPushButton(tr("&PRINT"), page);
     cmdPrint->hide();
     connect(cmdPrint, &QPushButton::clicked, this, &frmLists::cmdPrint_Click);
-    lblInfo[6] = new QLabel(QStringLiteral("TIP: Print in draft quality to save ink or toner"), page);
+    lblInfo[6] = new QLabel(tr("TIP: Print in draft quality to save ink or toner"), page);
 }
 
 void frmLists::createMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFileSave = mnuFile->addAction(QStringLiteral("&Save"), this, [this] { sve(); });
+    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFileSave = mnuFile->addAction(tr("&Save"), this, [this] { sve(); });
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
-    mnuFileEWS = mnuFile->addAction(QStringLiteral("&Exit without Saving"), this, [this] {
+    mnuFileEWS = mnuFile->addAction(tr("&Exit without Saving"), this, [this] {
         ExitWithoutSaving = true;
         close();
     });
     mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &QWidget::close);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEditMOC = mnuEdit->addAction(QStringLiteral("&Move or Copy..."));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
+    mnuEditMOC = mnuEdit->addAction(tr("&Move or Copy..."));
     mnuEditMOC->setShortcut(QKeySequence(Qt::Key_F4));
     mnuEditMOC->setEnabled(false);
     connect(mnuEditMOC, &QAction::triggered, this, [this] { mnuEditMOC_Click(); });
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    mnuOptionsSymbol = mnuOptions->addAction(QStringLiteral("Change &Currency Symbol/Code..."), this,
+    mnuOptions = menuBar()->addMenu(tr("&Options"));
+    mnuOptionsSymbol = mnuOptions->addAction(tr("Change &Currency Symbol/Code..."), this,
                                              [this] { mnuOptionsSymbol_Click(); });
     mnuOptionsSymbol->setShortcut(QKeySequence(Qt::Key_F3));
 }
@@ -265,8 +264,8 @@ void frmLists::startUp(const QString& programFolder) {
     if (!shopsKnown) {
         show();
         const UserPrompts::Answer answer =
-            prompts().message(QStringLiteral("You have not entered any shop details yet.  Do you want to do this now?"),
-                              QStringLiteral("Enter Shop Details"), UserPrompts::Icon::Question,
+            prompts().message(tr("You have not entered any shop details yet.  Do you want to do this now?"),
+                              tr("Enter Shop Details"), UserPrompts::Icon::Question,
                               UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
         if (answer == UserPrompts::Answer::Yes) {
             tabMain->setCurrentIndex(ShopsTab);
@@ -355,7 +354,7 @@ void frmLists::lvShops_ItemClick(int shop) {
     if (!row)
         return;
     const QString answer =
-        prompts().input(QStringLiteral("Set name for shop:"), QStringLiteral("Shop %1").arg(shop), row->text(1));
+        prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), row->text(1));
     if (!answer.isEmpty())
         row->setText(1, answer);
 }
@@ -363,8 +362,7 @@ void frmLists::lvShops_ItemClick(int shop) {
 void frmLists::mnuOptionsSymbol_Click() {
     const QString old = CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
     const QString answer =
-        prompts().input(QStringLiteral("Change currency symbol/code from '") + old + QStringLiteral("':"),
-                        QStringLiteral("Change Currency Symbol/Code"), old);
+        prompts().input(tr("Change currency symbol/code from '%1':").arg(old), tr("Change Currency Symbol/Code"), old);
     if (!answer.isEmpty())
         CF.WriteValue(Store::symbolKey(), answer);
     tabMain_Change(ListsTab);

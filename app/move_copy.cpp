@@ -16,13 +16,13 @@ frmMOC::frmMOC(frmLists& main)
     : QDialog(&main)
     , m_main(main)
     , m_source(main.lvList[main.CurrentList]->selectedRow()) {
-    setWindowTitle(QStringLiteral("Move or Copy"));
+    setWindowTitle(tr("Move or Copy"));
     lblMOC = new QLabel(this);
     lblMOC->setWordWrap(true);
     lblMOC->setTextFormat(Qt::PlainText); // it quotes names as typed
-    frmOp = new QGroupBox(QStringLiteral("&Operation"), this);
-    optMC[0] = new QRadioButton(QStringLiteral("&Move"), frmOp);
-    optMC[1] = new QRadioButton(QStringLiteral("&Copy"), frmOp);
+    frmOp = new QGroupBox(tr("&Operation"), this);
+    optMC[0] = new QRadioButton(tr("&Move"), frmOp);
+    optMC[1] = new QRadioButton(tr("&Copy"), frmOp);
     auto* operation = new QHBoxLayout(frmOp);
     operation->addWidget(optMC[0]);
     operation->addWidget(optMC[1]);
@@ -33,8 +33,8 @@ frmMOC::frmMOC(frmLists& main)
         destinations->addWidget(optTo[j]);
         connect(optTo[j], &QRadioButton::clicked, this, [this, j] { optTo_Click(j); });
     }
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdOK->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -55,13 +55,12 @@ frmMOC::frmMOC(frmLists& main)
     optMC[0]->setChecked(true);
     optTo[0]->setChecked(true);
     const QString source = m_source ? ListView::name(m_source) : QString();
-    lblMOC->setText(QStringLiteral("Move or Copy '") + source + QStringLiteral("' from list '") +
-                    m_main.txtName[m_main.CurrentList]->text() + QStringLiteral("':"));
+    lblMOC->setText(tr("Move or Copy '%1' from list '%2':").arg(source, m_main.txtName[m_main.CurrentList]->text()));
     for (int j = 0; j < frmLists::ListCount; ++j) {
         // "&&" shows an ampersand of the list's name instead of making it an access key.
         QString name = m_main.txtName[j]->text();
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        optTo[j]->setText(QStringLiteral("&%1: ").arg(j + 1) + name);
+        optTo[j]->setText(tr("&%1: %2").arg(QString::number(j + 1), name));
     }
     optMC_Click();
 }
@@ -69,8 +68,7 @@ frmMOC::frmMOC(frmLists& main)
 void frmMOC::optMC_Click() {
     QString item = m_source ? ListView::name(m_source) : QString();
     item.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    fraTo->setTitle((optMC[0]->isChecked() ? QStringLiteral("Move '") : QStringLiteral("Copy '")) + item +
-                    QStringLiteral("' to:"));
+    fraTo->setTitle((optMC[0]->isChecked() ? tr("Move '%1' to:") : tr("Copy '%1' to:")).arg(item));
 }
 
 void frmMOC::cmdOK_Click() {

@@ -99,17 +99,16 @@ void frmLists::buildPage() {
 
     const QString templatePath = AppFolder + Printable::TemplateFileName;
     if (!Varnet->isLoaded()) {
-        prompts().message(QStringLiteral("The page cannot be built: the library '%1' could not be loaded (%2).")
+        prompts().message(tr("The page cannot be built: the library '%1' could not be loaded (%2).")
                               .arg(AppFolder + VarnetHost::LibraryFileName, Varnet->errorString()),
-                          QStringLiteral("Pantrova Error"), UserPrompts::Icon::Critical);
+                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
         return;
     }
     if (Varnet->FExists(templatePath) != true) {
-        prompts().message(QStringLiteral("The template file '") + templatePath +
-                              QStringLiteral("' could not be found. Try reinstalling the program or downloading the "
-                                             "template from ") +
-                              Printable::TemplateAddress + QStringLiteral("."),
-                          QStringLiteral("Pantrova Error"), UserPrompts::Icon::Critical);
+        prompts().message(tr("The template file '%1' could not be found. Try reinstalling the program or downloading "
+                             "the template from %2.")
+                              .arg(templatePath, Printable::TemplateAddress),
+                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
         return;
     }
 

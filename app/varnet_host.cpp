@@ -2,6 +2,7 @@
 
 #include <varnetocx/class_factory.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QVariant>
 
@@ -14,7 +15,7 @@ VarnetHost::VarnetHost(const QString& programFolder)
     }
     m_varnet = factory->createInstance();
     if (!m_varnet)
-        m_error = QStringLiteral("the library made no Varnet object");
+        m_error = QCoreApplication::translate("VarnetHost", "the library made no Varnet object");
 }
 
 VarnetHost::~VarnetHost() {

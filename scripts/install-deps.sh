@@ -3,7 +3,9 @@
 # Safe to run any number of times; prints nothing when everything is already present.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core desktop-file-utils)
+# qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n has Qt's own, for its buttons.
+packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core desktop-file-utils qt6-tools-dev
+    qt6-l10n-tools qt6-translations-l10n)
 
 # Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need.
 for extra in "$@"; do

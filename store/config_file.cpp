@@ -2,6 +2,7 @@
 
 #include "safe_file.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -348,18 +349,18 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return {Status::Damaged, QStringLiteral("it is not valid JSON (%1 at byte %2)")
+        return {Status::Damaged, QCoreApplication::translate("Store", "it is not valid JSON (%1 at byte %2)")
                                      .arg(parseError.errorString())
                                      .arg(parseError.offset)};
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QLatin1String("format")).toString() != FormatName)
-        return {Status::Damaged, QStringLiteral("it is not a Pantrova data file")};
+        return {Status::Damaged, QCoreApplication::translate("Store", "it is not a Pantrova data file")};
     const QJsonValue version = root.value(QLatin1String("version"));
     if (!version.isDouble() || version.toDouble() != FormatVersion)
-        return {Status::Damaged, QStringLiteral("its format version is not %1").arg(FormatVersion)};
+        return {Status::Damaged, QCoreApplication::translate("Store", "its format version is not %1").arg(FormatVersion)};
     const QJsonValue values = root.value(QLatin1String("values"));
     if (!values.isObject())
-        return {Status::Damaged, QStringLiteral("it holds no values")};
+        return {Status::Damaged, QCoreApplication::translate("Store", "it holds no values")};
     // A record of separators that cannot be used is as good as none: the numbers are then read as they stand.
     const QJsonObject numbers = root.value(QLatin1String("numbers")).toObject();
     if (numbers.value(QLatin1String("decimal")).isString() && numbers.value(QLatin1String("group")).isString())
@@ -376,7 +377,7 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
         m_values.insert_or_assign(it.key(), it.value().toString());
     }
     if (nonText > 0)
-        return {Status::Damaged, QStringLiteral("%1 of its values are not text and were left out").arg(nonText)};
+        return {Status::Damaged, QCoreApplication::translate("Store", "%1 of its values are not text and were left out").arg(nonText)};
     return {};
 }
 
@@ -624,13 +625,13 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions
             return failure(previous.error);
     }
     if (options.expectedDigest && *options.expectedDigest != (exists ? SafeFile::digest(previous.bytes) : QByteArray()))
-        return {false, QStringLiteral("the file was changed by someone else"), true, {}};
+        return {false, QCoreApplication::translate("Store", "the file was changed by someone else"), true, {}};
 
     const std::optional<QFileDevice::Permissions> permissions = SafeFile::permissionsOf(path);
     const QString backupPath = path + QStringLiteral(".bak");
     if (exists && (options.refreshBackup || !SafeFile::nameTaken(backupPath))) {
         if (const QString error = SafeFile::writeAtomically(backupPath, previous.bytes, permissions); !error.isEmpty())
-            return failure(QStringLiteral("the backup copy could not be written (%1)").arg(error));
+            return failure(QCoreApplication::translate("Store", "the backup copy could not be written (%1)").arg(error));
     }
     const QByteArray bytes = toBytes();
     if (const QString error = SafeFile::writeAtomically(path, bytes); !error.isEmpty())

@@ -1,5 +1,6 @@
 #include "safe_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -19,10 +20,10 @@ QString notRegularReason(const QString& path) {
     if (info.isFile() || !nameTaken(path))
         return {};
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("Store", "it is a folder, not a file");
     if (info.isSymLink() && !info.exists())
-        return QStringLiteral("it is a link to '%1', which does not exist").arg(info.symLinkTarget());
-    return QStringLiteral("it is not a regular file (a device, pipe or socket)");
+        return QCoreApplication::translate("Store", "it is a link to '%1', which does not exist").arg(info.symLinkTarget());
+    return QCoreApplication::translate("Store", "it is not a regular file (a device, pipe or socket)");
 }
 
 Read readRegular(const QString& path, qint64 limit) {
@@ -33,12 +34,12 @@ Read readRegular(const QString& path, qint64 limit) {
         return {{}, file.errorString()};
     // A regular file ends where its size says; checking the size first keeps a huge file from being read at all.
     if (file.size() > limit)
-        return {{}, QStringLiteral("it is larger than %1 MB").arg(limit >> 20)};
+        return {{}, QCoreApplication::translate("Store", "it is larger than %1 MB").arg(limit >> 20)};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     if (bytes.size() > limit) // it grew while being read
-        return {{}, QStringLiteral("it is larger than %1 MB").arg(limit >> 20)};
+        return {{}, QCoreApplication::translate("Store", "it is larger than %1 MB").arg(limit >> 20)};
     return {std::move(bytes), {}};
 }
 
@@ -71,7 +72,7 @@ QString writeAtomically(const QString& path, const QByteArray& bytes,
             const QString error =
                 file.error() != QFileDevice::NoError
                     ? file.errorString()
-                    : QStringLiteral("the disk took only %1 of %2 bytes").arg(written).arg(bytes.size());
+                    : QCoreApplication::translate("Store", "the disk took only %1 of %2 bytes").arg(written).arg(bytes.size());
             file.cancelWriting();
             return error;
         }

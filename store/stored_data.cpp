@@ -3,6 +3,7 @@
 #include "config_file.h"
 #include "money.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -85,7 +86,7 @@ StoredData readStoredData(ConfigFile& store) {
         if (nextKeyValid)
             data.nextKey = *nextKey;
         else
-            problems << QStringLiteral("The item-key counter %1 is not a whole number.").arg(quoted(nextKeyText));
+            problems << QCoreApplication::translate("Store", "The item-key counter %1 is not a whole number.").arg(quoted(nextKeyText));
     }
 
     if (store.ReadValue(shopNameKey(1)) != ConfigFile::NotFound) {
@@ -113,7 +114,7 @@ StoredData readStoredData(ConfigFile& store) {
         // An unusable count hides no item: every position the store could hold is looked at.
         int count = readable.value_or(store.size());
         if (readable && count > store.size()) {
-            problems << QStringLiteral("List %1 claims %2 items, more than the file holds.").arg(list + 1).arg(count);
+            problems << QCoreApplication::translate("Store", "List %1 claims %2 items, more than the file holds.").arg(list + 1).arg(count);
             count = store.size();
         }
 
@@ -137,7 +138,7 @@ StoredData readStoredData(ConfigFile& store) {
             }
             item.name = names[p] ? std::move(*names[p]) : ConfigFile::NotFound;
             if (!names[p])
-                problems << QStringLiteral("Item %1 of list %2 has no name; it is shown as %3.")
+                problems << QCoreApplication::translate("Store", "Item %1 of list %2 has no name; it is shown as %3.")
                                 .arg(position)
                                 .arg(list + 1)
                                 .arg(ConfigFile::NotFound);
@@ -145,7 +146,7 @@ StoredData readStoredData(ConfigFile& store) {
             const QString checkText = checks[p].value_or(ConfigFile::NotFound);
             const std::optional<bool> checked = toCheckMark(checkText);
             if (!checked)
-                problems << QStringLiteral("Item %1 of list %2 has the tick mark %3, which is neither true nor false; "
+                problems << QCoreApplication::translate("Store", "Item %1 of list %2 has the tick mark %3, which is neither true nor false; "
                                            "it is shown unticked.")
                                 .arg(position)
                                 .arg(list + 1)
@@ -163,12 +164,12 @@ StoredData readStoredData(ConfigFile& store) {
             const QString key = keys[p].value_or(ConfigFile::NotFound);
             const std::optional<int> keyNumber = itemKeyNumber(key);
             if (!keyNumber) {
-                problems << QStringLiteral("Item %1 of list %2 has no usable item key; it gets a new one.")
+                problems << QCoreApplication::translate("Store", "Item %1 of list %2 has no usable item key; it gets a new one.")
                                 .arg(position)
                                 .arg(list + 1);
                 rekeys.push_back({list, index, QString()});
             } else if (keysInUse.contains(key)) {
-                problems << QStringLiteral("Item %1 of list %2 shares the key %3 with another item; it gets a new key "
+                problems << QCoreApplication::translate("Store", "Item %1 of list %2 shares the key %3 with another item; it gets a new key "
                                            "with a copy of the prices.")
                                 .arg(position)
                                 .arg(list + 1)
@@ -181,13 +182,13 @@ StoredData readStoredData(ConfigFile& store) {
             }
         }
         if (!readable)
-            problems << QStringLiteral("List %1 has no usable item count (%2); the %3 items found in the file were "
+            problems << QCoreApplication::translate("Store", "List %1 has no usable item count (%2); the %3 items found in the file were "
                                        "loaded.")
                             .arg(QString::number(list + 1),
-                                 countText == ConfigFile::NotFound ? QStringLiteral("missing") : quoted(countText),
+                                 countText == ConfigFile::NotFound ? QCoreApplication::translate("Store", "missing") : quoted(countText),
                                  QString::number(stored.items.size()));
         else if (missing > 0)
-            problems << QStringLiteral("List %1 claims %2 items, but %3 of them are missing from the file.")
+            problems << QCoreApplication::translate("Store", "List %1 claims %2 items, but %3 of them are missing from the file.")
                             .arg(list + 1)
                             .arg(count)
                             .arg(missing);
@@ -195,7 +196,7 @@ StoredData readStoredData(ConfigFile& store) {
 
     if (data.nextKey <= highestKey) {
         if (nextKeyValid)
-            problems << QStringLiteral("The item-key counter %1 was below a key in use; it now starts at %2.")
+            problems << QCoreApplication::translate("Store", "The item-key counter %1 was below a key in use; it now starts at %2.")
                             .arg(data.nextKey)
                             .arg(highestKey + 1);
         data.nextKey = highestKey + 1;

@@ -1,0 +1,29 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Translations {
+
+void install(const QLocale& locale) {
+    static QTranslator* program = nullptr;
+    static QTranslator* qt = nullptr;
+    for (QTranslator** translator : {&program, &qt}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(*translator);
+            delete *translator;
+            *translator = nullptr;
+        }
+    }
+    program = new QTranslator;
+    if (program->load(locale, QStringLiteral("pantrova"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(program);
+    qt = new QTranslator;
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+
+} // namespace Translations

@@ -1,0 +1,13 @@
+#pragma once
+
+// Pantrova in the user's language: its own texts from the translations built into the program, and Qt's (the
+// standard buttons, the print dialog) from the system's Qt translations. English is the texts' own language.
+
+class QLocale;
+
+namespace Translations {
+
+// Replaces whatever translations were installed by those for the locale; none where there are none.
+void install(const QLocale& locale);
+
+} // namespace Translations

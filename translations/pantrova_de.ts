@@ -1,0 +1,603 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Store</name>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>es ist kein gültiges JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a Pantrova data file</source>
+        <translation>es ist keine Pantrova-Datendatei</translation>
+    </message>
+    <message>
+        <source>its format version is not %1</source>
+        <translation>seine Formatversion ist nicht %1</translation>
+    </message>
+    <message>
+        <source>it holds no values</source>
+        <translation>es enthält keine Werte</translation>
+    </message>
+    <message>
+        <source>%1 of its values are not text and were left out</source>
+        <translation>%1 seiner Werte sind kein Text und wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>the file was changed by someone else</source>
+        <translation>die Datei wurde von jemand anderem geändert</translation>
+    </message>
+    <message>
+        <source>the backup copy could not be written (%1)</source>
+        <translation>die Sicherungskopie konnte nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link to &apos;%1&apos;, which does not exist</source>
+        <translation>es ist ein Verweis auf „%1“, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device, pipe or socket)</source>
+        <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>es ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>the disk took only %1 of %2 bytes</source>
+        <translation>der Datenträger hat nur %1 von %2 Bytes aufgenommen</translation>
+    </message>
+    <message>
+        <source>The item-key counter %1 is not a whole number.</source>
+        <translation>Der Artikelschlüssel-Zähler %1 ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>List %1 claims %2 items, more than the file holds.</source>
+        <translation>Liste %1 gibt %2 Artikel an, mehr als die Datei enthält.</translation>
+    </message>
+    <message>
+        <source>Item %1 of list %2 has no name; it is shown as %3.</source>
+        <translation>Artikel %1 der Liste %2 hat keinen Namen; er wird als %3 angezeigt.</translation>
+    </message>
+    <message>
+        <source>Item %1 of list %2 has the tick mark %3, which is neither true nor false; it is shown unticked.</source>
+        <translation>Artikel %1 der Liste %2 hat das Häkchen %3, das weder wahr noch falsch ist; er wird ohne Häkchen angezeigt.</translation>
+    </message>
+    <message>
+        <source>Item %1 of list %2 has no usable item key; it gets a new one.</source>
+        <translation>Artikel %1 der Liste %2 hat keinen brauchbaren Artikelschlüssel; er bekommt einen neuen.</translation>
+    </message>
+    <message>
+        <source>Item %1 of list %2 shares the key %3 with another item; it gets a new key with a copy of the prices.</source>
+        <translation>Artikel %1 der Liste %2 teilt den Schlüssel %3 mit einem anderen Artikel; er bekommt einen neuen Schlüssel mit einer Kopie der Preise.</translation>
+    </message>
+    <message>
+        <source>List %1 has no usable item count (%2); the %3 items found in the file were loaded.</source>
+        <translation>Liste %1 hat keine brauchbare Artikelanzahl (%2); die %3 in der Datei gefundenen Artikel wurden geladen.</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>List %1 claims %2 items, but %3 of them are missing from the file.</source>
+        <translation>Liste %1 gibt %2 Artikel an, aber %3 davon fehlen in der Datei.</translation>
+    </message>
+    <message>
+        <source>The item-key counter %1 was below a key in use; it now starts at %2.</source>
+        <translation>Der Artikelschlüssel-Zähler %1 lag unter einem verwendeten Schlüssel; er beginnt jetzt bei %2.</translation>
+    </message>
+</context>
+<context>
+    <name>VarnetHost</name>
+    <message>
+        <source>the library made no Varnet object</source>
+        <translation>die Bibliothek hat kein Varnet-Objekt erzeugt</translation>
+    </message>
+</context>
+<context>
+    <name>frmAddEdit</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Add to bottom of list</source>
+        <translation>Am &amp;Ende der Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Prices</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>&amp;Set price</source>
+        <translation>Preis &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete price</source>
+        <translation>Preis &amp;löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Price (%1)</source>
+        <translation>Preis (%1)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Editing &apos;%1&apos;</source>
+        <translation>„%1“ bearbeiten</translation>
+    </message>
+    <message>
+        <source>Please enter the cost of &apos;%1&apos; at &apos;%2&apos;:</source>
+        <translation>Bitte geben Sie den Preis von „%1“ bei „%2“ ein:</translation>
+    </message>
+    <message>
+        <source>Edit Price</source>
+        <translation>Preis bearbeiten</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please enter a value of 0.01 or greater.</source>
+        <translation>Bitte geben Sie einen Wert von 0,01 oder mehr ein.</translation>
+    </message>
+    <message>
+        <source>Please type in a name for this item.</source>
+        <translation>Bitte geben Sie einen Namen für diesen Artikel ein.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLists</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Cheapest for this item</source>
+        <translation>Am günstigsten für diesen Artikel</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Keines)</translation>
+    </message>
+    <message>
+        <source>TOTALS</source>
+        <translation>SUMMEN</translation>
+    </message>
+    <message>
+        <source>%1 prices %2 of %3 shown items</source>
+        <translation>%1 hat Preise für %2 von %3 angezeigten Artikeln</translation>
+    </message>
+    <message>
+        <source>; missing: %1</source>
+        <translation>; es fehlen: %1</translation>
+    </message>
+    <message>
+        <source>BEST PRICE:</source>
+        <translation>BESTER PREIS:</translation>
+    </message>
+    <message>
+        <source>shop %1</source>
+        <translation>Geschäft %1</translation>
+    </message>
+    <message>
+        <source>No shop has a price for the shown items.</source>
+        <translation>Kein Geschäft hat einen Preis für die angezeigten Artikel.</translation>
+    </message>
+    <message>
+        <source>No shop has a price for these items.</source>
+        <translation>Kein Geschäft hat einen Preis für diese Artikel.</translation>
+    </message>
+    <message>
+        <source>Cheapest: %1, %2%3 — prices %4 of %5 shown items</source>
+        <translation>Am günstigsten: %1, %2%3 — Preise für %4 von %5 angezeigten Artikeln</translation>
+    </message>
+    <message>
+        <source>%1 prices all %2 items</source>
+        <translation>%1 hat Preise für alle %2 Artikel</translation>
+    </message>
+    <message>
+        <source>%1 prices %2 of %3 items; missing: %4</source>
+        <translation>%1 hat Preise für %2 von %3 Artikeln; es fehlen: %4</translation>
+    </message>
+    <message>
+        <source>Each item at its cheapest shop: %1%2 at 1 shop</source>
+        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in 1 Geschäft</translation>
+    </message>
+    <message>
+        <source>Each item at its cheapest shop: %1%2 at %3 shops</source>
+        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in %3 Geschäften</translation>
+    </message>
+    <message>
+        <source> — the same as %1</source>
+        <translation> — genauso viel wie bei %1</translation>
+    </message>
+    <message>
+        <source> — %1%2 less than %3</source>
+        <translation> — %1%2 weniger als bei %3</translation>
+    </message>
+    <message>
+        <source> — %1%2 more than %3, which has no price for %4 of the items</source>
+        <translation> — %1%2 mehr als bei %3, wo %4 der Artikel keinen Preis haben</translation>
+    </message>
+    <message>
+        <source>not priced anywhere: %1</source>
+        <translation>nirgends mit Preis: %1</translation>
+    </message>
+    <message>
+        <source>Pantrova is already open in the folder &apos;%1&apos;. Please use the window that is open there: two windows over the same data would overwrite each other&apos;s changes.</source>
+        <translation>Pantrova ist im Ordner „%1“ bereits geöffnet. Bitte verwenden Sie das dort geöffnete Fenster: Zwei Fenster über denselben Daten würden gegenseitig ihre Änderungen überschreiben.</translation>
+    </message>
+    <message>
+        <source>Pantrova</source>
+        <translation>Pantrova</translation>
+    </message>
+    <message>
+        <source>Pantrova was not closed normally last time, and it kept the changes you had not saved (as of %1).
+
+Do you want to restore them? They are then shown as unsaved changes; save them as usual.
+
+Choose No to open the data as last saved; the unsaved changes are then kept as &apos;%2&apos;.</source>
+        <translation>Pantrova wurde beim letzten Mal nicht normal beendet und hat die nicht gespeicherten Änderungen aufbewahrt (Stand %1).
+
+Möchten Sie sie wiederherstellen? Sie erscheinen dann als nicht gespeicherte Änderungen; speichern Sie sie wie gewohnt.
+
+Wählen Sie Nein, um die zuletzt gespeicherten Daten zu öffnen; die nicht gespeicherten Änderungen werden dann als „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Changes</source>
+        <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged or could not be read; it is kept unchanged as &apos;%2&apos;. Saving writes the restored data in its place.</source>
+        <translation>Die Datendatei „%1“ ist beschädigt oder konnte nicht gelesen werden; sie wird unverändert als „%2“ aufbewahrt. Beim Speichern werden die wiederhergestellten Daten an ihre Stelle geschrieben.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged or could not be read, and could not be kept as &apos;%2&apos; (%3).</source>
+        <translation>Die Datendatei „%1“ ist beschädigt oder konnte nicht gelesen werden und konnte nicht als „%2“ aufbewahrt werden (%3).</translation>
+    </message>
+    <message>
+        <source>Pantrova Error</source>
+        <translation>Pantrova-Fehler</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; could not be read: %2.</source>
+        <translation>Die Datendatei „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged.</source>
+        <translation>Die Datendatei „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged: %2.</source>
+        <translation>Die Datendatei „%1“ ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Pantrova has started with empty lists.</source>
+        <translation>Pantrova wurde mit leeren Listen gestartet.</translation>
+    </message>
+    <message>
+        <source>Pantrova has loaded everything it could read.</source>
+        <translation>Pantrova hat alles geladen, was es lesen konnte.</translation>
+    </message>
+    <message>
+        <source>The original file is kept unchanged as &apos;%1&apos;.</source>
+        <translation>Die ursprüngliche Datei wird unverändert als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The original file could not be kept as &apos;%1&apos; (%2).</source>
+        <translation>Die ursprüngliche Datei konnte nicht als „%1“ aufbewahrt werden (%2).</translation>
+    </message>
+    <message>
+        <source>The backup copy &apos;%1&apos; of %2 is sound. Do you want to open it instead? Choose No to keep what was loaded; the backup stays as it is either way.</source>
+        <translation>Die Sicherungskopie „%1“ vom %2 ist in Ordnung. Möchten Sie stattdessen sie öffnen? Wählen Sie Nein, um das Geladene zu behalten; die Sicherungskopie bleibt in jedem Fall unverändert.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; was changed by another program, or by Pantrova on another computer, since this window opened or last saved it.
+
+Do you want to keep both? The other version is then kept as &apos;%2&apos;, and this window&apos;s data is saved as &apos;%1&apos;. Choose No to cancel saving.</source>
+        <translation>Die Datendatei „%1“ wurde von einem anderen Programm oder von Pantrova auf einem anderen Rechner geändert, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat.
+
+Möchten Sie beide behalten? Die andere Fassung wird dann als „%2“ aufbewahrt, und die Daten dieses Fensters werden als „%1“ gespeichert. Wählen Sie Nein, um das Speichern abzubrechen.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; was moved or deleted by another program since this window opened or last saved it.
+
+Do you want to save this window&apos;s data as &apos;%1&apos; again? Choose No to cancel saving.</source>
+        <translation>Die Datendatei „%1“ wurde von einem anderen Programm verschoben oder gelöscht, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat.
+
+Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Sie Nein, um das Speichern abzubrechen.</translation>
+    </message>
+    <message>
+        <source>Data File Changed</source>
+        <translation>Datendatei geändert</translation>
+    </message>
+    <message>
+        <source>the other version could not be kept as &apos;%1&apos; (%2)</source>
+        <translation>die andere Fassung konnte nicht als „%1“ aufbewahrt werden (%2)</translation>
+    </message>
+    <message>
+        <source>Pantrova could not save your data to &apos;%1&apos;: %2.</source>
+        <translation>Pantrova konnte Ihre Daten nicht in „%1“ speichern: %2.</translation>
+    </message>
+    <message>
+        <source>Pantrova keeps its data beside the program, so its folder must be one you can write to: install Pantrova into a folder you own.</source>
+        <translation>Pantrova legt seine Daten neben dem Programm ab, daher muss dessen Ordner für Sie beschreibbar sein: Installieren Sie Pantrova in einen Ordner, der Ihnen gehört.</translation>
+    </message>
+    <message>
+        <source>Do you want to try again? Choose No to close without saving your changes.</source>
+        <translation>Möchten Sie es erneut versuchen? Wählen Sie Nein, um ohne Speichern Ihrer Änderungen zu schließen.</translation>
+    </message>
+    <message>
+        <source>&amp;Move or Copy &apos;%1&apos; ...</source>
+        <translation>„%1“ &amp;verschieben oder kopieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Move or Copy...</source>
+        <translation>&amp;Verschieben oder Kopieren...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the item &apos;%1&apos; from the &apos;%2&apos; list?</source>
+        <translation>Möchten Sie den Artikel „%1“ wirklich aus der Liste „%2“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Artikel löschen</translation>
+    </message>
+    <message>
+        <source>No more items can be added: every item key this data file can number has been used.</source>
+        <translation>Es können keine weiteren Artikel hinzugefügt werden: Jeder Artikelschlüssel, den diese Datendatei zählen kann, ist vergeben.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>Shops</source>
+        <translation>Geschäfte</translation>
+    </message>
+    <message>
+        <source>Price Comparison</source>
+        <translation>Preisvergleich</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;List name:</source>
+        <translation>&amp;Listenname:</translation>
+    </message>
+    <message>
+        <source>List &amp;name:</source>
+        <translation>Listen&amp;name:</translation>
+    </message>
+    <message>
+        <source>Li&amp;st name:</source>
+        <translation>Li&amp;stenname:</translation>
+    </message>
+    <message>
+        <source>List na&amp;me:</source>
+        <translation>Listenna&amp;me:</translation>
+    </message>
+    <message>
+        <source>Tick or clear every item of this list</source>
+        <translation>Alle Artikel dieser Liste abhaken oder freigeben</translation>
+    </message>
+    <message>
+        <source>Qty:</source>
+        <translation>Menge:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Move the selected item up</source>
+        <translation>Den gewählten Artikel nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move the selected item down</source>
+        <translation>Den gewählten Artikel nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Click on an item and then press Del to delete or F2 to rename</source>
+        <translation>Klicken Sie auf einen Artikel und drücken Sie Entf zum Löschen oder F2 zum Umbenennen</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Shop Name</source>
+        <translation>Name des Geschäfts</translation>
+    </message>
+    <message>
+        <source>Click on a shop to edit its name</source>
+        <translation>Klicken Sie auf ein Geschäft, um seinen Namen zu ändern</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Selected items only</source>
+        <translation>Nur abgehakte Artikel</translation>
+    </message>
+    <message>
+        <source>All items</source>
+        <translation>Alle Artikel</translation>
+    </message>
+    <message>
+        <source>Edit Prices</source>
+        <translation>Preise ändern</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>&amp;PRINT</source>
+        <translation>D&amp;RUCKEN</translation>
+    </message>
+    <message>
+        <source>TIP: Print in draft quality to save ink or toner</source>
+        <translation>TIPP: Drucken Sie in Entwurfsqualität, um Tinte oder Toner zu sparen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Exit without Saving</source>
+        <translation>Beenden &amp;ohne Speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Change &amp;Currency Symbol/Code...</source>
+        <translation>&amp;Währungssymbol/-code ändern...</translation>
+    </message>
+    <message>
+        <source>You have not entered any shop details yet.  Do you want to do this now?</source>
+        <translation>Sie haben noch keine Geschäfte eingetragen. Möchten Sie das jetzt tun?</translation>
+    </message>
+    <message>
+        <source>Enter Shop Details</source>
+        <translation>Geschäfte eintragen</translation>
+    </message>
+    <message>
+        <source>Set name for shop:</source>
+        <translation>Name des Geschäfts:</translation>
+    </message>
+    <message>
+        <source>Shop %1</source>
+        <translation>Geschäft %1</translation>
+    </message>
+    <message>
+        <source>Change currency symbol/code from &apos;%1&apos;:</source>
+        <translation>Währungssymbol/-code „%1“ ändern in:</translation>
+    </message>
+    <message>
+        <source>Change Currency Symbol/Code</source>
+        <translation>Währungssymbol/-code ändern</translation>
+    </message>
+    <message>
+        <source>The page cannot be built: the library &apos;%1&apos; could not be loaded (%2).</source>
+        <translation>Die Seite kann nicht erstellt werden: Die Bibliothek „%1“ konnte nicht geladen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The template file &apos;%1&apos; could not be found. Try reinstalling the program or downloading the template from %2.</source>
+        <translation>Die Vorlagendatei „%1“ wurde nicht gefunden. Installieren Sie das Programm neu oder laden Sie die Vorlage von %2 herunter.</translation>
+    </message>
+    <message>
+        <source>The template file &apos;%1&apos; could not be read: %2.</source>
+        <translation>Die Vorlagendatei „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page &apos;%1&apos; could not be written: %2.</source>
+        <translation>Die Seite „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMOC</name>
+    <message>
+        <source>Move or Copy</source>
+        <translation>Verschieben oder Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Aktion</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Move or Copy &apos;%1&apos; from list &apos;%2&apos;:</source>
+        <translation>„%1“ aus der Liste „%2“ verschieben oder kopieren:</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2</source>
+        <translation>&amp;%1: %2</translation>
+    </message>
+    <message>
+        <source>Move &apos;%1&apos; to:</source>
+        <translation>„%1“ verschieben nach:</translation>
+    </message>
+    <message>
+        <source>Copy &apos;%1&apos; to:</source>
+        <translation>„%1“ kopieren nach:</translation>
+    </message>
+</context>
+</TS>
