@@ -227,8 +227,8 @@ void frmLists::createMenus() {
     connect(mnuEditMOC, &QAction::triggered, this, [this] { mnuEditMOC_Click(); });
 
     mnuOptions = menuBar()->addMenu(tr("&Options"));
-    mnuOptionsSymbol = mnuOptions->addAction(tr("Change &Currency Symbol/Code..."), this,
-                                             [this] { mnuOptionsSymbol_Click(); });
+    mnuOptionsSymbol =
+        mnuOptions->addAction(tr("Change &Currency Symbol/Code..."), this, [this] { mnuOptionsSymbol_Click(); });
     mnuOptionsSymbol->setShortcut(QKeySequence(Qt::Key_F3));
 }
 
@@ -263,10 +263,9 @@ void frmLists::startUp(const QString& programFolder) {
 
     if (!shopsKnown) {
         show();
-        const UserPrompts::Answer answer =
-            prompts().message(tr("You have not entered any shop details yet.  Do you want to do this now?"),
-                              tr("Enter Shop Details"), UserPrompts::Icon::Question,
-                              UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
+        const UserPrompts::Answer answer = prompts().message(
+            tr("You have not entered any shop details yet.  Do you want to do this now?"), tr("Enter Shop Details"),
+            UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
         if (answer == UserPrompts::Answer::Yes) {
             tabMain->setCurrentIndex(ShopsTab);
             lvShops_ItemClick(1);
@@ -286,7 +285,13 @@ void frmLists::applyGeometry() {
     for (int l = 0; l < ListCount; ++l) {
         const WindowLayout::ListColumn& c = g.lists[l];
         place(lblName[l], c.lblName);
-        place(txtName[l], c.txtName);
+        // A label that needs more than its designed room (a longer language, a larger font) pushes its text box
+        // right instead of being covered by it.
+        const float labelEnd =
+            static_cast<float>(lblName[l]->geometry().right() + 1) * WindowLayout::TwipsPerPixel + 60;
+        const float nameLeft = std::max(c.txtName.left, labelEnd);
+        place(txtName[l], {nameLeft, c.txtName.top, std::max(0.0f, c.txtName.width - (nameLeft - c.txtName.left)),
+                           c.txtName.height});
         place(chkSelAll[l], c.chkSelAll);
         place(lblInfo[l + 2], c.lblQty);
         place(cmdPlus[l], c.cmdPlus);
@@ -353,8 +358,7 @@ void frmLists::lvShops_ItemClick(int shop) {
     QTreeWidgetItem* row = lvShops->topLevelItem(shop - 1);
     if (!row)
         return;
-    const QString answer =
-        prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), row->text(1));
+    const QString answer = prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), row->text(1));
     if (!answer.isEmpty())
         row->setText(1, answer);
 }

@@ -426,7 +426,7 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     </message>
     <message>
         <source>Qty:</source>
-        <translation>Menge:</translation>
+        <translation>Anz.:</translation>
     </message>
     <message>
         <source>Add</source>

@@ -4,11 +4,13 @@
 #include "list_view.h"
 #include "main_window.h"
 #include "scripted_prompts.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -64,26 +66,31 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    QTemporaryDir folder;
-    const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");
-    for (const QString& name : {QStringLiteral("libvarnetocx.so"), QStringLiteral("Pantrova Template.htm")})
-        QFile::copy(bin + name, folder.filePath(name));
-
-    ScriptedPrompts prompts;
-    prompts.answerNext(UserPrompts::Answer::No);
-    frmLists window(folder.path(), &prompts);
-    fillSample(window);
-    window.resize(1100, 700);
-    window.show();
-
-    const auto grab = [&](int tab, const QString& file) {
-        window.tabMain->setCurrentIndex(tab);
-        QApplication::processEvents();
-        return window.grab().save(out.filePath(file));
+    // The window in a language, over a folder of its own, grabbed on the given tabs.
+    const auto shoot = [&out](const QString& language, const QList<std::pair<int, QString>>& shots) {
+        Translations::install(QLocale(language));
+        QTemporaryDir folder;
+        const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");
+        for (const QString& name : {QStringLiteral("libvarnetocx.so"), QStringLiteral("Pantrova Template.htm")})
+            QFile::copy(bin + name, folder.filePath(name));
+        ScriptedPrompts prompts;
+        prompts.answerNext(UserPrompts::Answer::No);
+        frmLists window(folder.path(), &prompts);
+        fillSample(window);
+        window.resize(1100, 700);
+        window.show();
+        bool saved = true;
+        for (const auto& [tab, file] : shots) {
+            window.tabMain->setCurrentIndex(tab);
+            QApplication::processEvents();
+            saved = window.grab().save(out.filePath(file)) && saved;
+        }
+        window.ExitWithoutSaving = true;
+        return saved;
     };
-    const bool saved = grab(frmLists::ListsTab, QStringLiteral("lists.png")) &&
-                       grab(frmLists::ComparisonTab, QStringLiteral("comparison.png")) &&
-                       grab(frmLists::PreviewTab, QStringLiteral("preview.png"));
-    window.ExitWithoutSaving = true;
+    const bool saved = shoot(QStringLiteral("en_GB"), {{frmLists::ListsTab, QStringLiteral("lists.png")},
+                                                       {frmLists::ComparisonTab, QStringLiteral("comparison.png")},
+                                                       {frmLists::PreviewTab, QStringLiteral("preview.png")}}) &&
+                       shoot(QStringLiteral("de_DE"), {{frmLists::ListsTab, QStringLiteral("lists-de.png")}});
     return saved ? 0 : 1;
 }
