@@ -57,7 +57,7 @@ bool frmLists::lockFolder() {
     ExitWithoutSaving = true;
     prompts().message(tr("Pantrova is already open in the folder '%1'. Please use the window that is open there: "
                          "two windows over the same data would overwrite each other's changes.")
-                          .arg(native(AppFolder)),
+                          .arg(native(QDir::cleanPath(AppFolder))),
                       tr("Pantrova"), UserPrompts::Icon::Information);
     return false;
 }
