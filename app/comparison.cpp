@@ -205,19 +205,15 @@ struct ColumnText {
     qsizetype shortest = 0;                           // the shortest kept length, once Kept are kept
 
     void offer(const QString& text, bool bold) {
-        if (candidates.size() == Kept && text.size() <= shortest)
-            return;
-        if (candidates.size() < Kept) {
+        const auto byLength = [](const auto& a, const auto& b) { return a.first.size() < b.first.size(); };
+        if (candidates.size() < Kept)
             candidates.emplace_back(text, bold);
-        } else {
-            *std::min_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
-                return a.first.size() < b.first.size();
-            }) = {text, bold};
-        }
+        else if (text.size() > shortest)
+            *std::min_element(candidates.begin(), candidates.end(), byLength) = {text, bold};
+        else
+            return;
         if (candidates.size() == Kept)
-            shortest = std::min_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
-                           return a.first.size() < b.first.size();
-                       })->first.size();
+            shortest = std::min_element(candidates.begin(), candidates.end(), byLength)->first.size();
     }
 };
 

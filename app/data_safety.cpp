@@ -97,7 +97,7 @@ std::optional<Store::StoredData> frmLists::loadData() {
         m_diskDigest = exists ? SafeFile::digest(read.bytes) : QByteArray();
 
     if (restored)
-        return restoreRecovery(*restored, exists, read.ok() && loadsWhole(read.bytes));
+        return restoreRecovery(*restored, exists, read);
 
     const ConfigFile::LoadResult loaded =
         read.ok() ? CF.LoadFromBytes(read.bytes)
@@ -111,20 +111,20 @@ std::optional<Store::StoredData> frmLists::loadData() {
     const QString backup = DataFile + QStringLiteral(".bak");
     const SafeFile::Read backupRead = SafeFile::nameTaken(backup) ? SafeFile::readRegular(backup) : SafeFile::Read{};
     const bool backupIsGood = SafeFile::nameTaken(backup) && backupRead.ok() && loadsWhole(backupRead.bytes);
-    if (reportLoadFailure(loaded, data.problems, backupIsGood)) {
+    if (reportLoadFailure(loaded, read, data.problems, backupIsGood)) {
         CF.LoadFromBytes(backupRead.bytes);
         data = Store::readStoredData(CF);
     }
     return data;
 }
 
-Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dataFileExists, bool dataFileWhole) {
-    m_refreshBackup = !dataFileExists || dataFileWhole;
+Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dataFileExists,
+                                            const SafeFile::Read& dataFile) {
+    m_refreshBackup = !dataFileExists || (dataFile.ok() && loadsWhole(dataFile.bytes));
     // The data file under the restored changes is kept as it is, as at any start, when it did not load whole.
     if (!m_refreshBackup) {
         QString keptError;
-        const bool unreadable = !SafeFile::readRegular(DataFile).ok();
-        const QString aside = keepAside(unreadable, &keptError);
+        const QString aside = keepAside(dataFile, &keptError);
         prompts().message(keptError.isEmpty()
                               ? tr("The data file '%1' is damaged or could not be read; it is kept unchanged as '%2'. "
                                    "Saving writes the restored data in its place.")
@@ -146,7 +146,8 @@ Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dat
     return data;
 }
 
-QString frmLists::keepAside(bool unreadable, QString* keptError) {
+QString frmLists::keepAside(const SafeFile::Read& original, QString* keptError) {
+    const bool unreadable = !original.ok();
     // Kept as it was before any save can replace it, under a name no earlier copy has. A file that cannot be read
     // is moved aside instead, so that saving can write a new one.
     const QString aside =
@@ -157,17 +158,16 @@ QString frmLists::keepAside(bool unreadable, QString* keptError) {
         else
             m_diskDigest.clear();
     } else {
-        const SafeFile::Read original = SafeFile::readRegular(DataFile);
-        *keptError = original.ok() ? SafeFile::writeAtomically(aside, original.bytes, SafeFile::permissionsOf(DataFile))
-                                   : original.error;
+        *keptError = SafeFile::writeAtomically(aside, original.bytes, SafeFile::permissionsOf(DataFile));
     }
     return aside;
 }
 
-bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const QStringList& problems, bool backupIsGood) {
+bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
+                                 const QStringList& problems, bool backupIsGood) {
     const bool unreadable = loaded.status == ConfigFile::LoadResult::Status::Unreadable;
     QString keptError;
-    const QString aside = keepAside(unreadable, &keptError);
+    const QString aside = keepAside(original, &keptError);
 
     QString text = unreadable ? tr("The data file '%1' could not be read: %2.").arg(native(DataFile), loaded.reason)
                    : loaded.reason.isEmpty()

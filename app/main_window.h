@@ -5,6 +5,7 @@
 // the window variables the dialogs work with. Its folder (the program's folder) holds the data file.
 
 #include "config_file.h"
+#include "safe_file.h"
 #include "stored_data.h"
 #include "user_prompts.h"
 #include "window_layout.h"
@@ -167,9 +168,10 @@ private:
     bool lockFolder();
     std::optional<QByteArray> askToRestoreRecovery();
     std::optional<Store::StoredData> loadData();
-    Store::StoredData restoreRecovery(const QByteArray& recovery, bool dataFileExists, bool dataFileWhole);
-    QString keepAside(bool unreadable, QString* keptError);
-    bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const QStringList& problems, bool backupIsGood);
+    Store::StoredData restoreRecovery(const QByteArray& recovery, bool dataFileExists, const SafeFile::Read& dataFile);
+    QString keepAside(const SafeFile::Read& original, QString* keptError);
+    bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
+                           const QStringList& problems, bool backupIsGood);
     void writeWindowInto(ConfigFile& store) const;
     SaveOutcome keepOtherVersion(QString* error);
     void watchForChanges();
