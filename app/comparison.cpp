@@ -1,14 +1,11 @@
 // GenPCList, the price comparison: for the ticked (or all) items of the four lists, each item's cost at every
-// shop, the total per shop and the cheapest shop. The table is derived, rebuilt from scratch every time from
-// the prices kept in ComparisonPrices.
+// shop, the total per shop and the cheapest shop. The table is derived: its model is rebuilt from scratch
+// every time from the document, which keeps every price as a number once read.
 
 #include "comparison.h"
-#include "config_file.h"
 #include "item_editor.h"
-#include "list_view.h"
 #include "main_window.h"
 #include "money.h"
-#include "store_layout.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -17,14 +14,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <limits>
-#include <numeric>
 
 namespace {
 
@@ -57,146 +52,6 @@ struct Missing {
     QString text() const { return nameList(names, count); }
 };
 
-// A row of the table, whose shop columns are right-aligned unless a column says otherwise. It answers the
-// alignment instead of storing it in every cell: storing it took as long as storing the cell texts.
-class TableRow : public QTreeWidgetItem {
-public:
-    explicit TableRow(const QStringList& texts = {})
-        : QTreeWidgetItem(texts) {}
-
-    QVariant data(int column, int role) const override {
-        static const QVariant ShopAlignment = QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
-        QVariant value = QTreeWidgetItem::data(column, role);
-        if (role == Qt::TextAlignmentRole && column >= 1 && column <= ShopColumns && !value.isValid())
-            return ShopAlignment;
-        return value;
-    }
-};
-
-// An item's row, which keeps its texts as plain strings and answers the item key as column 0's Qt::UserRole.
-// Qt keeps every cell's text in a list of variants that grows cell by cell, which costs several times as much
-// as the rest of the comparison; the row behaves the same to the table and to anyone reading it.
-class ItemRow : public TableRow {
-public:
-    explicit ItemRow(const QString& key)
-        : m_key(key) {
-        // Stored in Qt's own cells, which gives the row all its columns: Qt tells the view of a change in a row
-        // through the row's column count.
-        QTreeWidgetItem::setData(ShopColumns, Qt::TextAlignmentRole,
-                                 QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter)));
-    }
-
-    std::array<QString, ShopColumns + 1> texts; // the item's label, then its cell at every shop
-    quint32 cheapest = 0;                       // bit s set: shop s has the item's lowest price
-
-    QVariant data(int column, int role) const override {
-        if (isText(column, role))
-            return texts[static_cast<size_t>(column)];
-        if (role == Qt::UserRole && column == 0)
-            return m_key;
-        if (column >= 1 && column <= ShopColumns && (cheapest & (1u << column))) {
-            if (role == Qt::BackgroundRole)
-                return QBrush(CheapestColour);
-            if (role == Qt::ForegroundRole) // readable on the light background in a dark theme too
-                return QBrush(Qt::black);
-            if (role == Qt::ToolTipRole)
-                return frmLists::tr("Cheapest for this item");
-        }
-        return TableRow::data(column, role);
-    }
-
-    void setData(int column, int role, const QVariant& value) override {
-        if (!isText(column, role))
-            return TableRow::setData(column, role, value);
-        texts[static_cast<size_t>(column)] = value.toString();
-        emitDataChanged();
-    }
-
-private:
-    static bool isText(int column, int role) {
-        return (role == Qt::DisplayRole || role == Qt::EditRole) && column >= 0 && column <= ShopColumns;
-    }
-
-    QString m_key;
-};
-
-QTreeWidgetItem* tableRow(const QString& label, const QFont* bold = nullptr) {
-    auto* row = new TableRow({label});
-    if (bold)
-        row->setFont(0, *bold);
-    return row;
-}
-
-// Every shown item's price texts by shop (1-based), " " where the store holds none: what
-// ReadValue(priceKey(key, s), " ") gives, found in one pass over the store. The price keys of one item sit together
-// in key order, and the items are visited in that order too, each search stepping on from where the previous one
-// started: twenty separate searches per item from the top of a large store cost more than the whole rest of the
-// table, most of it in cache misses.
-class PriceReader {
-public:
-    using Prices = std::array<const QString*, ShopColumns + 1>;
-
-    explicit PriceReader(const ConfigFile& store)
-        : m_values(store.values()) {
-        for (int s = 1; s <= ShopColumns; ++s)
-            m_suffixes[s] = Store::priceKey(QString(), s);
-    }
-
-    // The prices of each item of itemKeys, in the same order. The texts are the store's (or one shared " "); they
-    // are valid until the store next changes.
-    std::vector<Prices> read(const QStringList& itemKeys) const {
-        // A few steps forward cost less than a search; many do not.
-        constexpr int MaxSteps = 64;
-        std::vector<QString> firstKeys;
-        firstKeys.reserve(static_cast<size_t>(itemKeys.size()));
-        for (const QString& key : itemKeys)
-            firstKeys.push_back(Store::priceKey(key, 1));
-        std::vector<size_t> order(firstKeys.size());
-        std::iota(order.begin(), order.end(), size_t{0});
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return firstKeys[a] < firstKeys[b]; });
-
-        Prices none;
-        none.fill(&Missing);
-        std::vector<Prices> prices(firstKeys.size(), none);
-        auto cursor = m_values.begin();
-        for (const size_t i : order) {
-            const QString& first = firstKeys[i];
-            for (int steps = 0; cursor != m_values.end() && cursor->first < first; ++cursor) {
-                if (++steps > MaxSteps) {
-                    cursor = m_values.lower_bound(first);
-                    break;
-                }
-            }
-            readItem(cursor, itemKeys[static_cast<qsizetype>(i)], first, prices[i]);
-        }
-        return prices;
-    }
-
-private:
-    // Reads the price keys of one item, starting at the first store key not below its first price key.
-    void readItem(std::map<QString, QString>::const_iterator it, const QString& itemKey, const QString& first,
-                  Prices& prices) const {
-        // The part every price key of the item starts with: the key and the separator before the shop number.
-        const QStringView prefix = QStringView(first).chopped(1);
-        for (; it != m_values.end(); ++it) {
-            const QStringView key(it->first);
-            if (key.size() <= prefix.size() ||
-                std::memcmp(key.utf16(), prefix.utf16(), static_cast<size_t>(prefix.size()) * sizeof(char16_t)) != 0)
-                break;
-            // A shop number has at most two digits; the comparison with the suffix rejects every other spelling.
-            int shop = 0;
-            for (const QChar digit : key.mid(prefix.size(), 3))
-                shop = digit >= u'0' && digit <= u'9' ? shop * 10 + (digit.unicode() - u'0') : ShopColumns + 1;
-            if (shop >= 1 && shop <= ShopColumns && key.mid(itemKey.size()) == m_suffixes[shop])
-                prices[shop] = &it->second;
-        }
-    }
-
-    const std::map<QString, QString>& m_values;
-    static inline const QString Missing = QStringLiteral(" ");
-    std::array<QString, ShopColumns + 1> m_suffixes;
-};
-
 // The texts of a column that may be its widest: the longest few by length, which the font then measures.
 // Measuring every cell of a long table would cost more than filling it.
 struct ColumnText {
@@ -219,8 +74,8 @@ struct ColumnText {
 
 // Every column at least as wide as its title and its widest cell; a shop with no name and no price among the
 // shown items is hidden, so that a few named shops do not scroll past empty columns.
-void fitColumns(QTreeWidget* table, const std::array<ColumnText, ShopColumns + 1>& widest, const QStringList& shopNames,
-                const std::array<int, ShopColumns + 1>& priced) {
+void fitColumns(QTreeView* table, const std::array<ColumnText, ShopColumns + 1>& widest, const QStringList& titles,
+                const QStringList& shopNames, const std::array<int, ShopColumns + 1>& priced) {
     QFont bold = table->font();
     bold.setBold(true);
     const QFontMetrics plain(table->font());
@@ -229,7 +84,7 @@ void fitColumns(QTreeWidget* table, const std::array<ColumnText, ShopColumns + 1
     // The cell's margins on both sides as the style draws them, and a little air.
     const int padding = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 12;
     for (int column = 0; column <= ShopColumns; ++column) {
-        int width = header.horizontalAdvance(table->headerItem()->text(column));
+        int width = header.horizontalAdvance(titles[column]);
         for (const auto& [text, isBold] : widest[column].candidates)
             width = std::max(width, (isBold ? strong : plain).horizontalAdvance(text));
         table->setColumnWidth(column, width + padding);
@@ -239,158 +94,90 @@ void fitColumns(QTreeWidget* table, const std::array<ColumnText, ShopColumns + 1
     }
 }
 
+using Row = ComparisonModel::Row;
+
 } // namespace
 
-NumberMemo::NumberMemo() {
-    const QLocale locale;
-    m_plainDecimals = locale.zeroDigit() == QLatin1String("0") && locale.decimalPoint().size() == 1;
-    if (m_plainDecimals)
-        m_decimalPoint = locale.decimalPoint().front();
+void ComparisonModel::setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_titles = titles;
+    m_totalTips = totalTips;
+    endResetModel();
 }
 
-std::optional<double> NumberMemo::toNumber(const QString& text) {
-    if (const std::optional<double> plain = plainDecimal(text))
-        return plain;
-    auto found = m_numbers.constFind(text);
-    if (found == m_numbers.cend())
-        found = m_numbers.insert(text, Money::toNumber(text));
-    return *found;
+int ComparisonModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-const std::pair<QString, std::optional<double>>& NumberMemo::format(double amount) {
-    // By bit pattern, so that amounts that compare equal but print differently (0 and -0) stay apart.
-    const auto bits = std::bit_cast<quint64>(amount);
-    auto found = m_formatted.constFind(bits);
-    if (found == m_formatted.cend()) {
-        const QString text = Money::format(amount);
-        found = m_formatted.insert(bits, {text, toNumber(text)});
-    }
-    return *found;
+int ComparisonModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
 }
 
-// Digits with at most one decimal point between digits and no leading zero ("12", "0.5", "1.25"), read exactly:
-// at most 15 digits make an integer a double holds exactly, and one division by an exact power of ten is then
-// correctly rounded, as the locale's reading is. Nothing for any other text.
-std::optional<double> NumberMemo::plainDecimal(QStringView text) const {
-    static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (!m_plainDecimals || text.isEmpty() || text.size() > 16 || text.back() == m_decimalPoint ||
-        (text.front() == u'0' && text.size() > 1 && text[1] != m_decimalPoint))
-        return std::nullopt;
-    quint64 mantissa = 0;
-    int digits = 0;
-    int decimals = -1;
-    for (const QChar c : text) {
-        if (c == m_decimalPoint && decimals < 0 && digits > 0) {
-            decimals = 0;
-            continue;
+QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const Row& r = row(index.row());
+    const int column = index.column();
+    const bool cheapest = r.kind == Row::Kind::Item && column >= 1 && (r.cheapest & (1u << column));
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return r.texts[static_cast<size_t>(column)];
+    case KeyRole:
+        return column == 0 && r.kind == Row::Kind::Item ? QVariant(r.key) : QVariant();
+    case Qt::FontRole:
+        if (r.kind == Row::Kind::BestPrice ||
+            (column == 0 && (r.kind == Row::Kind::Heading || r.kind == Row::Kind::Totals))) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
         }
-        if (c < u'0' || c > u'9' || ++digits > 15)
-            return std::nullopt;
-        mantissa = mantissa * 10 + (c.unicode() - u'0');
-        if (decimals >= 0)
-            ++decimals;
+        return {};
+    case Qt::ForegroundRole:
+        if (r.kind == Row::Kind::BestPrice)
+            return QBrush(BestPriceColour);
+        // Readable on the light background in a dark theme too.
+        return cheapest ? QVariant(QBrush(Qt::black)) : QVariant();
+    case Qt::BackgroundRole:
+        return cheapest ? QVariant(QBrush(CheapestColour)) : QVariant();
+    case Qt::ToolTipRole:
+        if (cheapest)
+            return frmLists::tr("Cheapest for this item");
+        return r.kind == Row::Kind::Totals && column >= 1 ? QVariant(m_totalTips.value(column - 1)) : QVariant();
+    case Qt::TextAlignmentRole:
+        if (column == 0)
+            return {};
+        return QVariant::fromValue(Qt::Alignment(
+            (r.kind == Row::Kind::BestPrice && column == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter));
+    default:
+        return {};
     }
-    return static_cast<double>(mantissa) / PowersOfTen[static_cast<size_t>(std::max(decimals, 0))];
 }
 
-ComparisonPrices::ComparisonPrices(ConfigFile& store)
-    : m_store(store) {
-    store.trackChanges([](QStringView key) { return !Store::itemKeyOfPrice(key).isEmpty(); });
-    m_revision = store.revision();
-}
-
-std::vector<ComparisonPrices::Item*> ComparisonPrices::read(const QStringList& itemKeys) {
-    forgetChangedItems();
-    // Items not yet known, or changed, are read from the store together: much cheaper than one at a time.
-    QStringList unread;
-    for (const QString& key : itemKeys) {
-        const auto found = m_index.constFind(key);
-        if (found == m_index.cend() || !m_items[*found].current)
-            unread << key;
-    }
-    unread.removeDuplicates();
-    const std::vector<PriceReader::Prices> prices = PriceReader(m_store).read(unread);
-    m_items.reserve(m_items.size() + static_cast<size_t>(unread.size()));
-    for (qsizetype i = 0; i < unread.size(); ++i) {
-        auto found = m_index.constFind(unread[i]);
-        if (found == m_index.cend()) {
-            found = m_index.insert(unread[i], m_items.size());
-            m_items.emplace_back();
-        }
-        Item& item = m_items[*found];
-        item = Item();
-        for (int s = 1; s <= ShopColumns; ++s) {
-            const QString& text = *prices[static_cast<size_t>(i)][s];
-            item.texts[s - 1] = text;
-            item.numbers[s - 1] = m_numbers.toNumber(text).value_or(NotANumber);
-        }
-        item.current = true;
-    }
-
-    std::vector<Item*> items;
-    items.reserve(static_cast<size_t>(itemKeys.size()));
-    for (const QString& key : itemKeys)
-        items.push_back(&m_items[m_index.value(key)]);
-    return items;
-}
-
-void ComparisonPrices::cost(Item& item, const QString& quantity) {
-    if (item.costed && item.costQuantity == quantity)
-        return;
-    const std::optional<double> number = m_numbers.toNumber(quantity);
-    for (size_t s = 0; s < item.numbers.size(); ++s) {
-        item.costTexts[s].clear();
-        item.costNumbers[s] = NotANumber;
-        if (!number || std::isnan(item.numbers[s]))
-            continue;
-        const auto& [text, readBack] = m_numbers.format(*number * item.numbers[s]);
-        item.costTexts[s] = text;
-        item.costNumbers[s] = readBack.value_or(NotANumber);
-    }
-    item.costQuantity = quantity;
-    item.costed = true;
-}
-
-const QString& ComparisonPrices::label(Item& item, const QString& name, const QString& quantity) {
-    // The label's tail holds the quantity; comparing it costs far less than making the label again.
-    if (item.labelName == name && !item.label.isEmpty() && QStringView(item.label).sliced(name.size() + 3) == quantity)
-        return item.label;
-    item.labelName = name;
-    item.label.clear();
-    item.label.reserve(name.size() + 3 + quantity.size());
-    item.label.append(name).append(QLatin1String(" x ")).append(quantity);
-    return item.label;
-}
-
-void ComparisonPrices::forgetChangedItems() {
-    const std::optional<QStringList> changed = m_store.changedSince(m_revision);
-    m_revision = m_store.revision();
-    if (!changed) {
-        m_items.clear();
-        m_index.clear();
-        return;
-    }
-    for (const QString& key : *changed)
-        if (const auto found = m_index.constFind(Store::itemKeyOfPrice(key).toString()); found != m_index.cend())
-            m_items[*found].current = false;
+QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= Columns)
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_titles.value(section);
+    if (role == Qt::TextAlignmentRole && section >= 1)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    return {};
 }
 
 void frmLists::GenPCList() {
     cmdCEdit->setEnabled(false);
     const bool allItems = !optShow[0]->isChecked();
-    lvCompare->clear();
 
-    const QString symbol = CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
+    const QString symbol = m_document.symbol();
     QStringList shopNames;
+    QStringList titles{tr("Item")};
     for (int s = 1; s <= ShopColumns; ++s) {
-        shopNames << lvShops->topLevelItem(s - 1)->text(1);
-        lvCompare->headerItem()->setText(s, shopNames.back() + QStringLiteral(" (") + symbol + QLatin1Char(')'));
+        shopNames << m_document.shopName(s);
+        titles << shopNames.back() + QStringLiteral(" (") + symbol + QLatin1Char(')');
     }
 
-    QFont bold = lvCompare->font();
-    bold.setBold(true);
-    QList<QTreeWidgetItem*> rows;
+    std::vector<Row> rows;
     // Totals add the shown texts read back, in row order and in single precision.
     std::array<float, ShopColumns + 1> total{};
     std::array<int, ShopColumns + 1> priced{};
@@ -400,68 +187,64 @@ void frmLists::GenPCList() {
     float eachAtItsCheapest = 0;
     std::array<ColumnText, ShopColumns + 1> widest{};
     int shownItems = 0;
-    if (!m_comparisonPrices)
-        m_comparisonPrices = std::make_unique<ComparisonPrices>(CF);
 
-    // The shown items of every list first, so that their prices can be read together.
-    std::array<QList<const QTreeWidgetItem*>, ListCount> shownRows;
-    QStringList shownKeys;
+    std::array<QString, ShopColumns> costs;
+    std::array<double, ShopColumns> costNumbers{};
     for (int l = 0; l < ListCount; ++l) {
-        const ListView* view = lvList[l];
-        for (int j = 1; j <= view->rowCount(); ++j) {
-            const QTreeWidgetItem* item = view->row(j);
-            if (!allItems && !ListView::isTicked(item))
+        rows.push_back({Row::Kind::Heading, {m_document.listName(l)}, {}, 0});
+        widest[0].offer(m_document.listName(l), true);
+        for (const Item& item : m_document.items(l)) {
+            if (!allItems && !item.ticked)
                 continue;
-            shownRows[l] << item;
-            shownKeys << ListView::key(item);
-        }
-    }
-    const std::vector<ComparisonPrices::Item*> prices = m_comparisonPrices->read(shownKeys);
-
-    for (int l = 0; l < ListCount; ++l) {
-        rows << tableRow(txtName[l]->text(), &bold);
-        widest[0].offer(txtName[l]->text(), true);
-        for (const QTreeWidgetItem* item : shownRows[l]) {
-            ComparisonPrices::Item& itemPrices = *prices[static_cast<size_t>(shownItems)];
-            const QString quantityText = ListView::quantity(item);
-            auto* row = new ItemRow(shownKeys[shownItems]);
+            const Document::Prices& prices = m_document.prices(item.key);
+            Row& row = rows.emplace_back();
+            row.kind = Row::Kind::Item;
+            row.key = item.key;
             if (allItems) {
-                row->texts[0] = ListView::name(item);
+                row.texts[0] = item.name;
             } else {
-                row->texts[0] = ComparisonPrices::label(itemPrices, ListView::name(item), quantityText);
+                row.texts[0] = item.name + QLatin1String(" x ") + item.quantity;
                 // A quantity that is no number (only an edited data file has one) leaves the row's cells empty.
-                m_comparisonPrices->cost(itemPrices, quantityText);
+                const std::optional<double> quantity = m_costs.toNumber(item.quantity);
+                for (int s = 0; s < ShopColumns; ++s) {
+                    costs[s].clear();
+                    costNumbers[s] = NotANumber;
+                    if (!quantity || std::isnan(prices.numbers[s]))
+                        continue;
+                    const auto& [text, readBack] = m_costs.format(*quantity * prices.numbers[s]);
+                    costs[s] = text;
+                    costNumbers[s] = readBack.value_or(NotANumber);
+                }
             }
-            widest[0].offer(row->texts[0], false);
-            const auto& texts = allItems ? itemPrices.texts : itemPrices.costTexts;
-            const auto& numbers = allItems ? itemPrices.numbers : itemPrices.costNumbers;
+            widest[0].offer(row.texts[0], false);
+            const auto& texts = allItems ? prices.texts : costs;
+            const auto& numbers = allItems ? prices.numbers : costNumbers;
             double lowest = std::numeric_limits<double>::infinity();
             for (int s = 1; s <= ShopColumns; ++s) {
-                row->texts[static_cast<size_t>(s)] = texts[s - 1];
+                row.texts[static_cast<size_t>(s)] = texts[s - 1];
                 widest[s].offer(texts[s - 1], false);
                 if (std::isnan(numbers[s - 1])) {
-                    missing[s].add(ListView::name(item));
+                    missing[s].add(item.name);
                     continue;
                 }
                 total[s] += static_cast<float>(numbers[s - 1]);
                 ++priced[s];
                 if (numbers[s - 1] < lowest) {
                     lowest = numbers[s - 1];
-                    row->cheapest = 0;
+                    row.cheapest = 0;
                 }
                 if (numbers[s - 1] == lowest)
-                    row->cheapest |= 1u << s;
+                    row.cheapest |= 1u << s;
             }
-            if (row->cheapest) {
-                cheapestShops.push_back(row->cheapest);
+            if (row.cheapest) {
+                cheapestShops.push_back(row.cheapest);
                 eachAtItsCheapest += static_cast<float>(lowest);
             } else {
-                pricedNowhere.add(ListView::name(item));
+                pricedNowhere.add(item.name);
             }
-            rows << row;
             ++shownItems;
         }
-        rows << tableRow(QString());
+        rows.emplace_back();
     }
 
     BestPrice = 0;
@@ -475,31 +258,31 @@ void frmLists::GenPCList() {
         }
     }
 
-    QTreeWidgetItem* totals = tableRow(tr("TOTALS"), &bold);
-    widest[0].offer(totals->text(0), true);
+    Row& totals = rows.emplace_back();
+    totals.kind = Row::Kind::Totals;
+    totals.texts[0] = tr("TOTALS");
+    widest[0].offer(totals.texts[0], true);
+    QStringList totalTips;
     for (int s = 1; s <= ShopColumns; ++s) {
-        totals->setText(s, Money::format(total[s]));
-        widest[s].offer(totals->text(s), false);
+        totals.texts[s] = Money::format(total[s]);
+        widest[s].offer(totals.texts[s], false);
         QString tip = tr("%1 prices %2 of %3 shown items")
                           .arg(shopNames[s - 1], QString::number(priced[s]), QString::number(shownItems));
         if (missing[s].count > 0)
             tip += tr("; missing: %1").arg(missing[s].text());
-        totals->setToolTip(s, UserPrompts::plainToolTip(tip));
+        totalTips << UserPrompts::plainToolTip(tip);
     }
-    rows << totals << tableRow(QString());
+    rows.emplace_back();
 
-    QTreeWidgetItem* best = tableRow(tr("BEST PRICE:"));
-    best->setText(1, BestShop);
-    best->setText(2, symbol + Money::format(BestPrice));
-    best->setTextAlignment(1, Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column <= ShopColumns; ++column) {
-        best->setFont(column, bold);
-        best->setForeground(column, BestPriceColour);
-        widest[column].offer(best->text(column), true);
-    }
-    rows << best;
-    lvCompare->addTopLevelItems(rows);
-    fitColumns(lvCompare, widest, shopNames, priced);
+    Row& best = rows.emplace_back();
+    best.kind = Row::Kind::BestPrice;
+    best.texts[0] = tr("BEST PRICE:");
+    best.texts[1] = BestShop;
+    best.texts[2] = symbol + Money::format(BestPrice);
+    for (int column = 0; column <= ShopColumns; ++column)
+        widest[column].offer(best.texts[column], true);
+    m_comparisonModel->setRows(std::move(rows), titles, totalTips);
+    fitColumns(lvCompare, widest, titles, shopNames, priced);
 
     // What the screen says below the table, and the page says under the best price.
     const auto shopLabel = [&shopNames](int s) {
@@ -530,9 +313,10 @@ void frmLists::GenPCList() {
         for (const quint32 shops : cheapestShops)
             used |= (shops & (1u << bestShop)) ? (1u << bestShop) : (shops & (~shops + 1));
         const int shopCount = std::popcount(used);
-        m_splitTripLine = (shopCount == 1 ? tr("Each item at its cheapest shop: %1%2 at 1 shop")
-                                          : tr("Each item at its cheapest shop: %1%2 at %3 shops"))
-                              .arg(symbol, Money::format(eachAtItsCheapest), QString::number(shopCount));
+        const QString amount = Money::format(eachAtItsCheapest);
+        m_splitTripLine = shopCount == 1 ? tr("Each item at its cheapest shop: %1%2 at 1 shop").arg(symbol, amount)
+                                         : tr("Each item at its cheapest shop: %1%2 at %3 shops")
+                                               .arg(symbol, amount, QString::number(shopCount));
         // Against the best single shop, when there is one; it can cost less only by leaving items out.
         const float saving = BestPrice - eachAtItsCheapest;
         const QString difference = Money::format(std::abs(saving));
@@ -552,12 +336,28 @@ void frmLists::GenPCList() {
     lblCheapest->setToolTip(UserPrompts::plainToolTip(lblCheapest->text()));
 }
 
-void frmLists::lvCompare_ItemClick(QTreeWidgetItem* row) {
-    cmdCEdit->setEnabled(row && !row->data(0, Qt::UserRole).toString().isEmpty());
+void frmLists::lvCompare_ItemClick(const QModelIndex& index) {
+    cmdCEdit->setEnabled(index.isValid() &&
+                         !index.siblingAtColumn(0).data(ComparisonModel::KeyRole).toString().isEmpty());
+}
+
+std::pair<QString, QString> frmLists::comparedItem() const {
+    const QModelIndex current = lvCompare->currentIndex();
+    if (!current.isValid())
+        return {};
+    const ComparisonModel::Row& row = m_comparisonModel->row(current.row());
+    return {row.kind == Row::Kind::Item ? row.key : QString(), row.texts[0]};
 }
 
 void frmLists::cmdCEdit_Click() {
     EditorMode = 3;
     frmAddEdit editor(*this);
     showModal(editor);
+    if (editor.result() != QDialog::Accepted)
+        return;
+    // The table shows the new prices, with the same row chosen.
+    const int row = lvCompare->currentIndex().row();
+    GenPCList();
+    lvCompare->setCurrentIndex(m_comparisonModel->index(row, 0));
+    cmdCEdit->setEnabled(true);
 }

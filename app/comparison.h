@@ -1,79 +1,46 @@
 #pragma once
 
-// What the price comparison works from between one comparison and the next: every shown item's prices with the
-// numbers they read as, and the numbers and amounts already read or formatted. Reading a price from the store
-// and reading it as a number cost more than showing it, and the prices rarely change between comparisons, so
-// an item's prices are read again only when the store reports that one of them changed.
+// The price comparison's table as an item model: the rows GenPCList works out from the document (list headings,
+// items, totals and the best price), each with its texts by column, how it is drawn, and the item key of an
+// item's row as KeyRole. The model is replaced whole at every comparison; it owns only these rows.
 
 #include "store_layout.h"
 
-#include <QHash>
-#include <QString>
+#include <QAbstractTableModel>
 #include <QStringList>
 
 #include <array>
-#include <optional>
-#include <utility>
 #include <vector>
 
-class ConfigFile;
+class ComparisonModel : public QAbstractTableModel {
+    Q_OBJECT
 
-// Money::toNumber and Money::format, the same results in a fraction of the time: reading or writing a number in
-// the locale costs far more than the rest of a cell, and thousands of items hold few distinct prices and
-// amounts, so results are remembered for the texts and amounts already seen.
-class NumberMemo {
 public:
-    NumberMemo();
+    static constexpr int KeyRole = Qt::UserRole;
+    static constexpr int ShopColumns = Store::ShopCount;
+    static constexpr int Columns = ShopColumns + 1;
 
-    std::optional<double> toNumber(const QString& text);
-    // The amount in the money format, and that text read back as a number.
-    const std::pair<QString, std::optional<double>>& format(double amount);
-
-private:
-    std::optional<double> plainDecimal(QStringView text) const;
-
-    bool m_plainDecimals = false;
-    QChar m_decimalPoint;
-    QHash<QString, std::optional<double>> m_numbers;
-    QHash<quint64, std::pair<QString, std::optional<double>>> m_formatted;
-};
-
-class ComparisonPrices {
-public:
-    struct Item {
-        std::array<QString, Store::ShopCount> texts;  // by shop, from 0; " " where the store holds none
-        std::array<double, Store::ShopCount> numbers; // the texts read as numbers; NaN for any other text
-        // The costs for costQuantity: each number times the quantity in the money format, and that text read
-        // back as a number; empty and NaN where there is no cost.
-        QString costQuantity;
-        bool costed = false;
-        std::array<QString, Store::ShopCount> costTexts;
-        std::array<double, Store::ShopCount> costNumbers;
-        // The row label "name x quantity" last made for the item, and the name it was made from.
-        QString labelName;
-        QString label;
-        bool current = false; // false once a price of the item changed in the store
+    struct Row {
+        enum class Kind { Heading, Item, Blank, Totals, BestPrice };
+        Kind kind = Kind::Blank;
+        std::array<QString, Columns> texts; // the label, then a text for every shop
+        QString key;                        // an item's key
+        quint32 cheapest = 0;               // bit s set: shop s has the item's lowest price
     };
 
-    // Starts tracking the store's price keys; the store must outlive this.
-    explicit ComparisonPrices(ConfigFile& store);
+    using QAbstractTableModel::QAbstractTableModel;
 
-    // The prices of the items with these keys, in the same order, valid until the next call.
-    std::vector<Item*> read(const QStringList& itemKeys);
-    // Works out the item's costs for the quantity, unless they are already for that quantity. A quantity that
-    // is no number gives no costs.
-    void cost(Item& item, const QString& quantity);
-    // The item's row label for the name and quantity, made again only when one of them changed.
-    static const QString& label(Item& item, const QString& name, const QString& quantity);
+    // Replaces every row, the column titles and the totals' tooltips (by shop, from 1).
+    void setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips);
+    const Row& row(int r) const { return m_rows[static_cast<size_t>(r)]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    void forgetChangedItems();
-
-    const ConfigFile& m_store;
-    quint64 m_revision = 0;
-    // In the order they were first read, which is the order the lists show them in: the comparison then walks
-    // through memory in one direction.
-    std::vector<Item> m_items;
-    QHash<QString, size_t> m_index;
-    NumberMemo m_numbers;
+    std::vector<Row> m_rows;
+    QStringList m_titles;
+    QStringList m_totalTips;
 };

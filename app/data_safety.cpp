@@ -3,7 +3,6 @@
 // a file that someone else changed since, and a recovery file of the unsaved changes for the next start after a
 // crash.
 
-#include "list_view.h"
 #include "main_window.h"
 #include "safe_file.h"
 #include "store_layout.h"
@@ -12,11 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QLocale>
 #include <QLockFile>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -99,10 +96,11 @@ std::optional<Store::StoredData> frmLists::loadData() {
     if (restored)
         return restoreRecovery(*restored, exists, read);
 
+    ConfigFile& store = m_document.store();
     const ConfigFile::LoadResult loaded =
-        read.ok() ? CF.LoadFromBytes(read.bytes)
+        read.ok() ? store.LoadFromBytes(read.bytes)
                   : ConfigFile::LoadResult{ConfigFile::LoadResult::Status::Unreadable, read.error};
-    Store::StoredData data = Store::readStoredData(CF);
+    Store::StoredData data = Store::readStoredData(store);
     if (loaded.ok() && data.problems.isEmpty())
         return data;
 
@@ -112,8 +110,8 @@ std::optional<Store::StoredData> frmLists::loadData() {
     const SafeFile::Read backupRead = SafeFile::nameTaken(backup) ? SafeFile::readRegular(backup) : SafeFile::Read{};
     const bool backupIsGood = SafeFile::nameTaken(backup) && backupRead.ok() && loadsWhole(backupRead.bytes);
     if (reportLoadFailure(loaded, read, data.problems, backupIsGood)) {
-        CF.LoadFromBytes(backupRead.bytes);
-        data = Store::readStoredData(CF);
+        store.LoadFromBytes(backupRead.bytes);
+        data = Store::readStoredData(store);
     }
     return data;
 }
@@ -134,14 +132,15 @@ Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dat
                                     .arg(native(DataFile), native(aside), keptError),
                           tr("Pantrova Error"), UserPrompts::Icon::Information);
     }
-    CF.LoadFromBytes(recovery);
+    ConfigFile& store = m_document.store();
+    store.LoadFromBytes(recovery);
     // The changes were made to the data file as it was then: if someone else has changed it since, the first save
     // asks before it replaces that file.
-    const QString base = CF.ReadValue(Store::recoveryBaseKey());
+    const QString base = store.ReadValue(Store::recoveryBaseKey());
     if (base != ConfigFile::NotFound && SafeFile::nameTaken(DataFile))
         m_diskDigest = QByteArray::fromHex(base.toLatin1());
-    CF.DeleteValue(Store::recoveryBaseKey());
-    Store::StoredData data = Store::readStoredData(CF);
+    store.DeleteValue(Store::recoveryBaseKey());
+    Store::StoredData data = Store::readStoredData(store);
     m_savedStamp = NothingSaved;
     return data;
 }
@@ -199,35 +198,16 @@ bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const Saf
                              UserPrompts::Answer::Yes) == UserPrompts::Answer::Yes;
 }
 
-void frmLists::writeWindowInto(ConfigFile& store) const {
-    for (int l = 0; l < ListCount; ++l) {
-        const QString countKey = Store::listCountKey(l);
-        store.WriteValue(countKey, QStringLiteral("0"));
-        store.WriteValue(Store::listNameKey(l), txtName[l]->text());
-        const ListView* view = lvList[l];
-        for (int j = 1; j <= view->rowCount(); ++j) {
-            const QTreeWidgetItem* row = view->row(j);
-            store.IncrementValue(countKey);
-            store.WriteArrayItem(countKey, Store::itemNamePrefix(l), ListView::name(row));
-            store.WriteArrayItem(countKey, Store::itemQuantityPrefix(l), ListView::quantity(row));
-            store.WriteArrayItem(countKey, Store::itemCheckPrefix(l), ListView::isTicked(row));
-            store.WriteArrayItem(countKey, Store::itemKeyPrefix(l), ListView::key(row));
-        }
-    }
-    for (int shop = 1; shop <= Store::ShopCount; ++shop)
-        store.WriteValue(Store::shopNameKey(shop), lvShops->topLevelItem(shop - 1)->text(1));
-    store.WriteValue(Store::nextKeyKey(), QString::number(NextKey));
-}
-
 frmLists::SaveOutcome frmLists::trySave(QString* error) {
     if (!m_ownsFolder)
         return SaveOutcome::Cancelled;
-    writeWindowInto(CF);
-    ConfigFile::SaveResult saved = CF.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
+    ConfigFile& store = m_document.store();
+    m_document.writeInto(store);
+    ConfigFile::SaveResult saved = store.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
     if (saved.changedOnDisk) {
         if (const SaveOutcome kept = keepOtherVersion(error); kept != SaveOutcome::Saved)
             return kept;
-        saved = CF.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
+        saved = store.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
     }
     if (!saved.ok) {
         if (error)
@@ -280,30 +260,15 @@ bool frmLists::sve() {
 void frmLists::watchForChanges() {
     if (!m_ownsFolder)
         return;
-    const auto changed = [this] {
-        ++m_windowChanges;
-        if (!m_recoveryTimer->isActive())
-            m_recoveryTimer->start();
-    };
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(RecoveryDelayMs);
-    connect(m_recoveryTimer, &QTimer::timeout, this, [this] {
-        keepRecoveryFile();
-        // Prices and the symbol change in the store, which sends no signal; a glance now and then finds them.
-        m_recoveryTimer->start();
+    connect(m_recoveryTimer, &QTimer::timeout, this, &frmLists::keepRecoveryFile);
+    // Every change of the data goes through the document: the recovery file follows a few seconds later.
+    connect(&m_document, &Document::changed, this, [this] {
+        if (!m_recoveryTimer->isActive())
+            m_recoveryTimer->start();
     });
-    m_recoveryTimer->start();
-    for (int l = 0; l < ListCount; ++l) {
-        connect(txtName[l], &QLineEdit::textChanged, this, changed);
-        const QAbstractItemModel* model = lvList[l]->model();
-        connect(model, &QAbstractItemModel::dataChanged, this, changed);
-        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
-        connect(model, &QAbstractItemModel::rowsMoved, this, changed);
-        connect(model, &QAbstractItemModel::layoutChanged, this, changed);
-    }
-    connect(lvShops, &QTreeWidget::itemChanged, this, changed);
     m_recoveryStamp = changeStamp();
     // A restored recovery file is unsaved already; otherwise what was loaded is what the file holds.
     if (m_savedStamp != NothingSaved)
@@ -318,7 +283,7 @@ void frmLists::keepRecoveryFile() {
         return;
     }
     ConfigFile window;
-    writeWindowInto(window);
+    m_document.writeInto(window);
     window.WriteValue(Store::recoveryBaseKey(), QString::fromLatin1(m_diskDigest.toHex()));
     // A recovery file that cannot be written now is tried again after the next change; saving reports failures.
     if (SafeFile::writeAtomically(recoveryFile(), CF.toBytes(&window), SafeFile::permissionsOf(DataFile)).isEmpty())

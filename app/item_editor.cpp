@@ -1,6 +1,5 @@
 #include "item_editor.h"
 
-#include "list_view.h"
 #include "main_window.h"
 #include "money.h"
 #include "store_layout.h"
@@ -80,11 +79,10 @@ frmAddEdit::frmAddEdit(frmLists& main)
     lvPrices->installEventFilter(this);
 
     // Load.
-    const QString symbol = m_main.CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
-    lvPrices->setHeaderLabels(
-        {tr("#"), tr("Shop"), tr("Price (%1)").arg(symbol)});
+    const Document& document = m_main.document();
+    lvPrices->setHeaderLabels({tr("#"), tr("Shop"), tr("Price (%1)").arg(document.symbol())});
     for (int shop = 1; shop <= Store::ShopCount; ++shop) {
-        auto* row = new QTreeWidgetItem({QString::number(shop), m_main.lvShops->topLevelItem(shop - 1)->text(1)});
+        auto* row = new QTreeWidgetItem({QString::number(shop), document.shopName(shop)});
         row->setTextAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
         lvPrices->addTopLevelItem(row);
     }
@@ -96,16 +94,17 @@ frmAddEdit::frmAddEdit(frmLists& main)
         setWindowTitle(tr("Add"));
         chkAddBottom->setChecked(m_main.AddToBottom != 0);
     } else if (m_main.EditorMode == 2) {
-        if (const QTreeWidgetItem* row = m_main.lvList[m_main.EditorList]->selectedRow()) {
-            setWindowTitle(tr("Editing '%1'").arg(ListView::name(row)));
-            txtName->setText(ListView::name(row));
-            loadPrices(ListView::key(row));
+        if (const int row = m_main.selectedRow(m_main.EditorList); row >= 0) {
+            const Item& item = document.item(m_main.EditorList, row);
+            setWindowTitle(tr("Editing '%1'").arg(item.name));
+            txtName->setText(item.name);
+            loadPrices(item.key);
         }
     } else if (m_main.EditorMode == 3) {
-        if (const QTreeWidgetItem* row = m_main.lvCompare->currentItem()) {
-            setWindowTitle(tr("Editing '%1'").arg(row->text(0)));
-            txtName->setText(row->text(0));
-            loadPrices(row->data(0, Qt::UserRole).toString());
+        if (const auto [key, label] = m_main.comparedItem(); !key.isEmpty()) {
+            setWindowTitle(tr("Editing '%1'").arg(label));
+            txtName->setText(label);
+            loadPrices(key);
         }
         // The name cannot be changed from the comparison; the box says so by looking like a button face.
         txtName->setEnabled(false);
@@ -117,11 +116,10 @@ frmAddEdit::frmAddEdit(frmLists& main)
 }
 
 void frmAddEdit::loadPrices(const QString& itemKey) {
-    for (int shop = 1; shop <= Store::ShopCount; ++shop) {
-        const QString price = m_main.CF.ReadValue(Store::priceKey(itemKey, shop), QString());
-        if (price != ConfigFile::NotFound)
-            lvPrices->topLevelItem(shop - 1)->setText(PriceColumn, price);
-    }
+    const Document::Prices& prices = m_main.document().prices(itemKey);
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        if (prices.has(shop))
+            lvPrices->topLevelItem(shop - 1)->setText(PriceColumn, prices.texts[shop - 1]);
 }
 
 void frmAddEdit::cmdSet_Click() {
@@ -135,14 +133,12 @@ void frmAddEdit::cmdSet_Click() {
         return;
     const std::optional<double> value = Money::toNumber(answer);
     if (!value) {
-        m_main.prompts().message(tr("Please enter a number."), tr("Error"),
-                                 UserPrompts::Icon::Exclamation);
+        m_main.prompts().message(tr("Please enter a number."), tr("Error"), UserPrompts::Icon::Exclamation);
         return;
     }
     // Beyond single precision's range the number cannot be a price.
     if (std::abs(*value) > std::numeric_limits<float>::max()) {
-        m_main.prompts().message(tr("Please enter a number."), tr("Error"),
-                                 UserPrompts::Icon::Exclamation);
+        m_main.prompts().message(tr("Please enter a number."), tr("Error"), UserPrompts::Icon::Exclamation);
         return;
     }
     const auto price = static_cast<float>(*value);
@@ -171,19 +167,15 @@ void frmAddEdit::cmdDel_Click() {
 }
 
 QString frmAddEdit::addItem() {
-    ListView* view = m_main.lvList[m_main.EditorList];
-    const int rows = view->rowCount();
-    int position = rows + 1;
+    Document& document = m_main.document();
+    const int list = m_main.EditorList;
+    const int selected = m_main.selectedRow(list);
     // No selected row means there is nothing to add below: the item goes to the bottom.
-    if (rows > 0 && !chkAddBottom->isChecked() && view->selectedPosition() > 0)
-        position = view->selectedPosition() + 1;
-    const QString key = Store::itemKey(m_main.NextKey);
-    view->insertRow(position, txtName->text(), QString(), false, key);
-    ++m_main.NextKey;
+    const int row = !chkAddBottom->isChecked() && selected >= 0 ? selected + 1 : document.itemCount(list);
+    m_main.AddToBottom = chkAddBottom->isChecked() ? 1 : 0;
+    const QString key = document.addItem(list, row, txtName->text());
     for (int l = 0; l < frmLists::ListCount; ++l)
         m_main.RefreshSelectAll(l);
-    m_main.mnuEditMOC->setEnabled(true);
-    m_main.AddToBottom = chkAddBottom->isChecked() ? 1 : 0;
     return key;
 }
 
@@ -193,36 +185,26 @@ void frmAddEdit::cmdOK_Click() {
                                  UserPrompts::Icon::Exclamation);
         return;
     }
+    Document& document = m_main.document();
     QString itemKey;
     if (m_main.EditorMode == 2) {
-        QTreeWidgetItem* row = m_main.lvList[m_main.EditorList]->selectedRow();
-        if (!row)
+        const int row = m_main.selectedRow(m_main.EditorList);
+        if (row < 0)
             return;
-        row->setText(0, txtName->text());
-        itemKey = ListView::key(row);
+        document.renameItem(m_main.EditorList, row, txtName->text());
+        itemKey = document.item(m_main.EditorList, row).key;
     } else if (m_main.EditorMode == 1) {
         if (!m_main.keysLeft())
             return;
         itemKey = addItem();
     } else {
-        const QTreeWidgetItem* row = m_main.lvCompare->currentItem();
-        if (!row)
+        itemKey = m_main.comparedItem().first;
+        if (itemKey.isEmpty())
             return;
-        itemKey = row->data(0, Qt::UserRole).toString();
     }
-    if (m_main.EditorMode != 1)
-        for (int shop = 1; shop <= Store::ShopCount; ++shop)
-            m_main.CF.DeleteValue(Store::priceKey(itemKey, shop));
-    for (int shop = 1; shop <= Store::ShopCount; ++shop) {
-        const QString price = lvPrices->topLevelItem(shop - 1)->text(PriceColumn);
-        if (!price.isEmpty())
-            m_main.CF.WriteValue(Store::priceKey(itemKey, shop), price);
-    }
-    if (m_main.EditorMode == 3) {
-        const int position = m_main.lvCompare->indexOfTopLevelItem(m_main.lvCompare->currentItem());
-        m_main.GenPCList();
-        m_main.lvCompare->setCurrentItem(m_main.lvCompare->topLevelItem(position));
-        m_main.cmdCEdit->setEnabled(true);
-    }
+    std::array<QString, Store::ShopCount> prices;
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        prices[shop - 1] = lvPrices->topLevelItem(shop - 1)->text(PriceColumn);
+    document.setPrices(itemKey, prices);
     accept();
 }

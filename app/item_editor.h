@@ -2,7 +2,8 @@
 
 // frmAddEdit, the item editor: names an item and sets its price at each of the twenty shops. The main
 // window's EditorMode says what it is opened for: 1 adds an item to list EditorList, 2 edits that list's
-// selected item, 3 edits the prices of the price comparison's selected item. Nothing changes until OK.
+// selected item, 3 edits the prices of the price comparison's selected item. It owns only its own controls;
+// nothing changes until OK, which makes the change through the document.
 
 #include <QDialog>
 

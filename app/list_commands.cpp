@@ -1,20 +1,21 @@
 // The list commands of the main window: ticking and counting items, moving them up and down, renaming and
-// deleting them, select-all, and opening the item editor and the move-or-copy dialog. They keep every list
-// in this state: a ticked row holds a quantity of at least 1, an unticked row none.
+// deleting them, select-all, and opening the item editor and the move-or-copy dialog. Each turns what the user
+// did into a call on the document. They keep every list in this state: a ticked row holds a quantity of at
+// least 1, an unticked row none.
 
 #include "item_editor.h"
+#include "list_models.h"
 #include "list_view.h"
 #include "main_window.h"
 #include "money.h"
 #include "move_copy.h"
-#include "store_layout.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
+#include <algorithm>
 
 namespace {
 
@@ -26,10 +27,11 @@ void frmLists::connectListCommands(int l) {
     ListView* view = lvList[l];
     connect(view, &ListView::gotFocus, this, [this, l] { lvList_GotFocus(l); });
     connect(view, &ListView::keyDown, this, [this, l](int key) { lvList_KeyDown(l, key); });
-    connect(view, &ListView::renameEnded, this,
-            [this, l](QTreeWidgetItem*, const QString& text) { lvList_AfterLabelEdit(l, text); });
-    // Only the user's own ticks arrive here; the program's never run the quantity rule.
-    connect(view, &ListView::tickChangedByUser, this, [this, l](QTreeWidgetItem* row) { lvList_ItemCheck(l, row); });
+    // Only the user's own ticks and renames arrive here; the program's never run the quantity rule.
+    connect(m_listModels[l], &ListModel::renamedByUser, this,
+            [this, l](int row, const QString& text) { lvList_AfterLabelEdit(l, row + 1, text); });
+    connect(m_listModels[l], &ListModel::tickedByUser, this,
+            [this, l](int row, bool ticked) { lvList_ItemCheck(l, row + 1, ticked); });
     connect(chkSelAll[l], &QCheckBox::clicked, this, [this, l] { chkSelAll_Click(l); });
     connect(cmdAdd[l], &QPushButton::clicked, this, [this, l] { cmdAdd_Click(l); });
     connect(cmdEdit[l], &QPushButton::clicked, this, [this, l] { cmdEdit_Click(l); });
@@ -37,6 +39,10 @@ void frmLists::connectListCommands(int l) {
     connect(cmdNDown[l], &QPushButton::clicked, this, [this, l] { cmdNDown_Click(l); });
     connect(cmdPlus[l], &QPushButton::clicked, this, [this, l] { cmdPlus_Click(l); });
     connect(cmdMinus[l], &QPushButton::clicked, this, [this, l] { cmdMinus_Click(l); });
+}
+
+int frmLists::selectedRow(int list) const {
+    return lvList[list]->selectedPosition() - 1;
 }
 
 void frmLists::setMoveOrCopyCaption(const QString& itemName) {
@@ -48,8 +54,8 @@ void frmLists::setMoveOrCopyCaption(const QString& itemName) {
 
 void frmLists::lvList_GotFocus(int list) {
     CurrentList = static_cast<qint16>(list);
-    if (const QTreeWidgetItem* selected = lvList[list]->selectedRow()) {
-        setMoveOrCopyCaption(ListView::name(selected));
+    if (const int row = selectedRow(list); row >= 0) {
+        setMoveOrCopyCaption(m_document.item(list, row).name);
         mnuEditMOC->setEnabled(true);
     } else {
         mnuEditMOC->setText(tr("&Move or Copy..."));
@@ -58,123 +64,93 @@ void frmLists::lvList_GotFocus(int list) {
 }
 
 void frmLists::lvList_KeyDown(int list, int key) {
-    ListView* view = lvList[list];
-    if (view->rowCount() == 0)
+    if (m_document.itemCount(list) == 0)
         return;
     if (key == Qt::Key_Delete) {
-        if (const QTreeWidgetItem* selected = view->selectedRow()) {
+        if (const int row = selectedRow(list); row >= 0) {
             const UserPrompts::Answer answer = prompts().message(
                 tr("Are you sure you want to delete the item '%1' from the '%2' list?")
-                    .arg(ListView::name(selected), txtName[list]->text()),
-                tr("Delete Item"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
-                UserPrompts::Answer::Yes);
-            if (answer == UserPrompts::Answer::Yes) {
-                const QString itemKey = ListView::key(selected);
-                for (int shop = 1; shop <= Store::ShopCount; ++shop)
-                    CF.DeleteValue(Store::priceKey(itemKey, shop));
-                view->removeRow(view->selectedPosition());
-            }
+                    .arg(m_document.item(list, row).name, m_document.listName(list)),
+                tr("Delete Item"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
+            if (answer == UserPrompts::Answer::Yes)
+                m_document.deleteItem(list, row);
         }
         for (int l = 0; l < ListCount; ++l)
             RefreshSelectAll(l);
     }
     lvList_GotFocus(list);
     if (key == Qt::Key_F2)
-        view->startRename();
+        lvList[list]->startRename();
 }
 
-void frmLists::lvList_AfterLabelEdit(int list, const QString& newText) {
-    Q_UNUSED(list)
+void frmLists::lvList_AfterLabelEdit(int list, int position, const QString& newText) {
+    m_document.renameItem(list, position - 1, newText);
     setMoveOrCopyCaption(newText);
 }
 
-void frmLists::lvList_ItemCheck(int list, QTreeWidgetItem* row) {
-    if (lvList[list]->rowCount() == 0 || !row)
+void frmLists::lvList_ItemCheck(int list, int position, bool ticked) {
+    if (position < 1 || position > m_document.itemCount(list))
         return;
-    ListView::setQuantity(row, ListView::isTicked(row) ? QStringLiteral("1") : QString());
+    m_document.setItemState(list, position - 1, ticked, ticked ? QStringLiteral("1") : QString());
     RefreshSelectAll(list);
 }
 
 void frmLists::RefreshSelectAll(int list) {
-    const ListView* view = lvList[list];
-    if (view->rowCount() == 0)
+    const std::vector<Item>& items = m_document.items(list);
+    if (items.empty())
         return;
-    int ticked = 0;
-    for (int j = 1; j <= view->rowCount(); ++j)
-        ticked += ListView::isTicked(view->row(j)) ? 1 : 0;
-    chkSelAll[list]->setCheckState(ticked == view->rowCount() ? Qt::Checked
-                                   : ticked == 0              ? Qt::Unchecked
-                                                              : Qt::PartiallyChecked);
+    const auto ticked = std::count_if(items.begin(), items.end(), [](const Item& item) { return item.ticked; });
+    chkSelAll[list]->setCheckState(ticked == std::ssize(items) ? Qt::Checked
+                                   : ticked == 0               ? Qt::Unchecked
+                                                               : Qt::PartiallyChecked);
 }
 
 void frmLists::chkSelAll_Click(int list) {
     lvList_GotFocus(list);
     const Qt::CheckState state = chkSelAll[list]->checkState();
-    if (state == Qt::PartiallyChecked)
-        return;
-    const ListView* view = lvList[list];
-    for (int j = 1; j <= view->rowCount(); ++j) {
-        QTreeWidgetItem* row = view->row(j);
-        if (state == Qt::Checked) {
-            ListView::setTicked(row, true);
-            if (!Money::isNumber(ListView::quantity(row)))
-                ListView::setQuantity(row, QStringLiteral("1"));
-        } else {
-            ListView::setTicked(row, false);
-            ListView::setQuantity(row, QString());
-        }
-    }
+    if (state != Qt::PartiallyChecked)
+        m_document.setAllTicked(list, state == Qt::Checked);
 }
 
 void frmLists::cmdPlus_Click(int list) {
     lvList_GotFocus(list);
-    QTreeWidgetItem* row = lvList[list]->selectedRow();
-    if (!row)
+    const int row = selectedRow(list);
+    if (row < 0)
         return;
-    ListView::setTicked(row, true);
-    if (const std::optional<double> quantity = Money::toNumber(ListView::quantity(row))) {
-        if (*quantity < MaxQuantity)
-            ListView::setQuantity(row, Money::plainNumber(*quantity + 1));
+    const QString& text = m_document.item(list, row).quantity;
+    if (const std::optional<double> quantity = Money::toNumber(text)) {
+        m_document.setItemState(list, row, true, *quantity < MaxQuantity ? Money::plainNumber(*quantity + 1) : text);
         return;
     }
-    ListView::setQuantity(row, QStringLiteral("1"));
+    m_document.setItemState(list, row, true, QStringLiteral("1"));
     RefreshSelectAll(list);
 }
 
 void frmLists::cmdMinus_Click(int list) {
     lvList_GotFocus(list);
-    QTreeWidgetItem* row = lvList[list]->selectedRow();
-    if (!row)
+    const int row = selectedRow(list);
+    if (row < 0)
         return;
-    const QString text = ListView::quantity(row);
-    const std::optional<double> quantity = Money::toNumber(text);
+    const Item& item = m_document.item(list, row);
+    const std::optional<double> quantity = Money::toNumber(item.quantity);
     if (!quantity)
         return;
-    if (text == QLatin1String("1")) {
-        ListView::setQuantity(row, QString());
-        ListView::setTicked(row, false);
+    if (item.quantity == QLatin1String("1")) {
+        m_document.setItemState(list, row, false, QString());
         RefreshSelectAll(list);
         return;
     }
-    ListView::setQuantity(row, Money::plainNumber(*quantity - 1));
+    m_document.setItemState(list, row, item.ticked, Money::plainNumber(*quantity - 1));
 }
 
 void frmLists::moveSelectedRow(int list, int offset) {
     lvList_GotFocus(list);
-    ListView* view = lvList[list];
-    const int position = view->selectedPosition();
-    const int target = position + offset;
-    if (position == 0 || target < 1 || target > view->rowCount())
+    const int row = selectedRow(list);
+    const int target = row + offset;
+    if (row < 0 || target < 0 || target >= m_document.itemCount(list))
         return;
-    const QTreeWidgetItem* row = view->row(position);
-    const QString name = ListView::name(row);
-    const QString quantity = ListView::quantity(row);
-    const QString key = ListView::key(row);
-    const bool ticked = ListView::isTicked(row);
-    // Removal first, so that no two rows ever hold the same key.
-    view->removeRow(position);
-    view->insertRow(target, name, quantity, ticked, key);
-    view->selectRow(target);
+    m_document.moveItem(list, row, target);
+    lvList[list]->selectRow(target + 1);
 }
 
 void frmLists::cmdNUp_Click(int list) {
@@ -192,6 +168,8 @@ void frmLists::openItemEditor(int list, qint16 mode) {
     EditorList = static_cast<qint16>(list);
     frmAddEdit editor(*this);
     showModal(editor);
+    if (mode == 1 && editor.result() == QDialog::Accepted)
+        mnuEditMOC->setEnabled(true);
 }
 
 void frmLists::cmdAdd_Click(int list) {
@@ -199,13 +177,12 @@ void frmLists::cmdAdd_Click(int list) {
 }
 
 void frmLists::cmdEdit_Click(int list) {
-    if (lvList[list]->selectedRow())
+    if (selectedRow(list) >= 0)
         openItemEditor(list, 2);
 }
 
 bool frmLists::keysLeft() {
-    // Every key number stays below NextKey, so the counter's largest value is never given out.
-    if (NextKey < std::numeric_limits<qint32>::max())
+    if (m_document.keysLeft())
         return true;
     prompts().message(tr("No more items can be added: every item key this data file can number has been used."),
                       tr("Error"), UserPrompts::Icon::Exclamation);
@@ -213,7 +190,7 @@ bool frmLists::keysLeft() {
 }
 
 void frmLists::mnuEditMOC_Click() {
-    if (!lvList[CurrentList]->selectedRow())
+    if (selectedRow(CurrentList) < 0)
         return;
     frmMOC dialog(*this);
     showModal(dialog);

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "comparison.h"
+#include "list_models.h"
 #include "list_view.h"
 #include "money.h"
 #include "store_layout.h"
@@ -22,7 +23,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using WindowLayout::TwipRect;
 
@@ -62,6 +63,7 @@ frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* 
     setWindowTitle(tr("Pantrova"));
     createControls();
     createMenus();
+    connectDocument();
     startUp(programFolder);
 }
 
@@ -119,6 +121,8 @@ void frmLists::createListsTab(QWidget* page) {
         cmdMinus[l] = new QPushButton(QStringLiteral("-"), page);
 
         lvList[l] = new ListView(page);
+        m_listModels[l] = new ListModel(m_document, l, this);
+        lvList[l]->setModel(m_listModels[l]);
 
         cmdAdd[l] = new QPushButton(tr("Add"), page);
         cmdEdit[l] = new QPushButton(tr("Edit"), page);
@@ -153,15 +157,15 @@ void frmLists::createListsTab(QWidget* page) {
 }
 
 void frmLists::createShopsTab(QWidget* page) {
-    lvShops = new QTreeWidget(page);
-    lvShops->setColumnCount(2);
-    lvShops->setHeaderLabels({tr("#"), tr("Shop Name")});
+    lvShops = new QTreeView(page);
+    m_shopModel = new ShopModel(m_document, this);
+    lvShops->setModel(m_shopModel);
     lvShops->setRootIsDecorated(false);
     lvShops->setUniformRowHeights(true);
     lvShops->setColumnWidth(0, 40);
     lvShops->installEventFilter(this);
-    connect(lvShops, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { lvShops_ItemClick(lvShops->indexOfTopLevelItem(item) + 1); });
+    connect(lvShops, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { lvShops_ItemClick(index.row() + 1); });
     lblInfo[1] = new QLabel(tr("Click on a shop to edit its name"), page);
 }
 
@@ -173,14 +177,11 @@ void frmLists::createComparisonTab(QWidget* page) {
     lblShow->setBuddy(optShow[0]);
     cmdCEdit = new QPushButton(tr("Edit Prices"), page);
     cmdCEdit->setEnabled(false);
-    lvCompare = new QTreeWidget(page);
-    lvCompare->setColumnCount(1 + Store::ShopCount);
+    lvCompare = new QTreeView(page);
+    m_comparisonModel = new ComparisonModel(this);
+    lvCompare->setModel(m_comparisonModel);
     lvCompare->setRootIsDecorated(false);
     lvCompare->setUniformRowHeights(true);
-    lvCompare->headerItem()->setText(0, tr("Item"));
-    for (int s = 1; s <= Store::ShopCount; ++s)
-        lvCompare->headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
-    lvCompare->setColumnWidth(0, 200);
     // Each column takes the width its texts need; the last shown one is not stretched away from its neighbours.
     lvCompare->header()->setStretchLastSection(false);
     lblCheapest = new QLabel(page);
@@ -191,12 +192,13 @@ void frmLists::createComparisonTab(QWidget* page) {
         connect(option, &QRadioButton::clicked, this, [this] { GenPCList(); });
         option->installEventFilter(this);
     }
-    connect(lvCompare, &QTreeWidget::itemClicked, this, &frmLists::lvCompare_ItemClick);
+    connect(lvCompare, &QTreeView::clicked, this, &frmLists::lvCompare_ItemClick);
     // Keyboard users choose a row with the arrow keys.
-    connect(lvCompare, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
-        if (lvCompare->hasFocus())
-            lvCompare_ItemClick(row);
-    });
+    connect(lvCompare->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (lvCompare->hasFocus())
+                    lvCompare_ItemClick(current);
+            });
     connect(cmdCEdit, &QPushButton::clicked, this, &frmLists::cmdCEdit_Click);
 }
 
@@ -239,26 +241,12 @@ void frmLists::startUp(const QString& programFolder) {
     DataFile = AppFolder + Store::DataFileName;
     Varnet = std::make_unique<VarnetHost>(AppFolder);
 
-    for (int shop = 1; shop <= Store::ShopCount; ++shop)
-        lvShops->addTopLevelItem(new QTreeWidgetItem({QString::number(shop), QString()}));
-
     if (!lockFolder())
         return;
     bool shopsKnown = false;
-    if (const std::optional<Store::StoredData> data = loadData()) {
-        NextKey = data->nextKey;
+    if (std::optional<Store::StoredData> data = loadData()) {
         shopsKnown = data->shopsKnown;
-        if (shopsKnown)
-            for (int shop = 1; shop <= Store::ShopCount; ++shop)
-                lvShops->topLevelItem(shop - 1)->setText(1, data->shopNames[shop - 1]);
-        for (int l = 0; l < ListCount; ++l) {
-            txtName[l]->setText(data->lists[l].name);
-            QList<QTreeWidgetItem*> rows;
-            rows.reserve(static_cast<qsizetype>(data->lists[l].items.size()));
-            for (const Store::StoredItem& item : data->lists[l].items)
-                rows << ListView::makeRow(item.name, item.quantity, item.checked, item.key);
-            lvList[l]->appendRows(rows);
-        }
+        m_document.adopt(std::move(*data));
     }
 
     if (!shopsKnown) {
@@ -276,7 +264,7 @@ void frmLists::startUp(const QString& programFolder) {
         RefreshSelectAll(l);
     lvList_GotFocus(0);
     // Every price in the store is now in the current locale's form, and saving says so.
-    CF.setNumbers(Money::current());
+    m_document.store().setNumbers(Money::current());
     watchForChanges();
 }
 
@@ -346,29 +334,39 @@ bool frmLists::eventFilter(QObject* watched, QEvent* event) {
             tabMain->setCurrentIndex(ComparisonTab);
     } else if (watched == lvShops && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvShops->currentItem()) {
-            lvShops_ItemClick(lvShops->indexOfTopLevelItem(lvShops->currentItem()) + 1);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvShops->currentIndex().isValid()) {
+            lvShops_ItemClick(lvShops->currentIndex().row() + 1);
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+void frmLists::connectDocument() {
+    for (int l = 0; l < ListCount; ++l)
+        connect(txtName[l], &QLineEdit::textChanged, this,
+                [this, l](const QString& text) { m_document.setListName(l, text); });
+    connect(&m_document, &Document::listNameChanged, this, [this](int l) {
+        if (txtName[l]->text() != m_document.listName(l))
+            txtName[l]->setText(m_document.listName(l));
+    });
+}
+
 void frmLists::lvShops_ItemClick(int shop) {
-    QTreeWidgetItem* row = lvShops->topLevelItem(shop - 1);
-    if (!row)
+    if (shop < 1 || shop > Store::ShopCount)
         return;
-    const QString answer = prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), row->text(1));
+    const QString answer =
+        prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), m_document.shopName(shop));
     if (!answer.isEmpty())
-        row->setText(1, answer);
+        m_document.renameShop(shop, answer);
 }
 
 void frmLists::mnuOptionsSymbol_Click() {
-    const QString old = CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
+    const QString old = m_document.symbol();
     const QString answer =
         prompts().input(tr("Change currency symbol/code from '%1':").arg(old), tr("Change Currency Symbol/Code"), old);
     if (!answer.isEmpty())
-        CF.WriteValue(Store::symbolKey(), answer);
+        m_document.setSymbol(answer);
     tabMain_Change(ListsTab);
 }
 

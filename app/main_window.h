@@ -1,10 +1,11 @@
 #pragma once
 
-// frmLists is Pantrova's main window and owns all of its data while it runs: the four lists in their list
-// views, the list names, the shop names, the store `CF` that is read from and written to the data file, and
-// the window variables the dialogs work with. Its folder (the program's folder) holds the data file.
+// frmLists is Pantrova's main window. It owns the document that holds the user's data while Pantrova runs, the
+// views over it (the four lists, the shops, the comparison and the page) and the window variables the dialogs
+// work with. Each command turns a user's action into a call on the document and brings the views up to date.
+// Its folder (the program's folder) holds the data file.
 
-#include "config_file.h"
+#include "document.h"
 #include "safe_file.h"
 #include "stored_data.h"
 #include "user_prompts.h"
@@ -18,7 +19,8 @@
 #include <memory>
 #include <optional>
 
-class ComparisonPrices;
+class ComparisonModel;
+class ListModel;
 class ListView;
 class QAction;
 class QCheckBox;
@@ -34,11 +36,13 @@ class QShortcut;
 class QTabWidget;
 class QTextBrowser;
 class QTimer;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
+class ShopModel;
 
 class frmLists : public QMainWindow {
     Q_OBJECT
+
+    Document m_document;
 
 public:
     static constexpr int ListCount = 4;
@@ -50,6 +54,7 @@ public:
     ~frmLists() override;
 
     UserPrompts& prompts() { return *m_prompts; }
+    Document& document() { return m_document; }
 
     // False when another Pantrova already had this folder open: this window then said so, loaded nothing and
     // never writes anything; the program ends without showing it.
@@ -57,7 +62,7 @@ public:
     // True while there are changes that no save has written to the data file.
     bool hasUnsavedChanges() const { return changeStamp() != m_savedStamp; }
 
-    // Writes the window's lists, shop names and key counter into the store, then the store to the data file.
+    // Writes the document's lists, shop names and key counter into the store, then the store to the data file.
     // A failure, or the user's choice not to save over a file someone else changed, has already been shown to
     // the user when this returns false.
     bool sve();
@@ -72,8 +77,8 @@ public:
     // The list commands; each takes the index of the list whose control fired.
     void lvList_GotFocus(int list);
     void lvList_KeyDown(int list, int key);
-    void lvList_AfterLabelEdit(int list, const QString& newText);
-    void lvList_ItemCheck(int list, QTreeWidgetItem* row);
+    void lvList_AfterLabelEdit(int list, int position, const QString& newText);
+    void lvList_ItemCheck(int list, int position, bool ticked);
     void RefreshSelectAll(int list);
     void chkSelAll_Click(int list);
     void cmdAdd_Click(int list);
@@ -91,11 +96,15 @@ public:
 
     // The price comparison: rebuilds lvCompare and sets BestPrice and BestShop.
     void GenPCList();
-    void lvCompare_ItemClick(QTreeWidgetItem* row);
+    void lvCompare_ItemClick(const QModelIndex& index);
     void cmdCEdit_Click();
 
     // Whether a new item can get a key: the counter is 32 bits and never wraps. Tells the user when it cannot.
     bool keysLeft();
+    // The row (from 0) of the list's selected item; -1 when none is selected.
+    int selectedRow(int list) const;
+    // The item of the comparison's current row: its key and its label; an empty key when that row is no item.
+    std::pair<QString, QString> comparedItem() const;
 
     // The printable page: merges the lists into the template, writes "Pantrova.htm" and shows it.
     void buildPage();
@@ -106,7 +115,6 @@ public:
     // The window variables the dialogs share.
     qint16 EditorMode = 0;
     qint16 EditorList = 0;
-    qint32 NextKey = 0;
     qint16 CurrentList = 0;
     qint16 AddToBottom = 0;
     QString DataFile;
@@ -115,7 +123,8 @@ public:
     float BestPrice = 0;
     QString BestShop;
 
-    ConfigFile CF;
+    // The store behind the document, for reading; every change goes through the document.
+    const ConfigFile& CF = m_document.store();
     std::unique_ptr<VarnetHost> Varnet;
 
     // Shows a dialog modally: exec() in the program; tests replace it to drive the dialog instead.
@@ -129,10 +138,10 @@ public:
     std::array<QCheckBox*, ListCount> chkSelAll{};
     std::array<QPushButton*, ListCount> cmdAdd{}, cmdEdit{}, cmdNUp{}, cmdNDown{}, cmdPlus{}, cmdMinus{};
     std::array<QLabel*, 7> lblInfo{};
-    QTreeWidget* lvShops = nullptr;
+    QTreeView* lvShops = nullptr;
     QLabel* lblShow = nullptr;
     std::array<QRadioButton*, 2> optShow{};
-    QTreeWidget* lvCompare = nullptr;
+    QTreeView* lvCompare = nullptr;
     QPushButton* cmdCEdit = nullptr;
     QLabel* lblCheapest = nullptr; // below the table: how many of the shown items the cheapest shop prices
     QTextBrowser* wbList = nullptr;
@@ -159,6 +168,7 @@ private:
     void createMenus();
     void applyGeometry();
     void connectListCommands(int list);
+    void connectDocument();
     void moveSelectedRow(int list, int offset);
     void openItemEditor(int list, qint16 mode);
     void setMoveOrCopyCaption(const QString& itemName);
@@ -172,10 +182,9 @@ private:
     QString keepAside(const SafeFile::Read& original, QString* keptError);
     bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
                            const QStringList& problems, bool backupIsGood);
-    void writeWindowInto(ConfigFile& store) const;
     SaveOutcome keepOtherVersion(QString* error);
     void watchForChanges();
-    quint64 changeStamp() const { return CF.changeCount() + m_windowChanges; }
+    quint64 changeStamp() const { return m_document.revision(); }
     void savedNow();
     void discardRecoveryFile();
     QString saveFailureText(const QString& error) const;
@@ -185,12 +194,14 @@ private:
     bool m_ownsFolder = true;
     QByteArray m_diskDigest;     // the data file as loaded or last saved; empty when there was none
     bool m_refreshBackup = true; // false until a save follows a load of a file that was not whole
-    quint64 m_windowChanges = 0; // edits of the lists, list names and shop names
     quint64 m_savedStamp = 0;    // changeStamp() when the data file was loaded or last saved
     quint64 m_recoveryStamp = 0; // changeStamp() when the recovery file was last written or removed
     QTimer* m_recoveryTimer = nullptr;
 
-    std::unique_ptr<ComparisonPrices> m_comparisonPrices; // made by the first comparison
+    std::array<ListModel*, ListCount> m_listModels{};
+    ShopModel* m_shopModel = nullptr;
+    ComparisonModel* m_comparisonModel = nullptr;
+    NumberMemo m_costs; // the comparison's amounts already formatted
     // The last comparison's plain-text lines for the page: how many items the best shop prices and which it
     // lacks, and what buying each item at its cheapest shop costs.
     QString m_coverageLine;

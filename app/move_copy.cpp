@@ -1,8 +1,6 @@
 #include "move_copy.h"
 
-#include "list_view.h"
 #include "main_window.h"
-#include "store_layout.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +13,8 @@
 frmMOC::frmMOC(frmLists& main)
     : QDialog(&main)
     , m_main(main)
-    , m_source(main.lvList[main.CurrentList]->selectedRow()) {
+    , m_sourceList(main.CurrentList)
+    , m_sourceRow(main.selectedRow(main.CurrentList)) {
     setWindowTitle(tr("Move or Copy"));
     lblMOC = new QLabel(this);
     lblMOC->setWordWrap(true);
@@ -54,11 +53,11 @@ frmMOC::frmMOC(frmLists& main)
     // Load: every opening starts with Move and the first list.
     optMC[0]->setChecked(true);
     optTo[0]->setChecked(true);
-    const QString source = m_source ? ListView::name(m_source) : QString();
-    lblMOC->setText(tr("Move or Copy '%1' from list '%2':").arg(source, m_main.txtName[m_main.CurrentList]->text()));
+    const Document& document = m_main.document();
+    lblMOC->setText(tr("Move or Copy '%1' from list '%2':").arg(sourceName(), document.listName(m_sourceList)));
     for (int j = 0; j < frmLists::ListCount; ++j) {
         // "&&" shows an ampersand of the list's name instead of making it an access key.
-        QString name = m_main.txtName[j]->text();
+        QString name = document.listName(j);
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         optTo[j]->setText(tr("&%1: %2").arg(QString::number(j + 1), name));
     }
@@ -66,38 +65,32 @@ frmMOC::frmMOC(frmLists& main)
 }
 
 void frmMOC::optMC_Click() {
-    QString item = m_source ? ListView::name(m_source) : QString();
+    QString item = sourceName();
     item.replace(QLatin1Char('&'), QStringLiteral("&&"));
     fraTo->setTitle((optMC[0]->isChecked() ? tr("Move '%1' to:") : tr("Copy '%1' to:")).arg(item));
 }
 
+QString frmMOC::sourceName() const {
+    return m_sourceRow >= 0 ? m_main.document().item(m_sourceList, m_sourceRow).name : QString();
+}
+
 void frmMOC::cmdOK_Click() {
-    if (!m_source) {
+    if (m_sourceRow < 0) {
         reject();
         return;
     }
-    const QString key = ListView::key(m_source);
-    const QString name = ListView::name(m_source);
-    ListView* target = m_main.lvList[TargetList];
     if (optMC[0]->isChecked()) {
-        if (TargetList != m_main.CurrentList) {
-            target->appendRow(name, QString(), false, key);
-            m_main.RefreshSelectAll(TargetList);
-            ListView* source = m_main.lvList[m_main.CurrentList];
-            source->removeRow(source->indexOfTopLevelItem(m_source) + 1);
+        if (TargetList == m_sourceList) {
+            accept();
+            return;
         }
+        m_main.document().moveItemToList(m_sourceList, m_sourceRow, TargetList);
     } else {
         if (!m_main.keysLeft())
             return;
-        const QString copyKey = Store::itemKey(m_main.NextKey);
-        ++m_main.NextKey;
-        target->appendRow(name, QString(), false, copyKey);
-        m_main.RefreshSelectAll(TargetList);
-        for (int shop = 1; shop <= Store::ShopCount; ++shop) {
-            const QString price = m_main.CF.ReadValue(Store::priceKey(key, shop));
-            if (price != ConfigFile::NotFound)
-                m_main.CF.WriteValue(Store::priceKey(copyKey, shop), price);
-        }
+        m_main.document().copyItemToList(m_sourceList, m_sourceRow, TargetList);
     }
+    // Only the list that received the item: the source list's box is left as it was.
+    m_main.RefreshSelectAll(TargetList);
     accept();
 }

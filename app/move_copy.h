@@ -2,7 +2,8 @@
 
 // frmMOC moves or copies the selected item of the current list to the end of any of the four lists. A move
 // keeps the item's key, so its prices go with it; a copy gets a new key and copies of the prices. Either way
-// the item arrives unticked and without a quantity.
+// the item arrives unticked and without a quantity. It owns only its own controls and makes the change through
+// the document.
 
 #include <QDialog>
 
@@ -13,7 +14,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTreeWidgetItem;
 
 class frmMOC : public QDialog {
     Q_OBJECT
@@ -37,6 +37,10 @@ public:
     QPushButton* cmdCancel;
 
 private:
+    QString sourceName() const;
+
     frmLists& m_main;
-    QTreeWidgetItem* m_source; // the selected row of the current list when the dialog opened
+    // The selected row of the current list when the dialog opened; -1 when there was none.
+    int m_sourceList;
+    int m_sourceRow;
 };

@@ -1,6 +1,5 @@
 #include "printable.h"
 
-#include "list_view.h"
 #include "main_window.h"
 #include "money.h"
 #include "safe_file.h"
@@ -8,7 +7,6 @@
 #include "varnet_host.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -126,16 +124,13 @@ void frmLists::buildPage() {
     const auto escaped = [this](const QString& text) { return Varnet->PT2HTML(text).value_or(text.toHtmlEscaped()); };
     Printable::Content content;
     for (int l = 0; l < ListCount; ++l) {
-        content.listTitles[l] = escaped(txtName[l]->text());
-        const ListView* view = lvList[l];
-        for (int j = 1; j <= view->rowCount(); ++j) {
-            const QTreeWidgetItem* row = view->row(j);
-            if (ListView::isTicked(row))
-                content.listContents[l] += Printable::itemLine(escaped(ListView::name(row)), ListView::quantity(row));
-        }
+        content.listTitles[l] = escaped(m_document.listName(l));
+        for (const Item& item : m_document.items(l))
+            if (item.ticked)
+                content.listContents[l] += Printable::itemLine(escaped(item.name), item.quantity);
     }
     content.bestShop = escaped(BestShop);
-    content.currencySymbol = escaped(CF.ReadValue(Store::symbolKey(), Store::DefaultSymbol));
+    content.currencySymbol = escaped(m_document.symbol());
     content.bestPrice = Money::format(BestPrice);
     content.coverage = escaped(m_coverageLine);
     content.splitTrip = escaped(m_splitTripLine);

@@ -104,6 +104,17 @@ void SummaryReporter::printSummary() const {
              "StartUpEmptyLists", false, 0);
     ratioRow("4. Only the store reading the 10,000-item file / start-up with no file", "StartUpStoreOnly",
              "StartUpNoFile", false, 0);
+    // Everything start-up does besides reading the data file: the document, the views and the window.
+    const Times large = times("StartUpLargeFile");
+    const Times storeOnly = times("StartUpStoreOnly");
+    const Times noFile = times("StartUpNoFile");
+    if (large.cpu > 0 && storeOnly.cpu > 0 && noFile.cpu > 0) {
+        const double cpu = (large.cpu - storeOnly.cpu) / noFile.cpu;
+        std::printf("| 4. Start-up with a 10,000-item file except the store reading it / with no file | %.2f | %.2f | "
+                    "%.2f (%.2f) | <= 1.2 | %s |\n",
+                    large.cpu - storeOnly.cpu, noFile.cpu, cpu, (large.real - storeOnly.real) / noFile.real,
+                    cpu <= 1.2 ? "met" : "MISSED");
+    }
     ratioRow("5. Page from 10,000 ticked items / reading and writing its bytes", "PageBuild", "PageBareReadWrite",
              false, 0);
 

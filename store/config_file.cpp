@@ -7,16 +7,11 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 namespace {
-
-// Changes a history remembers one by one: enough for any editing between two reads, while a bulk change is
-// cheaper to start afresh from.
-constexpr qsizetype MaxChanges = 4096;
 
 const QString FormatName = QStringLiteral("Pantrova data");
 constexpr int FormatVersion = 1;
@@ -326,8 +321,6 @@ char* writeText(char* cursor, std::string_view text) {
 ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
     const SafeFile::Read read = SafeFile::readRegular(path);
     if (!read.ok()) {
-        forgetChanges();
-        ++m_changeCount;
         m_values.clear();
         m_numbers.reset();
         return {LoadResult::Status::Unreadable, read.error};
@@ -337,8 +330,6 @@ ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
 
 ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
-    forgetChanges();
-    ++m_changeCount;
     m_values.clear();
     m_numbers.reset();
     if (FastReader(data).read(m_values, m_numbers))
@@ -357,7 +348,8 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
         return {Status::Damaged, QCoreApplication::translate("Store", "it is not a Pantrova data file")};
     const QJsonValue version = root.value(QLatin1String("version"));
     if (!version.isDouble() || version.toDouble() != FormatVersion)
-        return {Status::Damaged, QCoreApplication::translate("Store", "its format version is not %1").arg(FormatVersion)};
+        return {Status::Damaged,
+                QCoreApplication::translate("Store", "its format version is not %1").arg(FormatVersion)};
     const QJsonValue values = root.value(QLatin1String("values"));
     if (!values.isObject())
         return {Status::Damaged, QCoreApplication::translate("Store", "it holds no values")};
@@ -377,7 +369,8 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
         m_values.insert_or_assign(it.key(), it.value().toString());
     }
     if (nonText > 0)
-        return {Status::Damaged, QCoreApplication::translate("Store", "%1 of its values are not text and were left out").arg(nonText)};
+        return {Status::Damaged,
+                QCoreApplication::translate("Store", "%1 of its values are not text and were left out").arg(nonText)};
     return {};
 }
 
@@ -392,78 +385,10 @@ QString ConfigFile::ReadValue(const QString& key, const QString& defaultValue) c
 
 void ConfigFile::WriteValue(const QString& key, const QString& value) {
     m_values.insert_or_assign(key, value);
-    recordChange(key);
 }
 
 void ConfigFile::DeleteValue(const QString& key) {
-    if (m_values.erase(key) != 0)
-        recordChange(key);
-}
-
-void ConfigFile::trackChanges(std::function<bool(QStringView key)> tracked) {
-    m_tracked = std::move(tracked);
-    forgetChanges();
-}
-
-std::optional<QStringList> ConfigFile::changedSince(quint64 since) const {
-    if (since < m_changesFrom || since > m_revision)
-        return std::nullopt;
-    return m_changes.mid(static_cast<qsizetype>(since - m_changesFrom));
-}
-
-void ConfigFile::recordChange(const QString& key) {
-    ++m_changeCount;
-    if (!m_tracked || !m_tracked(key))
-        return;
-    if (m_changes.size() >= MaxChanges) {
-        forgetChanges();
-        return;
-    }
-    m_changes << key;
-    ++m_revision;
-}
-
-void ConfigFile::forgetChanges() {
-    // A history holds at most MaxChanges revisions, far fewer than the 2^32 each one is given.
-    static std::atomic<quint64> histories{0};
-    m_changes.clear();
-    m_changesFrom = m_revision = (++histories) << 32;
-}
-
-ConfigFile::ConfigFile() {
-    forgetChanges();
-}
-
-ConfigFile::ConfigFile(const ConfigFile& other)
-    : m_values(other.m_values)
-    , m_numbers(other.m_numbers) {
-    forgetChanges();
-}
-
-ConfigFile& ConfigFile::operator=(const ConfigFile& other) {
-    if (this != &other) {
-        m_values = other.m_values;
-        m_numbers = other.m_numbers;
-        forgetChanges();
-        ++m_changeCount;
-    }
-    return *this;
-}
-
-ConfigFile::ConfigFile(ConfigFile&& other) noexcept
-    : m_values(std::move(other.m_values))
-    , m_numbers(std::move(other.m_numbers)) {
-    forgetChanges();
-}
-
-ConfigFile& ConfigFile::operator=(ConfigFile&& other) noexcept {
-    if (this != &other) {
-        m_values = std::move(other.m_values);
-        m_numbers = std::move(other.m_numbers);
-        forgetChanges();
-        ++m_changeCount;
-    }
-    return *this;
+    m_values.erase(key);
 }
 
 int ConfigFile::countIn(const QString& countKey) const {
@@ -501,10 +426,8 @@ template <typename Take> void ConfigFile::eraseElements(const QString& prefix, i
             ++it;
             continue;
         }
-        const QString key = it->first;
         take(position, std::move(it->second));
         it = m_values.erase(it);
-        recordChange(key);
     }
 }
 
@@ -631,7 +554,8 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions
     const QString backupPath = path + QStringLiteral(".bak");
     if (exists && (options.refreshBackup || !SafeFile::nameTaken(backupPath))) {
         if (const QString error = SafeFile::writeAtomically(backupPath, previous.bytes, permissions); !error.isEmpty())
-            return failure(QCoreApplication::translate("Store", "the backup copy could not be written (%1)").arg(error));
+            return failure(
+                QCoreApplication::translate("Store", "the backup copy could not be written (%1)").arg(error));
     }
     const QByteArray bytes = toBytes();
     if (const QString error = SafeFile::writeAtomically(path, bytes); !error.isEmpty())

@@ -8,23 +8,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
 
 class ConfigFile {
 public:
-    ConfigFile();
-    // Copying copies the keys and values. A change tracker and its history belong to the store they watch, not
-    // to its contents: a copy starts untracked, and a store that is assigned new contents keeps its tracker and
-    // starts a new history.
-    ConfigFile(const ConfigFile& other);
-    ConfigFile& operator=(const ConfigFile& other);
-    ConfigFile(ConfigFile&& other) noexcept;
-    ConfigFile& operator=(ConfigFile&& other) noexcept;
-    ~ConfigFile() = default;
-
     // What a reader gets for an absent key when it gives no default.
     static inline const QString NotFound = QStringLiteral("[NOT FOUND]");
     // The text a Boolean is stored as.
@@ -85,23 +74,10 @@ public:
     // for the store's own, as if they had been written into the store first.
     QByteArray toBytes(const ConfigFile* overlay = nullptr) const;
 
-    // Change tracking, for whoever keeps something worked out from some of the keys between reads (the
-    // comparison keeps every item's prices as numbers). Only keys `tracked` answers true for are recorded; a
-    // store has one tracker at a time, and a new one starts with nothing known.
-    void trackChanges(std::function<bool(QStringView key)> tracked);
-    // Advances with every recorded change and every load.
-    quint64 revision() const { return m_revision; }
-    // The tracked keys written or deleted since revision() was `since`, oldest first (a key may repeat);
-    // nothing when that is no longer known: the store was loaded since, or more keys changed than it remembers.
-    std::optional<QStringList> changedSince(quint64 since) const;
-
     // The separators the file's numbers were written with, from its header: nothing for a file that does not
     // say (one written before files recorded them). Saving records what is set here.
     const std::optional<Money::Conventions>& numbers() const { return m_numbers; }
     void setNumbers(const std::optional<Money::Conventions>& numbers) { m_numbers = numbers; }
-
-    // Grows with every write, deletion and load: whoever keeps a copy of the store can tell whether it is current.
-    quint64 changeCount() const { return m_changeCount; }
 
     int size() const { return static_cast<int>(m_values.size()); }
     bool contains(const QString& key) const { return m_values.count(key) != 0; }
@@ -112,16 +88,7 @@ private:
     // Removes prefix1 .. prefix<count> in one pass over the keys that start with prefix, handing each position and
     // value to take.
     template <typename Take> void eraseElements(const QString& prefix, int count, Take take);
-    void recordChange(const QString& key);
-    void forgetChanges();
 
     std::map<QString, QString> m_values;
     std::optional<Money::Conventions> m_numbers;
-    std::function<bool(QStringView)> m_tracked;
-    QStringList m_changes; // m_changes[i] made revision m_changesFrom + i + 1
-    // Every history, of any store, numbers its revisions in a range of its own, so that a revision from another
-    // history is never taken for one of this.
-    quint64 m_changesFrom = 0;
-    quint64 m_revision = 0;
-    quint64 m_changeCount = 0;
 };

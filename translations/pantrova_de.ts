@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ShopModel</name>
+    <message>
+        <source>#</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Shop Name</source>
+        <translation>Name des Geschäfts</translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
     <message>
         <source>it is not valid JSON (%1 at byte %2)</source>
@@ -447,14 +458,6 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     <message>
         <source>Click on an item and then press Del to delete or F2 to rename</source>
         <translation>Klicken Sie auf einen Artikel und drücken Sie Entf zum Löschen oder F2 zum Umbenennen</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Shop Name</source>
-        <translation>Name des Geschäfts</translation>
     </message>
     <message>
         <source>Click on a shop to edit its name</source>

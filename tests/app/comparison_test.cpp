@@ -1,46 +1,70 @@
 // The price comparison: rows and cells in both modes, totals of the shown texts in single precision, the
 // cheapest shop, the Edit Prices button and editing prices from the table.
+#include "comparison.h"
 #include "data_files.h"
 #include "item_editor.h"
 #include "store_layout.h"
 #include "window_fixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
 
-QStringList column(const QTreeWidget* table, int c) {
+QVariant cell(const QTreeView* table, int row, int c, int role = Qt::DisplayRole) {
+    return table->model()->index(row, c).data(role);
+}
+
+QString cellText(const QTreeView* table, int row, int c) {
+    return cell(table, row, c).toString();
+}
+
+int rowCount(const QTreeView* table) {
+    return table->model()->rowCount();
+}
+
+QString headerText(const QTreeView* table, int c) {
+    return table->model()->headerData(c, Qt::Horizontal).toString();
+}
+
+bool isBold(const QTreeView* table, int row, int c) {
+    return qvariant_cast<QFont>(cell(table, row, c, Qt::FontRole)).bold();
+}
+
+QStringList column(const QTreeView* table, int c) {
     QStringList texts;
-    for (int r = 0; r < table->topLevelItemCount(); ++r)
-        texts << table->topLevelItem(r)->text(c);
+    for (int r = 0; r < rowCount(table); ++r)
+        texts << cellText(table, r, c);
     return texts;
 }
 
-QStringList rowTexts(const QTreeWidgetItem* row, int columns = 21) {
+QStringList rowTexts(const QTreeView* table, int row, int columns = 21) {
     QStringList texts;
     for (int c = 0; c < columns; ++c)
-        texts << row->text(c);
+        texts << cellText(table, row, c);
     return texts;
 }
 
-const QTreeWidgetItem* rowLabelled(const QTreeWidget* table, const QString& label) {
-    for (int r = 0; r < table->topLevelItemCount(); ++r)
-        if (table->topLevelItem(r)->text(0) == label)
-            return table->topLevelItem(r);
-    return nullptr;
+// The first row whose label is this; -1 when there is none.
+int rowLabelled(const QTreeView* table, const QString& label) {
+    for (int r = 0; r < rowCount(table); ++r)
+        if (cellText(table, r, 0) == label)
+            return r;
+    return -1;
 }
 
 using Prices = QMap<int, QString>;
 
 void setPrices(frmLists& w, const QString& key, const QMap<int, QString>& prices) {
     for (auto it = prices.begin(); it != prices.end(); ++it)
-        w.CF.WriteValue(QStringLiteral("%1_%2").arg(key).arg(it.key()), it.value());
+        w.document().setPrice(key, it.key(), it.value());
 }
 
 } // namespace
@@ -68,22 +92,22 @@ void ComparisonTest::nothingTicked() {
     WindowFixture f;
     frmLists& w = f.window();
     for (int l = 0; l < 4; ++l)
-        w.txtName[l]->setText(QStringLiteral("List %1").arg(l + 1));
+        w.document().setListName(l, QStringLiteral("List %1").arg(l + 1));
     f.fill(0, {{"Milk", "", false, "K0"}});
-    w.lvShops->topLevelItem(0)->setText(1, QStringLiteral("Corner Shop"));
+    w.document().renameShop(1, QStringLiteral("Corner Shop"));
     w.GenPCList();
-    QTreeWidget* table = w.lvCompare;
+    const QTreeView* table = w.lvCompare;
     QCOMPARE(column(table, 0),
              (QStringList{"List 1", "", "List 2", "", "List 3", "", "List 4", "", "TOTALS", "", "BEST PRICE:"}));
-    QCOMPARE(table->columnCount(), 21);
-    QCOMPARE(table->headerItem()->text(1), QStringLiteral("Corner Shop (£)"));
-    QCOMPARE(table->headerItem()->text(20), QStringLiteral(" (£)"));
-    QCOMPARE(rowTexts(table->topLevelItem(8)).mid(1), QStringList(20, QStringLiteral("0.00")));
-    QCOMPARE(rowTexts(table->topLevelItem(10), 4), (QStringList{"BEST PRICE:", "(None)", "£0.00", ""}));
-    QVERIFY(table->topLevelItem(0)->font(0).bold());
-    QVERIFY(table->topLevelItem(8)->font(0).bold());
-    QVERIFY(table->topLevelItem(10)->font(2).bold());
-    QCOMPARE(table->topLevelItem(10)->foreground(0).color(), QColor(255, 0, 0));
+    QCOMPARE(table->model()->columnCount(), 21);
+    QCOMPARE(headerText(table, 1), QStringLiteral("Corner Shop (£)"));
+    QCOMPARE(headerText(table, 20), QStringLiteral(" (£)"));
+    QCOMPARE(rowTexts(table, 8).mid(1), QStringList(20, QStringLiteral("0.00")));
+    QCOMPARE(rowTexts(table, 10, 4), (QStringList{"BEST PRICE:", "(None)", "£0.00", ""}));
+    QVERIFY(isBold(table, 0, 0));
+    QVERIFY(isBold(table, 8, 0));
+    QVERIFY(isBold(table, 10, 2));
+    QCOMPARE(qvariant_cast<QBrush>(cell(table, 10, 0, Qt::ForegroundRole)).color(), QColor(255, 0, 0));
     QCOMPARE(w.BestShop, QStringLiteral("(None)"));
     QCOMPARE(w.BestPrice, 0.0f);
 }
@@ -91,24 +115,23 @@ void ComparisonTest::nothingTicked() {
 void ComparisonTest::cellsInBothModes() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.CF.WriteValue(QStringLiteral("Symbol"), QStringLiteral("EUR"));
+    QAbstractItemModelTester tester(w.lvCompare->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    w.document().setSymbol(QStringLiteral("EUR"));
     f.fill(1, {{"Milk", "2", true, "K4"}, {"Soap", "", false, "K5"}});
     setPrices(w, "K4", {{1, "1.25"}, {3, "1.10"}});
     w.GenPCList();
-    const QTreeWidgetItem* milk = w.lvCompare->topLevelItem(3);
-    QCOMPARE(rowTexts(milk, 5), (QStringList{"Milk x 2", "2.50", "", "2.20", ""}));
-    QCOMPARE(milk->columnCount(), 21);
-    QCOMPARE(milk->data(0, Qt::UserRole).toString(), QStringLiteral("K4"));
-    QCOMPARE(w.lvCompare->headerItem()->text(2), QStringLiteral(" (EUR)"));
-    QCOMPARE(rowTexts(w.lvCompare->topLevelItem(w.lvCompare->topLevelItemCount() - 1), 3).at(2),
-             QStringLiteral("EUR2.20"));
+    const QTreeView* table = w.lvCompare;
+    QCOMPARE(rowTexts(table, 3, 5), (QStringList{"Milk x 2", "2.50", "", "2.20", ""}));
+    QCOMPARE(table->model()->columnCount(), 21);
+    QCOMPARE(cell(table, 3, 0, ComparisonModel::KeyRole).toString(), QStringLiteral("K4"));
+    QCOMPARE(headerText(table, 2), QStringLiteral(" (EUR)"));
+    QCOMPARE(rowTexts(table, rowCount(table) - 1, 3).at(2), QStringLiteral("EUR2.20"));
 
     w.optShow[1]->click();
-    QCOMPARE(rowTexts(w.lvCompare->topLevelItem(3), 5), (QStringList{"Milk", "1.25", " ", "1.10", " "}));
-    const QTreeWidgetItem* soap = w.lvCompare->topLevelItem(4);
-    QCOMPARE(rowTexts(soap).mid(1), QStringList(20, QStringLiteral(" ")));
-    QCOMPARE(soap->data(0, Qt::UserRole).toString(), QStringLiteral("K5"));
-    QCOMPARE(rowTexts(rowLabelled(w.lvCompare, "TOTALS"), 4).mid(1), (QStringList{"1.25", "0.00", "1.10"}));
+    QCOMPARE(rowTexts(table, 3, 5), (QStringList{"Milk", "1.25", " ", "1.10", " "}));
+    QCOMPARE(rowTexts(table, 4).mid(1), QStringList(20, QStringLiteral(" ")));
+    QCOMPARE(cell(table, 4, 0, ComparisonModel::KeyRole).toString(), QStringLiteral("K5"));
+    QCOMPARE(rowTexts(table, rowLabelled(table, "TOTALS"), 4).mid(1), (QStringList{"1.25", "0.00", "1.10"}));
 }
 
 void ComparisonTest::totalsAddTheShownTexts() {
@@ -120,8 +143,8 @@ void ComparisonTest::totalsAddTheShownTexts() {
     setPrices(w, "K1", {{1, "0.335"}});
     setPrices(w, "K2", {{2, "1,234.5"}});
     w.GenPCList();
-    QCOMPARE(w.lvCompare->topLevelItem(1)->text(1), QStringLiteral("1.01"));
-    QCOMPARE(rowTexts(rowLabelled(w.lvCompare, "TOTALS"), 3).mid(1), (QStringList{"2.02", "1,234.50"}));
+    QCOMPARE(cellText(w.lvCompare, 1, 1), QStringLiteral("1.01"));
+    QCOMPARE(rowTexts(w.lvCompare, rowLabelled(w.lvCompare, "TOTALS"), 3).mid(1), (QStringList{"2.02", "1,234.50"}));
     QCOMPARE(w.BestShop, QString());
     QCOMPARE(w.BestPrice, 2.02f);
 }
@@ -154,15 +177,15 @@ void ComparisonTest::cheapestShop() {
     WindowFixture f;
     frmLists& w = f.window();
     for (int s = 1; s <= 19; ++s)
-        w.lvShops->topLevelItem(s - 1)->setText(1, QStringLiteral("Shop %1").arg(s));
+        w.document().renameShop(s, QStringLiteral("Shop %1").arg(s));
     f.fill(2, {{"Milk", "1", true, "K0"}, {"Bread", "1", true, "K1"}});
     setPrices(w, "K0", milk);
     setPrices(w, "K1", bread);
     w.GenPCList();
     QCOMPARE(w.BestShop, bestShop);
-    const QTreeWidgetItem* best = rowLabelled(w.lvCompare, "BEST PRICE:");
-    QCOMPARE(best->text(1), bestShop);
-    QCOMPARE(best->text(2), bestRow);
+    const int best = rowLabelled(w.lvCompare, "BEST PRICE:");
+    QCOMPARE(cellText(w.lvCompare, best, 1), bestShop);
+    QCOMPARE(cellText(w.lvCompare, best, 2), bestRow);
     QVERIFY2(w.lblCheapest->text().contains(note), qPrintable(w.lblCheapest->text()));
 }
 
@@ -174,11 +197,11 @@ void ComparisonTest::unusableNumbersGiveEmptyCells() {
     setPrices(w, "K0", {{1, "1.00"}});
     setPrices(w, "K1", {{1, "cheap"}, {2, "1.00"}});
     w.GenPCList();
-    QCOMPARE(rowTexts(w.lvCompare->topLevelItem(1), 3), (QStringList{"Odd x lots", "", ""}));
-    QCOMPARE(rowTexts(w.lvCompare->topLevelItem(2), 3), (QStringList{"Tea x 2", "", "2.00"}));
+    QCOMPARE(rowTexts(w.lvCompare, 1, 3), (QStringList{"Odd x lots", "", ""}));
+    QCOMPARE(rowTexts(w.lvCompare, 2, 3), (QStringList{"Tea x 2", "", "2.00"}));
     w.optShow[1]->click();
-    QCOMPARE(rowTexts(w.lvCompare->topLevelItem(2), 3), (QStringList{"Tea", "cheap", "1.00"}));
-    QCOMPARE(rowTexts(rowLabelled(w.lvCompare, "TOTALS"), 3), (QStringList{"TOTALS", "1.00", "1.00"}));
+    QCOMPARE(rowTexts(w.lvCompare, 2, 3), (QStringList{"Tea", "cheap", "1.00"}));
+    QCOMPARE(rowTexts(w.lvCompare, rowLabelled(w.lvCompare, "TOTALS"), 3), (QStringList{"TOTALS", "1.00", "1.00"}));
 }
 
 void ComparisonTest::editPricesButtonFollowsClicks() {
@@ -187,12 +210,11 @@ void ComparisonTest::editPricesButtonFollowsClicks() {
     f.fill(0, {{"Milk", "1", true, "K0"}});
     w.GenPCList();
     QVERIFY(!w.cmdCEdit->isEnabled());
-    for (int r = 0; r < w.lvCompare->topLevelItemCount(); ++r) {
-        QTreeWidgetItem* row = w.lvCompare->topLevelItem(r);
-        w.lvCompare_ItemClick(row);
-        QCOMPARE(w.cmdCEdit->isEnabled(), row->text(0) == QStringLiteral("Milk x 1"));
+    for (int r = 0; r < rowCount(w.lvCompare); ++r) {
+        w.lvCompare_ItemClick(w.lvCompare->model()->index(r, 0));
+        QCOMPARE(w.cmdCEdit->isEnabled(), cellText(w.lvCompare, r, 0) == QStringLiteral("Milk x 1"));
     }
-    w.lvCompare_ItemClick(w.lvCompare->topLevelItem(1));
+    w.lvCompare_ItemClick(w.lvCompare->model()->index(1, 0));
     w.GenPCList();
     QVERIFY(!w.cmdCEdit->isEnabled());
 }
@@ -203,8 +225,8 @@ void ComparisonTest::editingPricesFromTheTable() {
     f.fill(1, {{"Bread", "1", true, "K0"}, {"Milk", "2", true, "K1"}});
     setPrices(w, "K1", {{1, "1.00"}, {2, "3.00"}});
     w.GenPCList();
-    QTreeWidgetItem* milk = w.lvCompare->topLevelItem(4);
-    w.lvCompare->setCurrentItem(milk);
+    const QModelIndex milk = w.lvCompare->model()->index(4, 0);
+    w.lvCompare->setCurrentIndex(milk);
     w.lvCompare_ItemClick(milk);
     bool shown = false;
     w.showModal = [&](QDialog& dialog) {
@@ -228,8 +250,9 @@ void ComparisonTest::editingPricesFromTheTable() {
     QCOMPARE(f.rows(1).at(1), (Row{"Milk", "2", true, "K1"}));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_2")), ConfigFile::NotFound);
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_3")), QStringLiteral("0.75"));
-    QCOMPARE(w.lvCompare->indexOfTopLevelItem(w.lvCompare->currentItem()), 4);
-    QCOMPARE(rowTexts(w.lvCompare->currentItem(), 4), (QStringList{"Milk x 2", "2.00", "", "1.50"}));
+    QCOMPARE(w.lvCompare->currentIndex().row(), 4);
+    QCOMPARE(rowTexts(w.lvCompare, w.lvCompare->currentIndex().row(), 4),
+             (QStringList{"Milk x 2", "2.00", "", "1.50"}));
     QVERIFY(w.cmdCEdit->isEnabled());
 }
 
@@ -239,12 +262,12 @@ void ComparisonTest::rebuiltWhenShown() {
     f.fill(0, {{"Milk", "1", true, "K0"}});
     w.optShow[1]->setChecked(true);
     w.tabMain->setCurrentIndex(frmLists::ComparisonTab);
-    QCOMPARE(w.lvCompare->topLevelItem(1)->text(0), QStringLiteral("Milk"));
+    QCOMPARE(cellText(w.lvCompare, 1, 0), QStringLiteral("Milk"));
     f.prompts.typeNext(QStringLiteral("CHF"));
     w.mnuOptionsSymbol_Click();
-    QCOMPARE(w.lvCompare->headerItem()->text(1), QStringLiteral(" (CHF)"));
+    QCOMPARE(headerText(w.lvCompare, 1), QStringLiteral(" (CHF)"));
     w.optShow[0]->click();
-    QCOMPARE(w.lvCompare->topLevelItem(1)->text(0), QStringLiteral("Milk x 1"));
+    QCOMPARE(cellText(w.lvCompare, 1, 0), QStringLiteral("Milk x 1"));
 }
 
 // Prices are kept between comparisons; every way a price, quantity or name can change must show in the next one.
@@ -254,38 +277,43 @@ void ComparisonTest::keptPricesFollowEveryChange() {
     f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "1", true, "K1"}});
     setPrices(w, "K0", {{1, "1.00"}, {2, "2.00"}});
     setPrices(w, "K1", {{1, "0.50"}});
-    const auto milk = [&] {
-        w.GenPCList();
-        return rowTexts(w.lvCompare->topLevelItem(1), 3);
+    // Compares in whichever window is open.
+    const auto milk = [&f] {
+        f.window().GenPCList();
+        return rowTexts(f.window().lvCompare, 1, 3);
     };
     QCOMPARE(milk(), (QStringList{"Milk x 2", "2.00", "4.00"}));
 
-    w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("1.50"));
+    Document& document = w.document();
+    document.setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.50"));
     QCOMPARE(milk(), (QStringList{"Milk x 2", "3.00", "4.00"}));
-    w.CF.DeleteValue(QStringLiteral("K0_2"));
+    document.setPrice(QStringLiteral("K0"), 2, QString());
     QCOMPARE(milk(), (QStringList{"Milk x 2", "3.00", ""}));
-    QTreeWidgetItem* row = w.lvList[0]->row(1);
-    ListView::setQuantity(row, QStringLiteral("3"));
+    document.setItemState(0, 0, true, QStringLiteral("3"));
     QCOMPARE(milk(), (QStringList{"Milk x 3", "4.50", ""}));
-    row->setText(0, QStringLiteral("Oat milk"));
+    document.renameItem(0, 0, QStringLiteral("Oat milk"));
     QCOMPARE(milk(), (QStringList{"Oat milk x 3", "4.50", ""}));
-    ListView::setQuantity(row, QStringLiteral("some"));
+    document.setItemState(0, 0, true, QStringLiteral("some"));
     QCOMPARE(milk(), (QStringList{"Oat milk x some", "", ""}));
-    ListView::setQuantity(row, QStringLiteral("1"));
+    document.setItemState(0, 0, true, QStringLiteral("1"));
     w.optShow[1]->setChecked(true);
     QCOMPARE(milk(), (QStringList{"Oat milk", "1.50", " "}));
     w.optShow[0]->setChecked(true);
 
-    // A load replaces every price; so does a change of more prices than the store remembers one by one.
-    ConfigFile other;
-    other.WriteValue(QStringLiteral("K0_2"), QStringLiteral("9.00"));
-    QVERIFY(w.CF.LoadFromBytes(other.toBytes()).ok());
+    // Starting over another file replaces every price; so does a change of many prices at once.
+    QMap<QString, QString> other{{"NextKey", "2"}, {"L0", "2"},    {"L0i1", "Oat milk"}, {"L0q1", "1"},
+                                 {"L0c1", "True"}, {"L0k1", "K0"}, {"L0i2", "Bread"},    {"L0q2", "1"},
+                                 {"L0c2", "True"}, {"L0k2", "K1"}, {"L1", "0"},          {"L2", "0"},
+                                 {"L3", "0"},      {"Shop1", ""},  {"K0_2", "9.00"}};
+    writeFile(f.path("Pantrova.dat"), dataFileBytes(other));
+    f.start();
     QCOMPARE(milk(), (QStringList{"Oat milk x 1", "", "9.00"}));
     for (int key = 100; key < 5100; ++key)
-        w.CF.WriteValue(Store::priceKey(Store::itemKey(key), 1), QStringLiteral("1"));
-    w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("0.25"));
+        f.window().document().setPrice(Store::itemKey(key), 1, QStringLiteral("1"));
+    f.window().document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("0.25"));
     QCOMPARE(milk(), (QStringList{"Oat milk x 1", "0.25", "9.00"}));
-    QCOMPARE(rowTexts(rowLabelled(w.lvCompare, "TOTALS"), 3).mid(1), (QStringList{"0.25", "9.00"}));
+    const QTreeView* table = f.window().lvCompare;
+    QCOMPARE(rowTexts(table, rowLabelled(table, "TOTALS"), 3).mid(1), (QStringList{"0.25", "9.00"}));
 }
 
 void ComparisonTest::eachItemAtItsCheapestShop_data() {
@@ -331,33 +359,36 @@ void ComparisonTest::eachItemAtItsCheapestShop() {
     frmLists& w = f.window();
     for (const auto& [s, name] :
          {std::pair(1, "Market"), std::pair(2, "Corner"), std::pair(3, "Online"), std::pair(4, "Deli")})
-        w.lvShops->topLevelItem(s - 1)->setText(1, QString::fromLatin1(name));
+        w.document().renameShop(s, QString::fromLatin1(name));
     for (const auto& [row, prices] : items) {
         f.fill(0, {row});
         setPrices(w, row.key, prices);
     }
     w.GenPCList();
     for (qsizetype i = 0; i < marks.size(); ++i) {
-        const QTreeWidgetItem* row = w.lvCompare->topLevelItem(static_cast<int>(i) + 1);
+        const int row = static_cast<int>(i) + 1;
         QString marked;
         for (int s = 1; s <= 20; ++s)
-            if (row->data(s, Qt::BackgroundRole).isValid()) {
+            if (cell(w.lvCompare, row, s, Qt::BackgroundRole).isValid()) {
                 marked += QString::number(s);
-                QCOMPARE(row->toolTip(s), QStringLiteral("Cheapest for this item"));
+                QCOMPARE(cell(w.lvCompare, row, s, Qt::ToolTipRole).toString(),
+                         QStringLiteral("Cheapest for this item"));
             }
         QCOMPARE(marked, marks[i]);
     }
     QCOMPARE(w.lblCheapest->text(), cheapest + QLatin1Char('\n') + splitTrip);
     const QStringList missing = cheapest.section(QStringLiteral("missing: "), 1).split(QStringLiteral(", "));
     if (!missing.first().isEmpty()) // the best shop's totals cell names the same items
-        QVERIFY(rowLabelled(w.lvCompare, "TOTALS")->toolTip(1).endsWith(cheapest.section(QStringLiteral("; "), 1)));
+        QVERIFY(cell(w.lvCompare, rowLabelled(w.lvCompare, "TOTALS"), 1, Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(cheapest.section(QStringLiteral("; "), 1)));
 
     // Unnamed shops without prices are hidden; the best price's columns always show.
     QVERIFY(!w.lvCompare->isColumnHidden(4));
     QVERIFY(w.lvCompare->isColumnHidden(5));
     for (int c = 0; c <= 4; ++c)
         QVERIFY(w.lvCompare->columnWidth(c) >=
-                w.lvCompare->fontMetrics().horizontalAdvance(w.lvCompare->headerItem()->text(c)));
+                w.lvCompare->fontMetrics().horizontalAdvance(headerText(w.lvCompare, c)));
 
     // The page says what the screen says, as a template without the new placeholders never did.
     writeFile(f.path("Pantrova Template.htm"), "%coverage%|%splittrip%");
@@ -369,8 +400,8 @@ void ComparisonTest::pricesCountTheSameInEveryLanguage() {
     // A file written under English (UK) rules, opened under German and French rules and back again.
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
     frmLists& w = f.window();
-    w.lvShops->topLevelItem(0)->setText(1, QStringLiteral("Market"));
-    w.lvShops->topLevelItem(1)->setText(1, QStringLiteral("Corner"));
+    w.document().renameShop(1, QStringLiteral("Market"));
+    w.document().renameShop(2, QStringLiteral("Corner"));
     f.fill(0, {{"Oven", "1", true, "K0"}, {"Tea", "2", true, "K1"}});
     setPrices(w, "K0", {{1, "1,200.00"}, {2, "1,234.50"}});
     setPrices(w, "K1", {{1, "2.15"}, {2, "1.10"}});
@@ -383,8 +414,8 @@ void ComparisonTest::pricesCountTheSameInEveryLanguage() {
         opened.GenPCList();
         QCOMPARE(opened.BestShop, QStringLiteral("Market"));
         QCOMPARE(opened.BestPrice, 1204.30f);
-        QCOMPARE(opened.lvCompare->topLevelItem(1)->text(2), locale.toString(1234.5, 'f', 2));
-        QCOMPARE(opened.lvCompare->topLevelItem(2)->text(1), locale.toString(4.3, 'f', 2));
+        QCOMPARE(cellText(opened.lvCompare, 1, 2), locale.toString(1234.5, 'f', 2));
+        QCOMPARE(cellText(opened.lvCompare, 2, 1), locale.toString(4.3, 'f', 2));
         opened.buildPage();
         QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))),
                  QStringLiteral("Market ") + locale.toString(1204.3, 'f', 2));

@@ -94,14 +94,14 @@ void DamagedFilesTest::windowStartsAndKeepsWhatItCould() {
 
     QStringList names;
     QStringList keys;
-    for (int j = 1; j <= window.lvList[0]->rowCount(); ++j) {
-        names << ListView::name(window.lvList[0]->row(j));
-        keys << ListView::key(window.lvList[0]->row(j));
+    for (const Item& item : window.document().items(0)) {
+        names << item.name;
+        keys << item.key;
     }
     QCOMPARE(names, list0);
     QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
     for (const QString& key : keys)
-        QVERIFY(Store::itemKeyNumber(key).value_or(INT_MAX) < window.NextKey);
+        QVERIFY(Store::itemKeyNumber(key).value_or(INT_MAX) < window.document().nextKey());
     if (!list0.isEmpty())
         QCOMPARE(window.CF.ReadValue(QStringLiteral("K0_1")), QStringLiteral("1.25"));
 
@@ -120,7 +120,7 @@ void DamagedFilesTest::hugeItemNameIsNoDamage() {
     ScriptedPrompts prompts;
     frmLists window(dir.path(), &prompts);
     QVERIFY(prompts.shown.isEmpty());
-    QCOMPARE(ListView::name(window.lvList[0]->row(2)).size(), name.size());
+    QCOMPARE(window.document().item(0, 1).name.size(), name.size());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Pantrova.dat.damaged"))));
     window.ExitWithoutSaving = true;
 }

@@ -1,7 +1,6 @@
 // The accidents that must not lose the user's data: a damaged or unreadable file beside a good backup, a second
 // window or another computer writing the same file, and a crash with unsaved changes.
 #include "data_files.h"
-#include "list_view.h"
 #include "main_window.h"
 #include "scripted_prompts.h"
 
@@ -30,10 +29,10 @@ QByteArray listNamed(const QString& name, const QString& item) {
         withShops({{"NextKey", "1"}, {"L0", "1"}, {"L0n", name}, {"L0i1", item}, {"L0c1", "False"}, {"L0k1", "K0"}}));
 }
 
-QStringList names(const frmLists& window, int list) {
+QStringList names(frmLists& window, int list) {
     QStringList result;
-    for (int j = 1; j <= window.lvList[list]->rowCount(); ++j)
-        result << ListView::name(window.lvList[list]->row(j));
+    for (const Item& item : window.document().items(list))
+        result << item.name;
     return result;
 }
 
@@ -108,7 +107,7 @@ void DataSafetyTest::badLoadNeverReplacesTheGoodBackup() {
     QCOMPARE(readFile(dataFile() + QStringLiteral(".bak")), good);
     // Once saved, the file is the user's again and later saves keep it as the backup.
     const QByteArray saved = readFile(dataFile());
-    window->txtName[1]->setText(QStringLiteral("Next"));
+    window->document().setListName(1, QStringLiteral("Next"));
     QVERIFY(window->sve());
     QCOMPARE(readFile(dataFile() + QStringLiteral(".bak")), saved);
     window->ExitWithoutSaving = true;
@@ -117,7 +116,7 @@ void DataSafetyTest::badLoadNeverReplacesTheGoodBackup() {
 void DataSafetyTest::oneWindowPerFolder() {
     writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
     auto first = start();
-    first->txtName[0]->setText(QStringLiteral("Changed in the first"));
+    first->document().setListName(0, QStringLiteral("Changed in the first"));
     first->keepRecoveryFile();
     const QByteArray recovery = readFile(first->recoveryFile());
     QVERIFY(!recovery.isEmpty());
@@ -165,7 +164,7 @@ void DataSafetyTest::fileChangedElsewhereIsNeverOverwritten() {
     QFETCH(bool, onClose);
     writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
     auto window = start();
-    window->txtName[0]->setText(QStringLiteral("Mine"));
+    window->document().setListName(0, QStringLiteral("Mine"));
     // Another computer, through a sync tool, saves its own version meanwhile.
     const QByteArray theirs = listNamed(QStringLiteral("Theirs"), QStringLiteral("Tea"));
     writeFile(dataFile(), theirs);
@@ -184,7 +183,7 @@ void DataSafetyTest::fileChangedElsewhereIsNeverOverwritten() {
         QVERIFY(m_prompts.last().text.contains(others.first()));
         QCOMPARE(readFile(m_dir->filePath(others.first())), theirs);
         // What this window saved is now the file it knows: the next save asks nothing.
-        window->txtName[0]->setText(QStringLiteral("Mine again"));
+        window->document().setListName(0, QStringLiteral("Mine again"));
         QVERIFY(onClose || window->sve());
         QCOMPARE(m_prompts.shown.size(), 1);
     }
@@ -206,9 +205,10 @@ void DataSafetyTest::unsavedChangesSurviveACrash() {
         auto window = start();
         window->GenPCList(); // looking is no change
         QVERIFY(!window->hasUnsavedChanges());
-        window->lvList[0]->appendRow(QStringLiteral("Tea"), QStringLiteral("1"), true, QStringLiteral("K1"));
-        window->NextKey = 2;
-        window->CF.WriteValue(QStringLiteral("K1_3"), QStringLiteral("2.50"));
+        window->document().insertItem(0, 1,
+                                      Item{QStringLiteral("K1"), QStringLiteral("Tea"), QStringLiteral("1"), true});
+        window->document().setNextKey(2);
+        window->document().setPrice(QStringLiteral("K1"), 3, QStringLiteral("2.50"));
         QVERIFY(window->hasUnsavedChanges());
         // The window keeps the recovery file by itself a few seconds after a change; one row waits for it.
         if (restore)
@@ -228,7 +228,7 @@ void DataSafetyTest::unsavedChangesSurviveACrash() {
     if (restore) {
         QCOMPARE(names(*window, 0), QStringList({"Milk", "Tea"}));
         QCOMPARE(window->CF.ReadValue(QStringLiteral("K1_3")), QStringLiteral("2.50"));
-        QCOMPARE(window->NextKey, 2);
+        QCOMPARE(window->document().nextKey(), 2);
         QVERIFY(window->hasUnsavedChanges());
         QVERIFY(window->sve());
         QVERIFY(!QFile::exists(window->recoveryFile()));
@@ -263,7 +263,7 @@ void DataSafetyTest::restoredChangesMeetTheFileAsItIsNow() {
     writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
     {
         auto window = start();
-        window->txtName[1]->setText(QStringLiteral("Unsaved"));
+        window->document().setListName(1, QStringLiteral("Unsaved"));
         window->keepRecoveryFile();
     }
     const QByteArray theirs = listNamed(QStringLiteral("Theirs"), QStringLiteral("Tea"));
@@ -302,7 +302,7 @@ void DataSafetyTest::recoveryFileEndsWithTheSession() {
     QFETCH(QString, ending);
     writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
     auto window = start();
-    window->txtName[2]->setText(QStringLiteral("Party"));
+    window->document().setListName(2, QStringLiteral("Party"));
     window->keepRecoveryFile();
     QVERIFY(QFile::exists(window->recoveryFile()));
     if (ending == QLatin1String("save"))

@@ -86,7 +86,7 @@ void ItemEditorTest::addPositions() {
 void ItemEditorTest::addsGetConsecutiveKeysAndRememberTheBox() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.NextKey = 17;
+    w.document().setNextKey(17);
     f.fill(0, {{"Ticked", "1", true, "K16"}});
     QCOMPARE(w.AddToBottom, qint16(0));
     for (const char* name : {"A", "B", "C"}) {
@@ -97,7 +97,7 @@ void ItemEditorTest::addsGetConsecutiveKeysAndRememberTheBox() {
             editor.cmdOK_Click();
         });
     }
-    QCOMPARE(w.NextKey, 20);
+    QCOMPARE(w.document().nextKey(), 20);
     QCOMPARE(w.AddToBottom, qint16(1));
     QCOMPARE(f.rows(0).mid(1), (QList<Row>{{"A", "", false, "K17"}, {"B", "", false, "K18"}, {"C", "", false, "K19"}}));
     QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
@@ -142,9 +142,9 @@ void ItemEditorTest::enteringPrices() {
     QFETCH(QString, message);
     WindowFixture f;
     frmLists& w = f.window();
-    w.lvShops->topLevelItem(1)->setText(1, QStringLiteral("Corner Shop"));
+    w.document().renameShop(2, QStringLiteral("Corner Shop"));
     f.fill(0, {{"Milk", "", false, "K4"}});
-    w.CF.WriteValue(QStringLiteral("K4_2"), QStringLiteral("3.00"));
+    w.document().setPrice(QStringLiteral("K4"), 2, QStringLiteral("3.00"));
     openEditor(w, 0, false, [&](frmAddEdit& editor) {
         editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(1));
         f.prompts.typeNext(typed);
@@ -169,11 +169,11 @@ void ItemEditorTest::enteringPrices() {
 void ItemEditorTest::editingRenamesAndRewritesPrices() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.lvShops->topLevelItem(4)->setText(1, QStringLiteral("Market"));
+    w.document().renameShop(5, QStringLiteral("Market"));
     f.fill(2, {{"Bread", "", false, "K1"}, {"Milk", "2", true, "K2"}});
-    w.CF.WriteValue(QStringLiteral("K2_5"), QStringLiteral("1.10"));
-    w.CF.WriteValue(QStringLiteral("K2_7"), QStringLiteral("0.90"));
-    w.CF.WriteValue(QStringLiteral("Symbol"), QStringLiteral("EUR"));
+    w.document().setPrice(QStringLiteral("K2"), 5, QStringLiteral("1.10"));
+    w.document().setPrice(QStringLiteral("K2"), 7, QStringLiteral("0.90"));
+    w.document().setSymbol(QStringLiteral("EUR"));
     w.lvList[2]->selectRow(2);
     openEditor(w, 2, false, [&](frmAddEdit& editor) {
         QCOMPARE(editor.windowTitle(), QStringLiteral("Editing 'Milk'"));
@@ -191,14 +191,14 @@ void ItemEditorTest::editingRenamesAndRewritesPrices() {
     QCOMPARE(f.rows(2).at(1), (Row{"Oat milk", "2", true, "K2"}));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_5")), ConfigFile::NotFound);
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_7")), QStringLiteral("0.90"));
-    QCOMPARE(w.NextKey, 3);
+    QCOMPARE(w.document().nextKey(), 3);
 }
 
 void ItemEditorTest::cancelChangesNothing() {
     WindowFixture f;
     frmLists& w = f.window();
     f.fill(0, {{"Milk", "", false, "K0"}});
-    w.CF.WriteValue(QStringLiteral("K0_5"), QStringLiteral("1.10"));
+    w.document().setPrice(QStringLiteral("K0"), 5, QStringLiteral("1.10"));
     const auto before = w.CF.values();
     openEditor(w, 0, false, [&](frmAddEdit& editor) {
         editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(4));
@@ -212,7 +212,7 @@ void ItemEditorTest::cancelChangesNothing() {
     });
     QCOMPARE(w.CF.values(), before);
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "", false, "K0"}}));
-    QCOMPARE(w.NextKey, 1);
+    QCOMPARE(w.document().nextKey(), 1);
 }
 
 void ItemEditorTest::emptyNameIsRefused() {
@@ -251,7 +251,7 @@ void ItemEditorTest::enterOnAShopSetsItsPriceOnly() {
 void ItemEditorTest::keyCounterNeverWraps() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.NextKey = 2147483646; // as a hand-edited file may hold it
+    w.document().setNextKey(2147483646); // as a hand-edited file may hold it
     const auto add = [&](const QString& name) {
         openEditor(w, 0, true, [&](frmAddEdit& editor) {
             editor.txtName->setText(name);
@@ -273,7 +273,7 @@ void ItemEditorTest::keyCounterNeverWraps() {
     };
     w.mnuEditMOC->trigger();
     QCOMPARE(f.rows(0).size(), 1);
-    QCOMPARE(w.NextKey, 2147483647);
+    QCOMPARE(w.document().nextKey(), 2147483647);
     QCOMPARE(f.prompts.shown.size(), 2);
 }
 

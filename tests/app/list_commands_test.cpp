@@ -90,7 +90,7 @@ void ListCommandsTest::userTicksSetQuantity() {
     QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
 
     // A click on the tick box itself.
-    const QRect box = view->visualItemRect(view->row(1));
+    const QRect box = view->visualRect(view->model()->index(0, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
     QCOMPARE(f.rows(0).at(0), (Row{"Milk", "", false, "K0"}));
     QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Unchecked);
@@ -177,12 +177,12 @@ void ListCommandsTest::upAndDown() {
 void ListCommandsTest::deleteRemovesRowAndItsPricesOnly() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.txtName[1]->setText(QStringLiteral("Weekly"));
+    w.document().setListName(1, QStringLiteral("Weekly"));
     f.fill(1, {{"Milk", "", false, "K7"}, {"Tea", "", false, "K17"}});
     f.fill(2, {{"Soap", "1", true, "K70"}});
     for (const char* key : {"K7", "K17", "K70"})
         for (int shop = 1; shop <= 20; ++shop)
-            w.CF.WriteValue(Store::priceKey(QString::fromLatin1(key), shop), QStringLiteral("1.00"));
+            w.document().setPrice(QString::fromLatin1(key), shop, QStringLiteral("1.00"));
     const int before = w.CF.size();
     w.chkSelAll[2]->setCheckState(Qt::Unchecked); // stale: the deletion refreshes every box
     f.prompts.answerNext(Answer::Yes);
@@ -209,7 +209,7 @@ void ListCommandsTest::declinedDeleteKeepsEverything() {
     f.fill(0, {{"Milk", "", false, "K3"}});
     f.fill(1, {{"Tea", "1", true, "K4"}});
     w.chkSelAll[1]->setCheckState(Qt::Unchecked);
-    w.CF.WriteValue(QStringLiteral("K3_2"), QStringLiteral("1.00"));
+    w.document().setPrice(QStringLiteral("K3"), 2, QStringLiteral("1.00"));
     f.prompts.answerNext(Answer::No);
     QTest::keyClick(w.lvList[0], Qt::Key_Delete);
     QCOMPARE(f.names(0), QStringList{"Milk"});

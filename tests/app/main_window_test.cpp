@@ -15,17 +15,22 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
 using Answer = UserPrompts::Answer;
 
-QStringList rowNames(const ListView* view) {
+QStringList rowNames(frmLists& window, int list) {
     QStringList names;
-    for (int j = 1; j <= view->rowCount(); ++j)
-        names << ListView::name(view->row(j));
+    for (const Item& item : window.document().items(list))
+        names << item.name;
     return names;
+}
+
+// The text the Shops tab shows in a cell: column 0 the number, column 1 the name.
+QString shopCell(const frmLists& window, int row, int column) {
+    return window.lvShops->model()->index(row, column).data().toString();
 }
 
 // A data file with named shops, so that no shop question is asked.
@@ -87,20 +92,20 @@ void MainWindowTest::firstRunAsksForShops() {
     QCOMPARE(question.text, QStringLiteral("You have not entered any shop details yet.  Do you want to do this now?"));
     QCOMPARE(question.icon, UserPrompts::Icon::Question);
     QCOMPARE(question.buttons, UserPrompts::Buttons::YesNo);
-    QCOMPARE(window->lvShops->topLevelItemCount(), 20);
-    QCOMPARE(window->lvShops->topLevelItem(19)->text(0), QStringLiteral("20"));
+    QCOMPARE(window->lvShops->model()->rowCount(), 20);
+    QCOMPARE(shopCell(*window, 19, 0), QStringLiteral("20"));
     for (int l = 0; l < 4; ++l) {
         QCOMPARE(window->lvList[l]->rowCount(), 0);
         QCOMPARE(window->txtName[l]->text(), QString());
     }
-    QCOMPARE(window->NextKey, 0);
+    QCOMPARE(window->document().nextKey(), 0);
     QCOMPARE(window->CurrentList, qint16(0));
     QVERIFY(!window->mnuEditMOC->isEnabled());
     if (yes) {
         QCOMPARE(window->tabMain->currentIndex(), 1);
         QCOMPARE(m_prompts.shown.size(), 2);
         QCOMPARE(m_prompts.last().title, QStringLiteral("Shop 1"));
-        QCOMPARE(window->lvShops->topLevelItem(0)->text(1), QStringLiteral("Corner Shop"));
+        QCOMPARE(shopCell(*window, 0, 1), QStringLiteral("Corner Shop"));
     } else {
         QCOMPARE(window->tabMain->currentIndex(), 0);
         QCOMPARE(m_prompts.shown.size(), 1);
@@ -112,26 +117,27 @@ void MainWindowTest::savedStateComesBack() {
     {
         m_prompts.answerNext(Answer::No);
         auto window = start();
-        window->txtName[1]->setText(QStringLiteral("Weekly & more"));
-        window->lvList[1]->appendRow(QStringLiteral("Milk"), QStringLiteral("2"), true, QStringLiteral("K0"));
-        window->lvList[1]->appendRow(QStringLiteral("Bread"), QString(), false, QStringLiteral("K1"));
-        window->lvShops->topLevelItem(6)->setText(1, QStringLiteral("Market"));
-        window->NextKey = 2;
-        window->CF.WriteValue(QStringLiteral("K0_7"), QStringLiteral("1.25"));
+        QTest::keyClicks(window->txtName[1], QStringLiteral("Weekly & more"));
+        window->document().insertItem(1, 0,
+                                      Item{QStringLiteral("K0"), QStringLiteral("Milk"), QStringLiteral("2"), true});
+        window->document().insertItem(1, 1, Item{QStringLiteral("K1"), QStringLiteral("Bread"), QString(), false});
+        window->document().renameShop(7, QStringLiteral("Market"));
+        window->document().setNextKey(2);
+        window->document().setPrice(QStringLiteral("K0"), 7, QStringLiteral("1.25"));
         window->close();
     }
     QVERIFY(QFile::exists(dataFile()));
     auto window = start();
     QCOMPARE(m_prompts.shown.size(), 1); // no second shop question, though only shop 7 has a name
     QCOMPARE(window->txtName[1]->text(), QStringLiteral("Weekly & more"));
-    QCOMPARE(rowNames(window->lvList[1]), QStringList({"Milk", "Bread"}));
-    const QTreeWidgetItem* milk = window->lvList[1]->row(1);
-    QVERIFY(ListView::isTicked(milk));
-    QCOMPARE(ListView::quantity(milk), QStringLiteral("2"));
-    QCOMPARE(ListView::key(milk), QStringLiteral("K0"));
-    QCOMPARE(ListView::quantity(window->lvList[1]->row(2)), QString());
-    QCOMPARE(window->lvShops->topLevelItem(6)->text(1), QStringLiteral("Market"));
-    QCOMPARE(window->NextKey, 2);
+    QCOMPARE(rowNames(*window, 1), QStringList({"Milk", "Bread"}));
+    const Item& milk = window->document().item(1, 0);
+    QVERIFY(milk.ticked);
+    QCOMPARE(milk.quantity, QStringLiteral("2"));
+    QCOMPARE(milk.key, QStringLiteral("K0"));
+    QCOMPARE(window->document().item(1, 1).quantity, QString());
+    QCOMPARE(shopCell(*window, 6, 1), QStringLiteral("Market"));
+    QCOMPARE(window->document().nextKey(), 2);
     QCOMPARE(window->CF.ReadValue(QStringLiteral("K0_7")), QStringLiteral("1.25"));
     QCOMPARE(window->chkSelAll[1]->checkState(), Qt::PartiallyChecked);
     QCOMPARE(window->lvList[1]->selectedPosition(), 1);
@@ -150,10 +156,10 @@ void MainWindowTest::olderLayoutGetsKeysThatAreSaved() {
                                                    {"L3", "0"}})));
     {
         auto window = start();
-        QCOMPARE(ListView::key(window->lvList[0]->row(2)), QStringLiteral("K1"));
-        QCOMPARE(ListView::key(window->lvList[2]->row(1)), QStringLiteral("K2"));
-        QCOMPARE(window->NextKey, 3);
-        QCOMPARE(ListView::quantity(window->lvList[0]->row(1)), QStringLiteral(" "));
+        QCOMPARE(window->document().item(0, 1).key, QStringLiteral("K1"));
+        QCOMPARE(window->document().item(2, 0).key, QStringLiteral("K2"));
+        QCOMPARE(window->document().nextKey(), 3);
+        QCOMPARE(window->document().item(0, 0).quantity, QStringLiteral(" "));
         QVERIFY(window->sve());
     }
     ConfigFile saved;
@@ -167,8 +173,8 @@ void MainWindowTest::olderLayoutGetsKeysThatAreSaved() {
 void MainWindowTest::savingTwiceWritesTheSameFile() {
     m_prompts.answerNext(Answer::No);
     auto window = start();
-    window->lvList[3]->appendRow(QStringLiteral("Tea"), QStringLiteral("1"), true, QStringLiteral("K0"));
-    window->NextKey = 1;
+    window->document().insertItem(3, 0, Item{QStringLiteral("K0"), QStringLiteral("Tea"), QStringLiteral("1"), true});
+    window->document().setNextKey(1);
     QVERIFY(window->sve());
     const QByteArray first = readFile(dataFile());
     QVERIFY(window->sve());
@@ -187,12 +193,12 @@ void MainWindowTest::shrunkListKeepsHigherPositionsUnread() {
     {
         auto window = start();
         for (int i = 0; i < 5; ++i)
-            window->lvList[0]->appendRow(QStringLiteral("Item %1").arg(i + 1), QString(), false,
-                                         QStringLiteral("K%1").arg(i));
-        window->NextKey = 5;
+            window->document().insertItem(
+                0, i, Item{QStringLiteral("K%1").arg(i), QStringLiteral("Item %1").arg(i + 1), QString(), false});
+        window->document().setNextKey(5);
         QVERIFY(window->sve());
-        window->lvList[0]->removeRow(5);
-        window->lvList[0]->removeRow(1);
+        window->document().deleteItem(0, 4);
+        window->document().deleteItem(0, 0);
         QVERIFY(window->sve());
         window->ExitWithoutSaving = true;
     }
@@ -201,17 +207,17 @@ void MainWindowTest::shrunkListKeepsHigherPositionsUnread() {
     QCOMPARE(saved.ReadValue(QStringLiteral("L0")), QStringLiteral("3"));
     QCOMPARE(saved.ReadValue(QStringLiteral("L0i5")), QStringLiteral("Item 5"));
     auto window = start();
-    QCOMPARE(rowNames(window->lvList[0]), QStringList({"Item 2", "Item 3", "Item 4"}));
+    QCOMPARE(rowNames(*window, 0), QStringList({"Item 2", "Item 3", "Item 4"}));
 }
 
 void MainWindowTest::exitWithoutSavingKeepsLastSave() {
     m_prompts.answerNext(Answer::No);
     {
         auto window = start();
-        window->txtName[0]->setText(QStringLiteral("Saved"));
+        window->document().setListName(0, QStringLiteral("Saved"));
         QVERIFY(window->sve());
-        window->txtName[0]->setText(QStringLiteral("Lost"));
-        window->CF.WriteValue(QStringLiteral("Symbol"), QStringLiteral("EUR"));
+        window->document().setListName(0, QStringLiteral("Lost"));
+        window->document().setSymbol(QStringLiteral("EUR"));
         window->mnuFileEWS->trigger();
         QVERIFY(window->ExitWithoutSaving);
     }
@@ -242,7 +248,7 @@ void MainWindowTest::failedSaveOnCloseAsksTheUser() {
     QFETCH(bool, folderComesBack);
     m_prompts.answerNext(Answer::No);
     auto window = start();
-    window->txtName[2]->setText(QStringLiteral("Precious"));
+    window->document().setListName(2, QStringLiteral("Precious"));
     const QString folder = m_dir->path();
     QVERIFY(m_dir->remove());
     const int before = m_prompts.shown.size();
@@ -281,8 +287,8 @@ void MainWindowTest::damagedFileIsKeptAsideAndReportedOnce() {
     QCOMPARE(shown.title, QStringLiteral("Pantrova Error"));
     QVERIFY(shown.text.contains(QStringLiteral("Pantrova.dat.damaged")));
     QCOMPARE(readFile(dataFile() + QStringLiteral(".damaged")), damaged);
-    QCOMPARE(rowNames(window->lvList[0]), QStringList({"Milk"}));
-    QVERIFY(!ListView::isTicked(window->lvList[0]->row(1)));
+    QCOMPARE(rowNames(*window, 0), QStringList({"Milk"}));
+    QVERIFY(!window->document().item(0, 0).ticked);
     QCOMPARE(window->txtName[0]->text(), QStringLiteral("Weekly"));
     window->ExitWithoutSaving = true;
     window.reset();
@@ -311,15 +317,15 @@ void MainWindowTest::renamingShops() {
     QCOMPARE(m_prompts.last().title, QStringLiteral("Shop 7"));
     QCOMPARE(m_prompts.last().text, QStringLiteral("Set name for shop:"));
     QCOMPARE(m_prompts.last().preset, QString());
-    QCOMPARE(window->lvShops->topLevelItem(6)->text(1), QString());
+    QCOMPARE(shopCell(*window, 6, 1), QString());
 
     m_prompts.typeNext(QStringLiteral(" "));
     window->lvShops_ItemClick(7);
-    QCOMPARE(window->lvShops->topLevelItem(6)->text(1), QStringLiteral(" "));
+    QCOMPARE(shopCell(*window, 6, 1), QStringLiteral(" "));
     m_prompts.typeNext(QStringLiteral("Deli"));
     window->lvShops_ItemClick(7);
     QCOMPARE(m_prompts.last().preset, QStringLiteral(" "));
-    QCOMPARE(window->lvShops->topLevelItem(6)->text(1), QStringLiteral("Deli"));
+    QCOMPARE(shopCell(*window, 6, 1), QStringLiteral("Deli"));
     window->ExitWithoutSaving = true;
 }
 
@@ -349,7 +355,7 @@ void MainWindowTest::accessKeysReachListNamesFromAnyTab() {
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->lvList[1]->appendRow(QStringLiteral("Fish & Chips"), QString(), false, QStringLiteral("K0"));
+    window->document().insertItem(1, 0, Item{QStringLiteral("K0"), QStringLiteral("Fish & Chips"), QString(), false});
 
     window->tabMain->setCurrentIndex(frmLists::ShopsTab);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);

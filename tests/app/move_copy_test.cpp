@@ -48,9 +48,9 @@ void MoveCopyTest::copyTakesExactlyTheExistingPrices() {
     WindowFixture f;
     frmLists& w = f.window();
     f.fill(0, {{"Milk", "2", true, "K3"}});
-    w.NextKey = 40;
-    w.CF.WriteValue(QStringLiteral("K3_2"), QStringLiteral("1.25"));
-    w.CF.WriteValue(QStringLiteral("K3_5"), QStringLiteral("1,100.00"));
+    w.document().setNextKey(40);
+    w.document().setPrice(QStringLiteral("K3"), 2, QStringLiteral("1.25"));
+    w.document().setPrice(QStringLiteral("K3"), 5, QStringLiteral("1,100.00"));
     const int before = w.CF.size();
     w.lvList_GotFocus(0);
     openMoveOrCopy(w, [](frmMOC& dialog) {
@@ -59,7 +59,7 @@ void MoveCopyTest::copyTakesExactlyTheExistingPrices() {
     });
     QCOMPARE(f.rows(2), (QList<Row>{{"Milk", "", false, "K40"}}));
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K3"}}));
-    QCOMPARE(w.NextKey, 41);
+    QCOMPARE(w.document().nextKey(), 41);
     QCOMPARE(w.CF.size(), before + 2);
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K40_2")), QStringLiteral("1.25"));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K40_5")), QStringLiteral("1,100.00"));
@@ -90,7 +90,7 @@ void MoveCopyTest::moveIntoItsOwnListChangesNothing() {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     });
     QCOMPARE(f.rows(1), (QList<Row>{{"Tea", "1", true, "K0"}}));
-    QCOMPARE(w.NextKey, 1);
+    QCOMPARE(w.document().nextKey(), 1);
 }
 
 void MoveCopyTest::moveCarriesKeyButNotTickOrQuantity() {
@@ -98,7 +98,7 @@ void MoveCopyTest::moveCarriesKeyButNotTickOrQuantity() {
     frmLists& w = f.window();
     f.fill(0, {{"Eggs", "4", true, "K5"}, {"Flour", "1", true, "K6"}});
     f.fill(2, {{"Soap", "1", true, "K7"}});
-    w.CF.WriteValue(QStringLiteral("K5_1"), QStringLiteral("2.00"));
+    w.document().setPrice(QStringLiteral("K5"), 1, QStringLiteral("2.00"));
     const auto store = w.CF.values();
     w.chkSelAll[0]->setCheckState(Qt::Unchecked); // stale on purpose: the source box is not refreshed
     w.lvList_GotFocus(0);
@@ -111,14 +111,14 @@ void MoveCopyTest::moveCarriesKeyButNotTickOrQuantity() {
     QCOMPARE(w.chkSelAll[2]->checkState(), Qt::PartiallyChecked);
     QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Unchecked);
     QCOMPARE(w.CF.values(), store);
-    QCOMPARE(w.NextKey, 8);
+    QCOMPARE(w.document().nextKey(), 8);
 }
 
 void MoveCopyTest::captionsDoubleAmpersandOnlyInTheFrame() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.txtName[0]->setText(QStringLiteral("Weekly"));
-    w.txtName[3]->setText(QStringLiteral("Party & Co"));
+    w.document().setListName(0, QStringLiteral("Weekly"));
+    w.document().setListName(3, QStringLiteral("Party & Co"));
     f.fill(0, {{"Fish & Chips", "", false, "K0"}});
     w.lvList_GotFocus(0);
     openMoveOrCopy(w, [](frmMOC& dialog) {
@@ -161,9 +161,9 @@ void MoveCopyTest::everyOpeningStartsAfresh() {
 void MoveCopyTest::survivesSaveAndRestart() {
     WindowFixture f;
     frmLists& w = f.window();
-    w.txtName[0]->setText(QStringLiteral("Weekly"));
+    w.document().setListName(0, QStringLiteral("Weekly"));
     f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "", false, "K1"}});
-    w.CF.WriteValue(QStringLiteral("K0_3"), QStringLiteral("1.10"));
+    w.document().setPrice(QStringLiteral("K0"), 3, QStringLiteral("1.10"));
     w.lvList[0]->selectRow(1);
     w.lvList_GotFocus(0);
     openMoveOrCopy(w, [](frmMOC& dialog) {
@@ -178,7 +178,7 @@ void MoveCopyTest::survivesSaveAndRestart() {
     QCOMPARE(f.rows(0), (QList<Row>{{"Bread", "", false, "K1"}, {"Milk", "2", true, "K0"}}));
     QCOMPARE(f.rows(3), (QList<Row>{{"Milk", "", false, "K2"}}));
     QCOMPARE(restarted.txtName[0]->text(), QStringLiteral("Weekly"));
-    QCOMPARE(restarted.NextKey, 3);
+    QCOMPARE(restarted.document().nextKey(), 3);
     QCOMPARE(restarted.CF.ReadValue(QStringLiteral("K2_3")), QStringLiteral("1.10"));
     QCOMPARE(restarted.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
 }

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -69,10 +69,10 @@ void PlainTextTest::namesShowAsTyped() {
 
     WindowFixture f;
     frmLists& w = f.window();
-    w.txtName[0]->setText(name);
-    w.lvShops->topLevelItem(0)->setText(1, name);
+    w.document().setListName(0, name);
+    w.document().renameShop(1, name);
     f.fill(0, {{name, "1", true, "K0"}, {QStringLiteral("Tea"), "1", true, "K1"}});
-    w.CF.WriteValue(QStringLiteral("K1_1"), QStringLiteral("1.00"));
+    w.document().setPrice(QStringLiteral("K1"), 1, QStringLiteral("1.00"));
     w.lvList[0]->selectRow(1);
     w.lvList_GotFocus(0);
     {
@@ -87,7 +87,8 @@ void PlainTextTest::namesShowAsTyped() {
     const QString lines = shown(w.lblCheapest->text(), w.lblCheapest->textFormat());
     QVERIFY2(lines.contains(QStringLiteral("Cheapest: %1,").arg(name)), qPrintable(lines));
     QVERIFY2(lines.contains(QStringLiteral("missing: %1").arg(name)), qPrintable(lines));
-    const QString tip = shown(w.lvCompare->topLevelItem(w.lvCompare->topLevelItemCount() - 3)->toolTip(1));
+    const QAbstractItemModel* table = w.lvCompare->model();
+    const QString tip = shown(table->index(table->rowCount() - 3, 1).data(Qt::ToolTipRole).toString());
     QCOMPARE(tip, QStringLiteral("%1 prices 1 of 2 shown items; missing: %1").arg(name));
 }
 

@@ -87,13 +87,13 @@ void PrintableTest::pageFromTheLists() {
     writeFile(f.path("Pantrova Template.htm"),
               "[%ListTitle1%]%ListContents1%[%ListTitle2%]%ListContents2%[%ListTitle3%]%ListContents3%"
               "[%ListTitle4%]%ListContents4%|%bestshop%|%currencysymbol%|%bestprice%");
-    w.txtName[0]->setText(QStringLiteral("Weekly"));
-    w.txtName[2]->setText(QStringLiteral("Party"));
-    w.lvShops->topLevelItem(2)->setText(1, QStringLiteral("Market"));
+    w.document().setListName(0, QStringLiteral("Weekly"));
+    w.document().setListName(2, QStringLiteral("Party"));
+    w.document().renameShop(3, QStringLiteral("Market"));
     f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "1", true, "K1"}, {"Jam", "", false, "K2"}});
     f.fill(2, {{"Crisps", "", false, "K3"}});
-    w.CF.WriteValue(QStringLiteral("K0_3"), QStringLiteral("617.25"));
-    w.CF.WriteValue(QStringLiteral("K1_3"), QStringLiteral("0.00"));
+    w.document().setPrice(QStringLiteral("K0"), 3, QStringLiteral("617.25"));
+    w.document().setPrice(QStringLiteral("K1"), 3, QStringLiteral("0.00"));
     w.optShow[1]->setChecked(true);
 
     w.tabMain->setCurrentIndex(frmLists::PreviewTab);
@@ -104,7 +104,7 @@ void PrintableTest::pageFromTheLists() {
     QVERIFY(w.cmdPrint->isVisibleTo(&w));
 
     f.fill(0, {{"Unpriced", "1", true, "K4"}});
-    w.CF.WriteValue(QStringLiteral("K0_3"), QStringLiteral("0"));
+    w.document().setPrice(QStringLiteral("K0"), 3, QStringLiteral("0"));
     w.buildPage();
     QVERIFY(readFile(f.path("Pantrova.htm")).endsWith("|(None)|\xc2\xa3|0.00"));
     QVERIFY(f.prompts.shown.isEmpty());
@@ -114,10 +114,10 @@ void PrintableTest::userTextNeverBecomesMarkup() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
     frmLists& w = f.window();
     writeFile(f.path("Pantrova Template.htm"), "<h2>%ListTitle1%</h2>%ListContents1%<p>%bestshop%</p>");
-    w.txtName[0]->setText(QStringLiteral("<script>alert(\"x\")</script>"));
-    w.lvShops->topLevelItem(0)->setText(1, QStringLiteral("Tom & Jerry's"));
+    w.document().setListName(0, QStringLiteral("<script>alert(\"x\")</script>"));
+    w.document().renameShop(1, QStringLiteral("Tom & Jerry's"));
     f.fill(0, {{"Fish  &\tChips %ListTitle1%", "1", true, "K0"}, {QStringLiteral("Bell\x07"), "3", true, "K1"}});
-    w.CF.WriteValue(QStringLiteral("K0_1"), QStringLiteral("1.00"));
+    w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.00"));
     w.buildPage();
     const QByteArray page = readFile(f.path("Pantrova.htm"));
     QCOMPARE(page, QByteArray("<h2>&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;</h2>"
@@ -130,12 +130,12 @@ void PrintableTest::pageIsRewrittenEachTime() {
     frmLists& w = f.window();
     writeFile(f.path("Pantrova.htm"), QByteArray(100000, 'x'));
     writeFile(f.path("Pantrova Template.htm"), "<p>%ListTitle1%</p>");
-    w.txtName[0]->setText(QStringLiteral("First"));
+    w.document().setListName(0, QStringLiteral("First"));
     w.tabMain->setCurrentIndex(frmLists::PreviewTab);
     QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>First</p>"));
     QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("First")));
     w.tabMain->setCurrentIndex(frmLists::ListsTab);
-    w.txtName[0]->setText(QStringLiteral("Second"));
+    w.document().setListName(0, QStringLiteral("Second"));
     w.tabMain->setCurrentIndex(frmLists::PreviewTab);
     QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>Second</p>"));
     QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("Second")));
@@ -202,13 +202,13 @@ void PrintableTest::missingLibraryIsReported() {
     QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
     // Everything else keeps working.
     w.tabMain->setCurrentIndex(frmLists::ComparisonTab);
-    QCOMPARE(w.lvCompare->topLevelItemCount(), 11);
+    QCOMPARE(w.lvCompare->model()->rowCount(), 11);
 }
 
 void PrintableTest::printsToPdf() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
     frmLists& w = f.window();
-    w.txtName[0]->setText(QStringLiteral("Weekly"));
+    w.document().setListName(0, QStringLiteral("Weekly"));
     f.fill(0, {{"Milk", "2", true, "K0"}});
     const QString pdf = f.path("list.pdf");
     w.showModal = [&](QDialog& dialog) {

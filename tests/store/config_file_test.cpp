@@ -68,7 +68,6 @@ private slots:
     void arraysAddressExactKeys();
     void numberSeparatorsTravelInTheHeader_data();
     void numberSeparatorsTravelInTheHeader();
-    void trackedChangesAreRecorded();
     void priceKeysNameTheirItem();
     void savingIsRepeatableAndKeepsBackup();
     void savingToAnImpossiblePathFails();
@@ -190,51 +189,6 @@ void ConfigFileTest::numberSeparatorsTravelInTheHeader() {
     QCOMPARE(store.numbers(), numbers);
     QCOMPARE(store.ReadValue(QStringLiteral("K1_1")), QStringLiteral("1.234,50"));
     QCOMPARE(store.toBytes(), writtenByQt(store.values(), numbers));
-}
-
-void ConfigFileTest::trackedChangesAreRecorded() {
-    ConfigFile store;
-    store.trackChanges([](QStringView key) { return key.startsWith(u'K'); });
-    const quint64 start = store.revision();
-    store.WriteValue(QStringLiteral("K1_1"), QStringLiteral("1.00"));
-    store.WriteValue(QStringLiteral("L0i1"), QStringLiteral("Milk"));
-    store.DeleteValue(QStringLiteral("K9_1")); // absent: no change
-    store.DeleteValue(QStringLiteral("K1_1"));
-    store.WriteValue(QStringLiteral("K2_3"), QStringLiteral("2.00"));
-    QCOMPARE(store.changedSince(start), (QStringList{"K1_1", "K1_1", "K2_3"}));
-    const quint64 middle = store.revision();
-    QCOMPARE(store.changedSince(middle), QStringList());
-    store.WriteValue(QStringLiteral("L0"), QStringLiteral("1"));
-    QCOMPARE(store.revision(), middle);
-    QCOMPARE(store.changedSince(middle + 1), std::nullopt); // a revision the store never had
-
-    // Whatever was known before a load, or before more changes than the store remembers, is not.
-    store.WriteValue(QStringLiteral("K3_1"), QStringLiteral("3.00"));
-    QVERIFY(store.LoadFromBytes(store.toBytes()).ok());
-    QCOMPARE(store.changedSince(middle), std::nullopt);
-    const quint64 loaded = store.revision();
-    for (int i = 0; i < 5000; ++i)
-        store.WriteValue(QStringLiteral("K%1_1").arg(i), QStringLiteral("1"));
-    QCOMPARE(store.changedSince(loaded), std::nullopt);
-    const quint64 late = store.revision();
-    store.WriteValue(QStringLiteral("K7_2"), QStringLiteral("7"));
-    QCOMPARE(store.changedSince(late), QStringList{"K7_2"});
-
-    // The tracker and its history stay with the store object: a copy is untracked, and new contents start a new
-    // history, whose revisions are never taken for the old one's.
-    ConfigFile copy = store;
-    copy.WriteValue(QStringLiteral("K8_1"), QStringLiteral("8"));
-    QCOMPARE(copy.changedSince(copy.revision()), QStringList());
-    QCOMPARE(copy.changedSince(late), std::nullopt);
-    const quint64 beforeAssignment = store.revision();
-    store = copy;
-    QCOMPARE(store.changedSince(beforeAssignment), std::nullopt);
-    QCOMPARE(store.changedSince(late), std::nullopt);
-    const quint64 assigned = store.revision();
-    store.WriteValue(QStringLiteral("K9_1"), QStringLiteral("9"));
-    QCOMPARE(store.changedSince(assigned), QStringList{"K9_1"});
-    store = ConfigFile();
-    QCOMPARE(store.changedSince(assigned), std::nullopt);
 }
 
 void ConfigFileTest::priceKeysNameTheirItem() {

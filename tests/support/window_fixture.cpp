@@ -40,21 +40,18 @@ frmLists& WindowFixture::start() {
 }
 
 void WindowFixture::fill(int list, const QList<Row>& rows) {
-    ListView* view = m_window->lvList[list];
-    for (const Row& row : rows) {
-        view->appendRow(row.name, row.quantity, row.ticked, row.key);
-        if (const std::optional<int> number = Store::itemKeyNumber(row.key))
-            m_window->NextKey = std::max(m_window->NextKey, *number + 1);
-    }
+    Document& document = m_window->document();
+    for (const Row& row : rows)
+        document.insertItem(list, document.itemCount(list), Item{row.key, row.name, row.quantity, row.ticked});
     m_window->RefreshSelectAll(list);
 }
 
 QList<Row> WindowFixture::rows(int list) const {
     QList<Row> result;
-    const ListView* view = m_window->lvList[list];
-    for (int j = 1; j <= view->rowCount(); ++j) {
-        const QTreeWidgetItem* row = view->row(j);
-        result.append({ListView::name(row), ListView::quantity(row), ListView::isTicked(row), ListView::key(row)});
+    const Document& document = m_window->document();
+    for (int row = 0; row < document.itemCount(list); ++row) {
+        const Item& item = document.item(list, row);
+        result.append({item.name, item.quantity, item.ticked, item.key});
     }
     return result;
 }

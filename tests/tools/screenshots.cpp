@@ -1,7 +1,6 @@
 // Makes the README's screenshots: the real main window, filled with sample data, grabbed headless.
 // Usage: pantrova_screenshots <output folder>   (scripts/screenshots.sh runs it)
 
-#include "list_view.h"
 #include "main_window.h"
 #include "scripted_prompts.h"
 #include "translations.h"
@@ -9,11 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 namespace {
 
@@ -24,9 +21,10 @@ struct SampleItem {
 };
 
 void fillSample(frmLists& w) {
+    Document& document = w.document();
     const std::array<const char*, 5> shops{"Corner Shop", "Fresh Market", "MegaMart", "Farm Stall", "Deli & Co"};
     for (int s = 0; s < 5; ++s)
-        w.lvShops->topLevelItem(s)->setText(1, QString::fromUtf8(shops[s]));
+        document.renameShop(s + 1, QString::fromUtf8(shops[s]));
     const std::array<const char*, 4> names{"Weekly shop", "Bakery & deli", "Household", "Party"};
     const std::array<std::vector<SampleItem>, 4> lists{{
         {{"Milk", "2", {"1.25", "1.10", "0.99", "1.40", nullptr}},
@@ -44,14 +42,15 @@ void fillSample(frmLists& w) {
          {"Lemonade", "2", {"1.50", "1.45", "1.25", "1.80", nullptr}}},
     }};
     for (int l = 0; l < 4; ++l) {
-        w.txtName[l]->setText(QString::fromUtf8(names[l]));
+        document.setListName(l, QString::fromUtf8(names[l]));
         for (const SampleItem& item : lists[l]) {
-            const QString key = QStringLiteral("K%1").arg(w.NextKey++);
+            const QString key = QStringLiteral("K%1").arg(document.nextKey());
             const QString quantity = QString::fromLatin1(item.quantity);
-            w.lvList[l]->appendRow(QString::fromUtf8(item.name), quantity, !quantity.isEmpty(), key);
+            document.insertItem(l, document.itemCount(l),
+                                Item{key, QString::fromUtf8(item.name), quantity, !quantity.isEmpty()});
             for (int s = 0; s < 5; ++s)
                 if (item.prices[s])
-                    w.CF.WriteValue(QStringLiteral("%1_%2").arg(key).arg(s + 1), QString::fromLatin1(item.prices[s]));
+                    document.setPrice(key, s + 1, QString::fromLatin1(item.prices[s]));
         }
         w.RefreshSelectAll(l);
     }

@@ -1,0 +1,270 @@
+#include "document.h"
+
+#include "money.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+// Stands for a price the store does not hold.
+const QString MissingPrice = QStringLiteral(" ");
+
+Document::Prices noPrices() {
+    Document::Prices prices;
+    prices.texts.fill(MissingPrice);
+    prices.numbers.fill(NotANumber);
+    return prices;
+}
+
+} // namespace
+
+Document::Document(QObject* parent)
+    : QObject(parent) {}
+
+void Document::adopt(Store::StoredData&& data) {
+    for (int l = 0; l < ListCount; ++l) {
+        emit listAboutToBeReset(l);
+        std::vector<Item>& items = m_lists[l];
+        items.clear();
+        items.reserve(data.lists[l].items.size());
+        for (Store::StoredItem& stored : data.lists[l].items)
+            items.push_back(
+                {std::move(stored.key), std::move(stored.name), std::move(stored.quantity), stored.checked});
+        m_listNames[l] = std::move(data.lists[l].name);
+        emit listReset(l);
+        emit listNameChanged(l);
+    }
+    for (int shop = 1; shop <= ShopCount; ++shop) {
+        m_shopNames[shop - 1] = data.shopsKnown ? std::move(data.shopNames[shop - 1]) : QString();
+        emit shopRenamed(shop);
+    }
+    m_nextKey = data.nextKey;
+    m_prices.clear();
+    m_pricesRead = false;
+    emit symbolChanged();
+    touch();
+}
+
+void Document::writeInto(ConfigFile& store) const {
+    for (int l = 0; l < ListCount; ++l) {
+        const QString countKey = Store::listCountKey(l);
+        store.WriteValue(countKey, QStringLiteral("0"));
+        store.WriteValue(Store::listNameKey(l), m_listNames[l]);
+        for (const Item& item : m_lists[l]) {
+            store.IncrementValue(countKey);
+            store.WriteArrayItem(countKey, Store::itemNamePrefix(l), item.name);
+            store.WriteArrayItem(countKey, Store::itemQuantityPrefix(l), item.quantity);
+            store.WriteArrayItem(countKey, Store::itemCheckPrefix(l), item.ticked);
+            store.WriteArrayItem(countKey, Store::itemKeyPrefix(l), item.key);
+        }
+    }
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        store.WriteValue(Store::shopNameKey(shop), m_shopNames[shop - 1]);
+    store.WriteValue(Store::nextKeyKey(), QString::number(m_nextKey));
+}
+
+QString Document::symbol() const {
+    return m_store.ReadValue(Store::symbolKey(), Store::DefaultSymbol);
+}
+
+bool Document::keysLeft() const {
+    return m_nextKey < std::numeric_limits<qint32>::max();
+}
+
+const Document::Prices& Document::prices(const QString& itemKey) const {
+    if (!m_pricesRead)
+        readAllPrices();
+    auto found = m_prices.find(itemKey);
+    if (found == m_prices.end()) {
+        found = m_prices.insert(itemKey, noPrices());
+        const std::map<QString, QString>& values = m_store.values();
+        for (int shop = 1; shop <= ShopCount; ++shop) {
+            const auto value = values.find(Store::priceKey(itemKey, shop));
+            keepPrice(*found, shop, value == values.end() ? nullptr : &value->second);
+        }
+    }
+    return *found;
+}
+
+void Document::readAllPrices() const {
+    // One pass over the store costs far less than twenty searches for every item.
+    for (const auto& [key, value] : m_store.values()) {
+        const QStringView itemKey = Store::itemKeyOfPrice(key);
+        if (itemKey.isEmpty())
+            continue;
+        auto found = m_prices.find(itemKey.toString());
+        if (found == m_prices.end())
+            found = m_prices.insert(itemKey.toString(), noPrices());
+        keepPrice(*found, QStringView(key).sliced(itemKey.size() + 1).toInt(), &value);
+    }
+    m_pricesRead = true;
+}
+
+void Document::keepPrice(Prices& prices, int shop, const QString* text) const {
+    prices.texts[shop - 1] = text ? *text : MissingPrice;
+    prices.numbers[shop - 1] = m_numbers.toNumber(prices.texts[shop - 1]).value_or(NotANumber);
+    if (text)
+        prices.stored |= 1u << (shop - 1);
+}
+
+QString Document::addItem(int list, int row, const QString& name) {
+    const QString key = Store::itemKey(m_nextKey);
+    ++m_nextKey;
+    insert(list, row, {key, name, QString(), false});
+    return key;
+}
+
+void Document::insertItem(int list, int row, const Item& item) {
+    if (const std::optional<int> number = Store::itemKeyNumber(item.key))
+        m_nextKey = std::max(m_nextKey, *number == std::numeric_limits<qint32>::max() ? *number : *number + 1);
+    insert(list, row, item);
+}
+
+void Document::deleteItem(int list, int row) {
+    const QString key = item(list, row).key;
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        m_store.DeleteValue(Store::priceKey(key, shop));
+    remove(list, row);
+    forgetPrices(key);
+}
+
+void Document::renameItem(int list, int row, const QString& name) {
+    Item& changed = m_lists[list][static_cast<size_t>(row)];
+    if (changed.name == name)
+        return;
+    changed.name = name;
+    emit itemChanged(list, row);
+    touch();
+}
+
+void Document::setItemState(int list, int row, bool ticked, const QString& quantity) {
+    Item& changed = m_lists[list][static_cast<size_t>(row)];
+    if (changed.ticked == ticked && changed.quantity == quantity)
+        return;
+    changed.ticked = ticked;
+    changed.quantity = quantity;
+    emit itemChanged(list, row);
+    touch();
+}
+
+void Document::setAllTicked(int list, bool ticked) {
+    for (int row = 0; row < itemCount(list); ++row) {
+        const QString& quantity = item(list, row).quantity;
+        setItemState(list, row, ticked,
+                     !ticked                     ? QString()
+                     : Money::isNumber(quantity) ? quantity
+                                                 : QStringLiteral("1"));
+    }
+}
+
+void Document::moveItem(int list, int from, int to) {
+    if (from == to || from < 0 || to < 0 || from >= itemCount(list) || to >= itemCount(list))
+        return;
+    emit itemAboutToBeMoved(list, from, to);
+    std::vector<Item>& items = m_lists[list];
+    const auto first = items.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+    emit itemMoved(list, from, to);
+    touch();
+}
+
+void Document::moveItemToList(int list, int row, int toList) {
+    if (list == toList)
+        return;
+    Item moved = item(list, row);
+    moved.ticked = false;
+    moved.quantity.clear();
+    insert(toList, itemCount(toList), moved);
+    remove(list, row);
+}
+
+void Document::copyItemToList(int list, int row, int toList) {
+    const Item& source = item(list, row);
+    const QString key = source.key;
+    const QString copyKey = Store::itemKey(m_nextKey);
+    ++m_nextKey;
+    insert(toList, itemCount(toList), {copyKey, source.name, QString(), false});
+    for (int shop = 1; shop <= ShopCount; ++shop) {
+        const QString price = m_store.ReadValue(Store::priceKey(key, shop));
+        if (price != ConfigFile::NotFound)
+            m_store.WriteValue(Store::priceKey(copyKey, shop), price);
+    }
+    forgetPrices(copyKey);
+}
+
+void Document::setListName(int list, const QString& name) {
+    if (m_listNames[list] == name)
+        return;
+    m_listNames[list] = name;
+    emit listNameChanged(list);
+    touch();
+}
+
+void Document::renameShop(int shop, const QString& name) {
+    if (m_shopNames[shop - 1] == name)
+        return;
+    m_shopNames[shop - 1] = name;
+    emit shopRenamed(shop);
+    touch();
+}
+
+void Document::setSymbol(const QString& symbol) {
+    m_store.WriteValue(Store::symbolKey(), symbol);
+    emit symbolChanged();
+    touch();
+}
+
+void Document::setPrices(const QString& itemKey, const std::array<QString, ShopCount>& texts) {
+    for (int shop = 1; shop <= ShopCount; ++shop) {
+        const QString& text = texts[shop - 1];
+        if (text.isEmpty())
+            m_store.DeleteValue(Store::priceKey(itemKey, shop));
+        else
+            m_store.WriteValue(Store::priceKey(itemKey, shop), text);
+    }
+    forgetPrices(itemKey);
+}
+
+void Document::setPrice(const QString& itemKey, int shop, const QString& text) {
+    if (text.isEmpty())
+        m_store.DeleteValue(Store::priceKey(itemKey, shop));
+    else
+        m_store.WriteValue(Store::priceKey(itemKey, shop), text);
+    forgetPrices(itemKey);
+}
+
+void Document::setNextKey(qint32 nextKey) {
+    m_nextKey = nextKey;
+    touch();
+}
+
+void Document::insert(int list, int row, Item item) {
+    emit itemsAboutToBeInserted(list, row, row);
+    m_lists[list].insert(m_lists[list].begin() + row, std::move(item));
+    emit itemsInserted(list, row, row);
+    touch();
+}
+
+void Document::remove(int list, int row) {
+    emit itemsAboutToBeRemoved(list, row, row);
+    m_lists[list].erase(m_lists[list].begin() + row);
+    emit itemsRemoved(list, row, row);
+    touch();
+}
+
+void Document::forgetPrices(const QString& itemKey) {
+    m_prices.remove(itemKey);
+    emit pricesChanged(itemKey);
+    touch();
+}
+
+void Document::touch() {
+    ++m_revision;
+    emit changed();
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+// The user's data while Pantrova runs, and the one place where it changes: the four lists (a name and items in
+// order, each with its key, name, quantity and tick), the shop names, the currency symbol, the item-key
+// counter and the prices. The lists, the names and the counter are kept here and written into the store when
+// it is saved; the prices, the symbol and every other stored key stay in the store, in the data file's layout.
+// Every change is one call, and each sends a signal saying precisely what changed; changes of rows are
+// announced before and after, as item models need. Rows count from 0, shops from 1.
+
+#include "config_file.h"
+#include "number_memo.h"
+#include "store_layout.h"
+#include "stored_data.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <array>
+#include <vector>
+
+struct Item {
+    QString key;
+    QString name;
+    QString quantity;
+    bool ticked = false;
+};
+
+class Document : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int ListCount = Store::ListCount;
+    static constexpr int ShopCount = Store::ShopCount;
+
+    // An item's prices by shop (index 0 is shop 1): the stored text, or " " where none is stored, and that text
+    // read as a number (NaN for any other text).
+    struct Prices {
+        std::array<QString, ShopCount> texts;
+        std::array<double, ShopCount> numbers{};
+        quint32 stored = 0; // bit s - 1 set: shop s has a stored price
+        bool has(int shop) const { return stored & (1u << (shop - 1)); }
+    };
+
+    explicit Document(QObject* parent = nullptr);
+
+    // The store behind the document: loading replaces its contents, after which adopt takes the lists out.
+    ConfigFile& store() { return m_store; }
+    const ConfigFile& store() const { return m_store; }
+    // Takes the lists, names and counter read from the store at start-up, in place of everything before.
+    void adopt(Store::StoredData&& data);
+    // Writes the lists, list names, shop names and counter into a store, as saving lays them out.
+    void writeInto(ConfigFile& store) const;
+    // Counts every change; equal revisions mean equal data.
+    quint64 revision() const { return m_revision; }
+
+    int itemCount(int list) const { return static_cast<int>(m_lists[list].size()); }
+    const Item& item(int list, int row) const { return m_lists[list][static_cast<size_t>(row)]; }
+    const std::vector<Item>& items(int list) const { return m_lists[list]; }
+    const QString& listName(int list) const { return m_listNames[list]; }
+    const QString& shopName(int shop) const { return m_shopNames[shop - 1]; }
+    QString symbol() const;
+    qint32 nextKey() const { return m_nextKey; }
+    // Whether a new item can get a key: the counter is 32 bits, never wraps and never gives out its largest value.
+    bool keysLeft() const;
+    // The prices of one item, kept as numbers once read; valid until the next change of prices.
+    const Prices& prices(const QString& itemKey) const;
+
+    // Adds an unticked item without quantity under the next key; gives the key.
+    QString addItem(int list, int row, const QString& name);
+    // Inserts an item that has its key already; the counter stays above it.
+    void insertItem(int list, int row, const Item& item);
+    // Deletes the item and its prices.
+    void deleteItem(int list, int row);
+    void renameItem(int list, int row, const QString& name);
+    void setItemState(int list, int row, bool ticked, const QString& quantity);
+    // Ticks every item of the list, giving a quantity of 1 to those without a number, or clears every tick and
+    // quantity.
+    void setAllTicked(int list, bool ticked);
+    void moveItem(int list, int from, int to);
+    // To the bottom of the other list, unticked and without quantity; a move keeps the key and so the prices, a
+    // copy gets a new key and copies of the prices.
+    void moveItemToList(int list, int row, int toList);
+    void copyItemToList(int list, int row, int toList);
+
+    void setListName(int list, const QString& name);
+    void renameShop(int shop, const QString& name);
+    void setSymbol(const QString& symbol);
+    // Replaces all prices of the item: an empty text stands for no price.
+    void setPrices(const QString& itemKey, const std::array<QString, ShopCount>& texts);
+    void setPrice(const QString& itemKey, int shop, const QString& text);
+    // For a counter a file set: the next added item gets this key number.
+    void setNextKey(qint32 nextKey);
+
+signals:
+    void listAboutToBeReset(int list);
+    void listReset(int list);
+    void itemsAboutToBeInserted(int list, int first, int last);
+    void itemsInserted(int list, int first, int last);
+    void itemsAboutToBeRemoved(int list, int first, int last);
+    void itemsRemoved(int list, int first, int last);
+    void itemAboutToBeMoved(int list, int from, int to);
+    void itemMoved(int list, int from, int to);
+    void itemChanged(int list, int row);
+    void listNameChanged(int list);
+    void shopRenamed(int shop);
+    void symbolChanged();
+    void pricesChanged(const QString& itemKey);
+    // After every change of any kind.
+    void changed();
+
+private:
+    void insert(int list, int row, Item item);
+    void remove(int list, int row);
+    void readAllPrices() const;
+    void keepPrice(Prices& prices, int shop, const QString* text) const;
+    void forgetPrices(const QString& itemKey);
+    void touch();
+
+    ConfigFile m_store;
+    std::array<std::vector<Item>, ListCount> m_lists;
+    std::array<QString, ListCount> m_listNames;
+    std::array<QString, ShopCount> m_shopNames;
+    qint32 m_nextKey = 0;
+    quint64 m_revision = 0;
+    // Every price as read once, by item key; an item's entry goes when one of its prices changes.
+    mutable QHash<QString, Prices> m_prices;
+    mutable bool m_pricesRead = false;
+    mutable NumberMemo m_numbers;
+};

@@ -1,0 +1,138 @@
+// The document without a window: every change call on a small set of lists, with the lists, keys, counter and
+// prices it leaves and the signals it sends; prices kept as numbers follow every change; saving and reading
+// back gives the same document.
+#include "document.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// "name [quantity] ticked key" per item, the lists separated by "|".
+QString describe(const Document& document) {
+    QStringList lists;
+    for (int l = 0; l < Document::ListCount; ++l) {
+        QStringList items;
+        for (const Item& item : document.items(l))
+            items << QStringLiteral("%1[%2]%3%4").arg(item.name, item.quantity, item.ticked ? "+" : "-", item.key);
+        lists << items.join(QLatin1Char(' '));
+    }
+    return lists.join(QLatin1Char('|'));
+}
+
+// Milk (ticked, 2) and Tea in list 0, Soap in list 1; prices of Milk at shops 1 and 3.
+void fill(Document& document) {
+    document.insertItem(0, 0, {"K0", "Milk", "2", true});
+    document.insertItem(0, 1, {"K1", "Tea", "", false});
+    document.insertItem(1, 0, {"K4", "Soap", "lots", false});
+    document.setPrice("K0", 1, "1.25");
+    document.setPrice("K0", 3, "0.90");
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void changes_data();
+    void changes();
+    void pricesFollowEveryChange();
+    void savedDocumentReadsBackTheSame();
+};
+
+void DocumentTest::changes_data() {
+    using Change = std::function<void(Document&)>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("lists");
+    QTest::addColumn<int>("nextKey");
+    QTest::addColumn<QString>("prices"); // of K0 at shops 1 and 3, and of the newest key at shop 1
+
+    QTest::newRow("nothing") << Change([](Document&) {}) << "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4||" << 5 << "1.25 0.90 -";
+    QTest::newRow("add under the counter") << Change([](Document& d) { d.addItem(0, 1, "Bread"); })
+                                           << "Milk[2]+K0 Bread[]-K5 Tea[]-K1|Soap[lots]-K4||" << 6 << "1.25 0.90 -";
+    QTest::newRow("delete takes the prices")
+        << Change([](Document& d) { d.deleteItem(0, 0); }) << "Tea[]-K1|Soap[lots]-K4||" << 5 << "- - -";
+    QTest::newRow("move down and up") << Change([](Document& d) {
+        d.moveItem(0, 0, 1);
+        d.moveItem(1, 0, 0);
+    }) << "Tea[]-K1 Milk[2]+K0|Soap[lots]-K4||"
+                                      << 5 << "1.25 0.90 -";
+    QTest::newRow("move to a list keeps key and prices") << Change([](Document& d) { d.moveItemToList(0, 0, 3); })
+                                                         << "Tea[]-K1|Soap[lots]-K4||Milk[]-K0" << 5 << "1.25 0.90 -";
+    QTest::newRow("move to its own list does nothing") << Change([](Document& d) { d.moveItemToList(0, 0, 0); })
+                                                       << "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4||" << 5 << "1.25 0.90 -";
+    QTest::newRow("copy gets a key and the prices")
+        << Change([](Document& d) { d.copyItemToList(0, 0, 2); }) << "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4|Milk[]-K5|" << 6
+        << "1.25 0.90 1.25";
+    QTest::newRow("tick all gives 1 to other quantities") << Change([](Document& d) { d.setAllTicked(1, true); })
+                                                          << "Milk[2]+K0 Tea[]-K1|Soap[1]+K4||" << 5 << "1.25 0.90 -";
+    QTest::newRow("clear all") << Change([](Document& d) { d.setAllTicked(0, false); })
+                               << "Milk[]-K0 Tea[]-K1|Soap[lots]-K4||" << 5 << "1.25 0.90 -";
+    QTest::newRow("replace prices") << Change([](Document& d) {
+        std::array<QString, Document::ShopCount> prices;
+        prices[0] = "2.00";
+        d.setPrices("K0", prices);
+    }) << "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4||"
+                                    << 5 << "2.00 - -";
+}
+
+void DocumentTest::changes() {
+    QFETCH(std::function<void(Document&)>, change);
+    QFETCH(QString, lists);
+    QFETCH(int, nextKey);
+    QFETCH(QString, prices);
+    Document document;
+    fill(document);
+    const quint64 before = document.revision();
+    QSignalSpy changed(&document, &Document::changed);
+    change(document);
+    QCOMPARE(describe(document), lists);
+    QCOMPARE(document.nextKey(), nextKey);
+    const auto price = [&](const QString& key, int shop) {
+        return document.prices(key).has(shop) ? document.prices(key).texts[shop - 1] : QStringLiteral("-");
+    };
+    QCOMPARE(QStringList({price("K0", 1), price("K0", 3), price(Store::itemKey(document.nextKey() - 1), 1)})
+                 .join(QLatin1Char(' ')),
+             prices);
+    // The revision moves exactly when something changed, and every change says so.
+    QCOMPARE(document.revision() == before, describe(document) == "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4||" &&
+                                                price("K0", 1) == "1.25" && price("K0", 3) == "0.90");
+    QCOMPARE(changed.isEmpty(), document.revision() == before);
+}
+
+void DocumentTest::pricesFollowEveryChange() {
+    Document document;
+    fill(document);
+    QCOMPARE(document.prices("K0").numbers[0], 1.25);
+    QVERIFY(std::isnan(document.prices("K0").numbers[1]));
+    QCOMPARE(document.prices("K0").texts[1], QStringLiteral(" "));
+    QSignalSpy changed(&document, &Document::pricesChanged);
+    document.setPrice("K0", 1, "1,234.50");
+    QCOMPARE(changed.takeFirst().at(0).toString(), QStringLiteral("K0"));
+    QCOMPARE(document.prices("K0").numbers[0], 1234.5);
+    document.setPrice("K0", 1, QString());
+    QVERIFY(!document.prices("K0").has(1));
+    QCOMPARE(document.store().ReadValue("K0_1"), ConfigFile::NotFound);
+}
+
+void DocumentTest::savedDocumentReadsBackTheSame() {
+    Document document;
+    fill(document);
+    document.setListName(2, "Weekly");
+    document.renameShop(20, "Market");
+    document.setSymbol("EUR");
+    document.writeInto(document.store());
+    Document read;
+    read.store() = document.store();
+    read.adopt(Store::readStoredData(read.store()));
+    QCOMPARE(describe(read), describe(document));
+    QCOMPARE(read.listName(2), QStringLiteral("Weekly"));
+    QCOMPARE(read.shopName(20), QStringLiteral("Market"));
+    QCOMPARE(read.symbol(), QStringLiteral("EUR"));
+    QCOMPARE(read.nextKey(), 5);
+    QCOMPARE(read.prices("K0").texts[2], QStringLiteral("0.90"));
+}
+
+QTEST_GUILESS_MAIN(DocumentTest)
+#include "document_test.moc"
