@@ -132,12 +132,8 @@ void frmAddEdit::cmdSet_Click() {
     if (answer.isEmpty())
         return;
     const std::optional<double> value = Money::toNumber(answer);
-    if (!value) {
-        m_main.prompts().message(tr("Please enter a number."), tr("Error"), UserPrompts::Icon::Exclamation);
-        return;
-    }
     // Beyond single precision's range the number cannot be a price.
-    if (std::abs(*value) > std::numeric_limits<float>::max()) {
+    if (!value || std::abs(*value) > std::numeric_limits<float>::max()) {
         m_main.prompts().message(tr("Please enter a number."), tr("Error"), UserPrompts::Icon::Exclamation);
         return;
     }

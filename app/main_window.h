@@ -42,6 +42,7 @@ class ShopModel;
 class frmLists : public QMainWindow {
     Q_OBJECT
 
+    // First of the members, so that it is built before CF refers to it and outlives every model over it.
     Document m_document;
 
 public:

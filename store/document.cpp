@@ -80,11 +80,12 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
     auto found = m_prices.find(itemKey);
     if (found == m_prices.end()) {
         found = m_prices.insert(itemKey, noPrices());
+        // The item's price keys sit together in the store, from its key and the separator on.
         const std::map<QString, QString>& values = m_store.values();
-        for (int shop = 1; shop <= ShopCount; ++shop) {
-            const auto value = values.find(Store::priceKey(itemKey, shop));
-            keepPrice(*found, shop, value == values.end() ? nullptr : &value->second);
-        }
+        const QString prefix = Store::priceKey(itemKey, 1).chopped(1);
+        for (auto it = values.lower_bound(prefix); it != values.end() && it->first.startsWith(prefix); ++it)
+            if (Store::itemKeyOfPrice(it->first) == itemKey)
+                keepPrice(*found, it->first, it->second);
     }
     return *found;
 }
@@ -98,16 +99,16 @@ void Document::readAllPrices() const {
         auto found = m_prices.find(itemKey.toString());
         if (found == m_prices.end())
             found = m_prices.insert(itemKey.toString(), noPrices());
-        keepPrice(*found, QStringView(key).sliced(itemKey.size() + 1).toInt(), &value);
+        keepPrice(*found, key, value);
     }
     m_pricesRead = true;
 }
 
-void Document::keepPrice(Prices& prices, int shop, const QString* text) const {
-    prices.texts[shop - 1] = text ? *text : MissingPrice;
-    prices.numbers[shop - 1] = m_numbers.toNumber(prices.texts[shop - 1]).value_or(NotANumber);
-    if (text)
-        prices.stored |= 1u << (shop - 1);
+void Document::keepPrice(Prices& prices, const QString& priceKey, const QString& text) const {
+    const int shop = priceKey.sliced(priceKey.lastIndexOf(QLatin1Char('_')) + 1).toInt();
+    prices.texts[shop - 1] = text;
+    prices.numbers[shop - 1] = m_numbers.toNumber(text).value_or(NotANumber);
+    prices.stored |= 1u << (shop - 1);
 }
 
 QString Document::addItem(int list, int row, const QString& name) {
@@ -125,10 +126,8 @@ void Document::insertItem(int list, int row, const Item& item) {
 
 void Document::deleteItem(int list, int row) {
     const QString key = item(list, row).key;
-    for (int shop = 1; shop <= ShopCount; ++shop)
-        m_store.DeleteValue(Store::priceKey(key, shop));
     remove(list, row);
-    forgetPrices(key);
+    setPrices(key, {});
 }
 
 void Document::renameItem(int list, int row, const QString& name) {
@@ -221,22 +220,21 @@ void Document::setSymbol(const QString& symbol) {
 }
 
 void Document::setPrices(const QString& itemKey, const std::array<QString, ShopCount>& texts) {
-    for (int shop = 1; shop <= ShopCount; ++shop) {
-        const QString& text = texts[shop - 1];
-        if (text.isEmpty())
-            m_store.DeleteValue(Store::priceKey(itemKey, shop));
-        else
-            m_store.WriteValue(Store::priceKey(itemKey, shop), text);
-    }
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        storePrice(itemKey, shop, texts[shop - 1]);
     forgetPrices(itemKey);
 }
 
 void Document::setPrice(const QString& itemKey, int shop, const QString& text) {
+    storePrice(itemKey, shop, text);
+    forgetPrices(itemKey);
+}
+
+void Document::storePrice(const QString& itemKey, int shop, const QString& text) {
     if (text.isEmpty())
         m_store.DeleteValue(Store::priceKey(itemKey, shop));
     else
         m_store.WriteValue(Store::priceKey(itemKey, shop), text);
-    forgetPrices(itemKey);
 }
 
 void Document::setNextKey(qint32 nextKey) {

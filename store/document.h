@@ -111,8 +111,10 @@ signals:
 private:
     void insert(int list, int row, Item item);
     void remove(int list, int row);
+    void storePrice(const QString& itemKey, int shop, const QString& text);
     void readAllPrices() const;
-    void keepPrice(Prices& prices, int shop, const QString* text) const;
+    // Keeps a stored price in its item's prices; the key is a price key.
+    void keepPrice(Prices& prices, const QString& priceKey, const QString& text) const;
     void forgetPrices(const QString& itemKey);
     void touch();
 
