@@ -273,6 +273,7 @@ void frmLists::watchForChanges() {
     // A restored recovery file is unsaved already; otherwise what was loaded is what the file holds.
     if (m_savedStamp != NothingSaved)
         m_savedStamp = changeStamp();
+    setWindowModified(hasUnsavedChanges());
 }
 
 void frmLists::keepRecoveryFile() {
@@ -292,6 +293,7 @@ void frmLists::keepRecoveryFile() {
 
 void frmLists::savedNow() {
     m_savedStamp = changeStamp();
+    setWindowModified(false);
     discardRecoveryFile();
 }
 

@@ -41,6 +41,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     lvPrices->setColumnCount(3);
     lvPrices->setRootIsDecorated(false);
     lvPrices->setUniformRowHeights(true);
+    lvPrices->setAccessibleName(tr("Prices"));
     lvPrices->header()->setStretchLastSection(false);
     lvPrices->header()->setSectionResizeMode(ShopColumn, QHeaderView::Stretch);
     cmdSet = new QPushButton(tr("&Set price"), fraPrices);

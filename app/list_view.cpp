@@ -60,5 +60,15 @@ void ListView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Space ticks the current row whichever of its cells is current, the way a click on its tick box does.
+    const QModelIndex current = currentIndex();
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && current.isValid() &&
+        current.column() != 0) {
+        const QModelIndex tick = current.siblingAtColumn(0);
+        model()->setData(tick, tick.data(Qt::CheckStateRole).toInt() == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                         Qt::CheckStateRole);
+        event->accept();
+        return;
+    }
     QTreeView::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@
 #include "window_layout.h"
 
 #include <QAction>
+#include <QDir>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,8 +20,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeView>
@@ -53,6 +58,8 @@ void place(QWidget* widget, const TwipRect& rect) {
 constexpr float PageHeightAllowance = 281.0f;
 // The quantity column fits three digits inside the 800 twips the name column leaves it.
 constexpr int QuantityColumnWidth = 36;
+// How long the status bar says where File, Save saved.
+constexpr int SavedMessageMs = 5000;
 
 } // namespace
 
@@ -60,9 +67,11 @@ frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* 
     : QMainWindow(parent)
     , m_ownedPrompts(prompts ? nullptr : std::make_unique<QtUserPrompts>(this))
     , m_prompts(prompts ? prompts : m_ownedPrompts.get()) {
-    setWindowTitle(tr("Pantrova"));
+    // "[*]" is where Qt shows that there are unsaved changes.
+    setWindowTitle(tr("Pantrova") + QStringLiteral("[*]"));
     createControls();
     createMenus();
+    fitScreen();
     connectDocument();
     startUp(programFolder);
 }
@@ -74,8 +83,15 @@ frmLists::~frmLists() {
 }
 
 void frmLists::createControls() {
-    tabMain = new QTabWidget(this);
-    setCentralWidget(tabMain);
+    tabMain = new QTabWidget;
+    tabMain->setAccessibleName(tr("Tabs"));
+    // On a screen smaller than the window's designed size the tabs scroll; on any other nothing shows of this.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(tabMain);
+    setCentralWidget(scroller);
     const QStringList captions{tr("Lists"), tr("Shops"), tr("Price Comparison"), tr("Print Preview")};
     std::array<QWidget*, 4> pages{};
     for (int tab = 0; tab < 4; ++tab) {
@@ -92,9 +108,6 @@ void frmLists::createControls() {
     // The pages' area is where the controls stand; it is laid out whenever it changes size.
     m_pageArea = tabMain->findChild<QStackedWidget*>();
     m_pageArea->installEventFilter(this);
-    setMinimumSize(qRound(WindowLayout::MinimumOuterWidth / WindowLayout::TwipsPerPixel),
-                   qRound(WindowLayout::MinimumOuterHeight / WindowLayout::TwipsPerPixel));
-    resize(minimumSize());
 
     connect(tabMain, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = m_shownTab;
@@ -116,9 +129,15 @@ void frmLists::createListsTab(QWidget* page) {
         chkSelAll[l] = new SelectAllBox(page);
         chkSelAll[l]->setTristate(true);
         chkSelAll[l]->setToolTip(tr("Tick or clear every item of this list"));
+        chkSelAll[l]->setAccessibleName(tr("Tick every item of list %1").arg(l + 1));
+        txtName[l]->setAccessibleName(tr("Name of list %1").arg(l + 1));
         lblInfo[l + 2] = new QLabel(tr("Qty:"), page);
         cmdPlus[l] = new QPushButton(QStringLiteral("+"), page);
         cmdMinus[l] = new QPushButton(QStringLiteral("-"), page);
+        cmdPlus[l]->setAccessibleName(tr("More"));
+        cmdPlus[l]->setAccessibleDescription(tr("Count the selected item up by one"));
+        cmdMinus[l]->setAccessibleName(tr("Fewer"));
+        cmdMinus[l]->setAccessibleDescription(tr("Count the selected item down by one"));
 
         lvList[l] = new ListView(page);
         m_listModels[l] = new ListModel(m_document, l, this);
@@ -130,6 +149,10 @@ void frmLists::createListsTab(QWidget* page) {
         cmdNDown[l] = new QPushButton(QStringLiteral("\u2193"), page);
         cmdNUp[l]->setToolTip(tr("Move the selected item up"));
         cmdNDown[l]->setToolTip(tr("Move the selected item down"));
+        cmdNUp[l]->setAccessibleName(tr("Up"));
+        cmdNUp[l]->setAccessibleDescription(cmdNUp[l]->toolTip());
+        cmdNDown[l]->setAccessibleName(tr("Down"));
+        cmdNDown[l]->setAccessibleDescription(cmdNDown[l]->toolTip());
 
         // The name's access key works from every tab; on the Lists tab the label's own mnemonic serves.
         m_nameShortcuts[l] = new QShortcut(QKeySequence(Qt::ALT | accessKeys[l]), this);
@@ -163,6 +186,7 @@ void frmLists::createShopsTab(QWidget* page) {
     lvShops->setRootIsDecorated(false);
     lvShops->setUniformRowHeights(true);
     lvShops->setColumnWidth(0, 40);
+    lvShops->setAccessibleName(tr("Shops"));
     lvShops->installEventFilter(this);
     connect(lvShops, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { lvShops_ItemClick(index.row() + 1); });
@@ -182,6 +206,7 @@ void frmLists::createComparisonTab(QWidget* page) {
     lvCompare->setModel(m_comparisonModel);
     lvCompare->setRootIsDecorated(false);
     lvCompare->setUniformRowHeights(true);
+    lvCompare->setAccessibleName(tr("Price comparison"));
     // Each column takes the width its texts need; the last shown one is not stretched away from its neighbours.
     lvCompare->header()->setStretchLastSection(false);
     lblCheapest = new QLabel(page);
@@ -204,15 +229,36 @@ void frmLists::createComparisonTab(QWidget* page) {
 
 void frmLists::createPreviewTab(QWidget* page) {
     wbList = new QTextBrowser(page);
+    wbList->setAccessibleName(tr("Printable page"));
     cmdPrint = new QPushButton(tr("&PRINT"), page);
     cmdPrint->hide();
     connect(cmdPrint, &QPushButton::clicked, this, &frmLists::cmdPrint_Click);
     lblInfo[6] = new QLabel(tr("TIP: Print in draft quality to save ink or toner"), page);
 }
 
+void frmLists::fitScreen() {
+    const QSize designed(qRound(WindowLayout::MinimumOuterWidth / WindowLayout::TwipsPerPixel),
+                         qRound(WindowLayout::MinimumOuterHeight / WindowLayout::TwipsPerPixel));
+    tabMain->setMinimumSize(designed -
+                            QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
+    // A screen too small for that (a large scale, a small display) gets a window that fits it, title bar
+    // included, and the tabs scroll.
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    QSize available = screen()->availableGeometry().size();
+    if (available.width() < designed.width())
+        available.rwidth() -= frame;
+    if (available.height() < designed.height())
+        available.rheight() -= style()->pixelMetric(QStyle::PM_TitleBarHeight) + frame;
+    setMinimumSize(designed.boundedTo(available));
+    resize(minimumSize());
+}
+
 void frmLists::createMenus() {
     mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFileSave = mnuFile->addAction(tr("&Save"), this, [this] { sve(); });
+    mnuFileSave = mnuFile->addAction(tr("&Save"), this, [this] {
+        if (sve())
+            statusBar()->showMessage(tr("Saved to '%1'").arg(QDir::toNativeSeparators(DataFile)), SavedMessageMs);
+    });
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
     mnuFileEWS = mnuFile->addAction(tr("&Exit without Saving"), this, [this] {
@@ -346,10 +392,17 @@ void frmLists::connectDocument() {
     for (int l = 0; l < ListCount; ++l)
         connect(txtName[l], &QLineEdit::textChanged, this,
                 [this, l](const QString& text) { m_document.setListName(l, text); });
-    connect(&m_document, &Document::listNameChanged, this, [this](int l) {
+    const auto showListName = [this](int l) {
         if (txtName[l]->text() != m_document.listName(l))
             txtName[l]->setText(m_document.listName(l));
-    });
+        // A screen reader calls each list by its name.
+        lvList[l]->setAccessibleName(m_document.listName(l).isEmpty() ? tr("List %1").arg(l + 1)
+                                                                      : m_document.listName(l));
+    };
+    connect(&m_document, &Document::listNameChanged, this, showListName);
+    for (int l = 0; l < ListCount; ++l)
+        showListName(l);
+    connect(&m_document, &Document::changed, this, [this] { setWindowModified(hasUnsavedChanges()); });
 }
 
 void frmLists::lvShops_ItemClick(int shop) {

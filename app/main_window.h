@@ -167,6 +167,7 @@ private:
     void createComparisonTab(QWidget* page);
     void createPreviewTab(QWidget* page);
     void createMenus();
+    void fitScreen();
     void applyGeometry();
     void connectListCommands(int list);
     void connectDocument();

@@ -1,7 +1,8 @@
 # pantrova_add_test(<name> SOURCES ... [LIBRARIES ...] [LOCALE <name>] [ENVIRONMENT VAR=value ...])
 #
-# Builds one QtTest executable and registers it with CTest so that it runs headless, with a private
-# runtime folder and a fixed locale: no test depends on the machine's display or language by accident.
+# Builds one QtTest executable and registers it with CTest so that it runs headless on a screen of 1600 x 1000
+# pixels, with a private runtime folder and a fixed locale: no test depends on the machine's display or language
+# by accident.
 function(pantrova_add_test name)
     cmake_parse_arguments(ARG "" "LOCALE" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     if(NOT ARG_LOCALE)
@@ -19,5 +20,5 @@ function(pantrova_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 120
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${runtime_dir};LANG=${ARG_LOCALE};LC_ALL=;LANGUAGE=;PANTROVA_BIN_DIR=${PANTROVA_BIN_DIR};${ARG_ENVIRONMENT}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/screen.json;XDG_RUNTIME_DIR=${runtime_dir};LANG=${ARG_LOCALE};LC_ALL=;LANGUAGE=;PANTROVA_BIN_DIR=${PANTROVA_BIN_DIR};${ARG_ENVIRONMENT}")
 endfunction()

@@ -559,6 +559,58 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
         <source>The page &apos;%1&apos; could not be written: %2.</source>
         <translation>Die Seite „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Registerkarten</translation>
+    </message>
+    <message>
+        <source>Tick every item of list %1</source>
+        <translation>Alle Artikel der Liste %1 abhaken</translation>
+    </message>
+    <message>
+        <source>Name of list %1</source>
+        <translation>Name der Liste %1</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Count the selected item up by one</source>
+        <translation>Die Anzahl des gewählten Artikels um eins erhöhen</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>Count the selected item down by one</source>
+        <translation>Die Anzahl des gewählten Artikels um eins verringern</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Price comparison</source>
+        <translation>Preisvergleich</translation>
+    </message>
+    <message>
+        <source>Printable page</source>
+        <translation>Druckseite</translation>
+    </message>
+    <message>
+        <source>Saved to &apos;%1&apos;</source>
+        <translation>Gespeichert in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>List %1</source>
+        <translation>Liste %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMOC</name>

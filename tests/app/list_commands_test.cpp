@@ -94,6 +94,12 @@ void ListCommandsTest::userTicksSetQuantity() {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
     QCOMPARE(f.rows(0).at(0), (Row{"Milk", "", false, "K0"}));
     QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Unchecked);
+
+    // Space on the quantity cell ticks the row the same way.
+    view->setCurrentIndex(view->model()->index(0, 1));
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(f.rows(0).at(0), (Row{"Milk", "1", true, "K0"}));
+    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
 }
 
 void ListCommandsTest::selectAllStates() {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +176,11 @@ void MainWindowTest::savingTwiceWritesTheSameFile() {
     auto window = start();
     window->document().insertItem(3, 0, Item{QStringLiteral("K0"), QStringLiteral("Tea"), QStringLiteral("1"), true});
     window->document().setNextKey(1);
+    // The title marks unsaved changes until File, Save, which says where it saved.
+    QVERIFY(window->isWindowModified());
+    window->mnuFileSave->trigger();
+    QVERIFY(!window->isWindowModified());
+    QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("Pantrova.dat")));
     QVERIFY(window->sve());
     const QByteArray first = readFile(dataFile());
     QVERIFY(window->sve());

@@ -60,13 +60,15 @@ void fillSample(frmLists& w) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        qCritical("usage: pantrova_screenshots <output folder>");
+    // With "small", one shot of the Lists tab at the size the window opens with (run it on a small screen).
+    if (argc != 2 && !(argc == 3 && qstrcmp(argv[2], "small") == 0)) {
+        qCritical("usage: pantrova_screenshots <output folder> [small]");
         return 2;
     }
+    const bool small = argc == 3;
     const QDir out(QString::fromLocal8Bit(argv[1]));
     // The window in a language, over a folder of its own, grabbed on the given tabs.
-    const auto shoot = [&out](const QString& language, const QList<std::pair<int, QString>>& shots) {
+    const auto shoot = [&out, small](const QString& language, const QList<std::pair<int, QString>>& shots) {
         Translations::install(QLocale(language));
         QTemporaryDir folder;
         const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");
@@ -76,7 +78,8 @@ int main(int argc, char* argv[]) {
         prompts.answerNext(UserPrompts::Answer::No);
         frmLists window(folder.path(), &prompts);
         fillSample(window);
-        window.resize(1100, 700);
+        if (!small)
+            window.resize(1100, 700);
         window.show();
         bool saved = true;
         for (const auto& [tab, file] : shots) {
@@ -87,6 +90,8 @@ int main(int argc, char* argv[]) {
         window.ExitWithoutSaving = true;
         return saved;
     };
+    if (small)
+        return shoot(QStringLiteral("en_GB"), {{frmLists::ListsTab, QStringLiteral("lists-small-screen.png")}}) ? 0 : 1;
     const bool saved = shoot(QStringLiteral("en_GB"), {{frmLists::ListsTab, QStringLiteral("lists.png")},
                                                        {frmLists::ComparisonTab, QStringLiteral("comparison.png")},
                                                        {frmLists::PreviewTab, QStringLiteral("preview.png")}}) &&
