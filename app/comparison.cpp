@@ -352,7 +352,10 @@ std::pair<QString, QString> frmLists::comparedItem() const {
 void frmLists::cmdCEdit_Click() {
     EditorMode = 3;
     frmAddEdit editor(*this);
-    showModal(editor);
+    {
+        const UndoStep step = undoStep(tr("Edit Prices of '%1'").arg(comparedItem().second));
+        showModal(editor);
+    }
     if (editor.result() != QDialog::Accepted)
         return;
     // The table shows the new prices, with the same row chosen.

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -72,8 +73,10 @@ void frmLists::lvList_KeyDown(int list, int key) {
                 tr("Are you sure you want to delete the item '%1' from the '%2' list?")
                     .arg(m_document.item(list, row).name, m_document.listName(list)),
                 tr("Delete Item"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
-            if (answer == UserPrompts::Answer::Yes)
+            if (answer == UserPrompts::Answer::Yes) {
+                const UndoStep step = undoStep(tr("Delete '%1'").arg(m_document.item(list, row).name));
                 m_document.deleteItem(list, row);
+            }
         }
         for (int l = 0; l < ListCount; ++l)
             RefreshSelectAll(l);
@@ -84,14 +87,21 @@ void frmLists::lvList_KeyDown(int list, int key) {
 }
 
 void frmLists::lvList_AfterLabelEdit(int list, int position, const QString& newText) {
-    m_document.renameItem(list, position - 1, newText);
+    {
+        const UndoStep step = undoStep(tr("Rename '%1'").arg(newText));
+        m_document.renameItem(list, position - 1, newText);
+    }
     setMoveOrCopyCaption(newText);
 }
 
 void frmLists::lvList_ItemCheck(int list, int position, bool ticked) {
     if (position < 1 || position > m_document.itemCount(list))
         return;
-    m_document.setItemState(list, position - 1, ticked, ticked ? QStringLiteral("1") : QString());
+    {
+        const QString& name = m_document.item(list, position - 1).name;
+        const UndoStep step = undoStep((ticked ? tr("Tick '%1'") : tr("Untick '%1'")).arg(name));
+        m_document.setItemState(list, position - 1, ticked, ticked ? QStringLiteral("1") : QString());
+    }
     RefreshSelectAll(list);
 }
 
@@ -108,8 +118,11 @@ void frmLists::RefreshSelectAll(int list) {
 void frmLists::chkSelAll_Click(int list) {
     lvList_GotFocus(list);
     const Qt::CheckState state = chkSelAll[list]->checkState();
-    if (state != Qt::PartiallyChecked)
-        m_document.setAllTicked(list, state == Qt::Checked);
+    if (state == Qt::PartiallyChecked)
+        return;
+    const UndoStep step =
+        undoStep((state == Qt::Checked ? tr("Tick All of List %1") : tr("Clear List %1")).arg(list + 1));
+    m_document.setAllTicked(list, state == Qt::Checked);
 }
 
 void frmLists::cmdPlus_Click(int list) {
@@ -117,7 +130,8 @@ void frmLists::cmdPlus_Click(int list) {
     const int row = selectedRow(list);
     if (row < 0)
         return;
-    const QString& text = m_document.item(list, row).quantity;
+    const QString text = m_document.item(list, row).quantity;
+    const UndoStep step = undoStep(tr("Count Up '%1'").arg(m_document.item(list, row).name));
     if (const std::optional<double> quantity = Money::toNumber(text)) {
         m_document.setItemState(list, row, true, *quantity < MaxQuantity ? Money::plainNumber(*quantity + 1) : text);
         return;
@@ -131,10 +145,11 @@ void frmLists::cmdMinus_Click(int list) {
     const int row = selectedRow(list);
     if (row < 0)
         return;
-    const Item& item = m_document.item(list, row);
+    const Item item = m_document.item(list, row);
     const std::optional<double> quantity = Money::toNumber(item.quantity);
     if (!quantity)
         return;
+    const UndoStep step = undoStep(tr("Count Down '%1'").arg(item.name));
     if (item.quantity == QLatin1String("1")) {
         m_document.setItemState(list, row, false, QString());
         RefreshSelectAll(list);
@@ -149,7 +164,11 @@ void frmLists::moveSelectedRow(int list, int offset) {
     const int target = row + offset;
     if (row < 0 || target < 0 || target >= m_document.itemCount(list))
         return;
-    m_document.moveItem(list, row, target);
+    {
+        const UndoStep step =
+            undoStep((offset < 0 ? tr("Move Up '%1'") : tr("Move Down '%1'")).arg(m_document.item(list, row).name));
+        m_document.moveItem(list, row, target);
+    }
     lvList[list]->selectRow(target + 1);
 }
 
@@ -167,7 +186,11 @@ void frmLists::openItemEditor(int list, qint16 mode) {
     CurrentList = static_cast<qint16>(list);
     EditorList = static_cast<qint16>(list);
     frmAddEdit editor(*this);
-    showModal(editor);
+    {
+        UndoStep step = undoStep(QString());
+        showModal(editor);
+        step.setText((mode == 1 ? tr("Add '%1'") : tr("Edit '%1'")).arg(editor.txtName->text()));
+    }
     if (mode == 1 && editor.result() == QDialog::Accepted)
         mnuEditMOC->setEnabled(true);
 }
@@ -192,6 +215,9 @@ bool frmLists::keysLeft() {
 void frmLists::mnuEditMOC_Click() {
     if (selectedRow(CurrentList) < 0)
         return;
+    const QString name = m_document.item(CurrentList, selectedRow(CurrentList)).name;
     frmMOC dialog(*this);
+    UndoStep step = undoStep(QString());
     showModal(dialog);
+    step.setText((dialog.optMC[0]->isChecked() ? tr("Move '%1'") : tr("Copy '%1'")).arg(name));
 }

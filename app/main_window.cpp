@@ -10,8 +10,8 @@
 #include "window_layout.h"
 
 #include <QAction>
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeView>
+#include <QUndoStack>
 
 using WindowLayout::TwipRect;
 
@@ -239,8 +240,7 @@ void frmLists::createPreviewTab(QWidget* page) {
 void frmLists::fitScreen() {
     const QSize designed(qRound(WindowLayout::MinimumOuterWidth / WindowLayout::TwipsPerPixel),
                          qRound(WindowLayout::MinimumOuterHeight / WindowLayout::TwipsPerPixel));
-    tabMain->setMinimumSize(designed -
-                            QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
+    tabMain->setMinimumSize(designed - QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
     // A screen too small for that (a large scale, a small display) gets a window that fits it, title bar
     // included, and the tabs scroll.
     const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
@@ -269,6 +269,23 @@ void frmLists::createMenus() {
     mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &QWidget::close);
 
     mnuEdit = menuBar()->addMenu(tr("&Edit"));
+    m_undo = new QUndoStack(this);
+    mnuEditUndo = mnuEdit->addAction(tr("&Undo"), this, [this] { undoOrRedo(true); });
+    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = mnuEdit->addAction(tr("&Redo"), this, [this] { undoOrRedo(false); });
+    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The captions name the step: "Undo Delete 'Milk'".
+    const auto follow = [](QAction* action, const QString& caption, const QString& named) {
+        return [action, caption, named](const QString& step) {
+            action->setText(step.isEmpty() ? caption : named.arg(step));
+            action->setEnabled(!step.isEmpty());
+        };
+    };
+    connect(m_undo, &QUndoStack::undoTextChanged, mnuEditUndo, follow(mnuEditUndo, tr("&Undo"), tr("&Undo %1")));
+    connect(m_undo, &QUndoStack::redoTextChanged, mnuEditRedo, follow(mnuEditRedo, tr("&Redo"), tr("&Redo %1")));
+    mnuEditUndo->setEnabled(false);
+    mnuEditRedo->setEnabled(false);
+    mnuEdit->addSeparator();
     mnuEditMOC = mnuEdit->addAction(tr("&Move or Copy..."));
     mnuEditMOC->setShortcut(QKeySequence(Qt::Key_F4));
     mnuEditMOC->setEnabled(false);
@@ -390,8 +407,11 @@ bool frmLists::eventFilter(QObject* watched, QEvent* event) {
 
 void frmLists::connectDocument() {
     for (int l = 0; l < ListCount; ++l)
-        connect(txtName[l], &QLineEdit::textChanged, this,
-                [this, l](const QString& text) { m_document.setListName(l, text); });
+        connect(txtName[l], &QLineEdit::textChanged, this, [this, l](const QString& text) {
+            // Typing a name letter by letter is one step.
+            const UndoStep step = undoStep(tr("Rename List %1").arg(l + 1), l);
+            m_document.setListName(l, text);
+        });
     const auto showListName = [this](int l) {
         if (txtName[l]->text() != m_document.listName(l))
             txtName[l]->setText(m_document.listName(l));
@@ -405,21 +425,34 @@ void frmLists::connectDocument() {
     connect(&m_document, &Document::changed, this, [this] { setWindowModified(hasUnsavedChanges()); });
 }
 
+void frmLists::undoOrRedo(bool undo) {
+    undo ? m_undo->undo() : m_undo->redo();
+    // The boxes, the menu's caption and the tab in front follow as after any other change.
+    for (int l = 0; l < ListCount; ++l)
+        RefreshSelectAll(l);
+    lvList_GotFocus(CurrentList);
+    tabMain_Change(m_shownTab);
+}
+
 void frmLists::lvShops_ItemClick(int shop) {
     if (shop < 1 || shop > Store::ShopCount)
         return;
     const QString answer =
         prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), m_document.shopName(shop));
-    if (!answer.isEmpty())
+    if (!answer.isEmpty()) {
+        const UndoStep step = undoStep(tr("Rename Shop %1").arg(shop));
         m_document.renameShop(shop, answer);
+    }
 }
 
 void frmLists::mnuOptionsSymbol_Click() {
     const QString old = m_document.symbol();
     const QString answer =
         prompts().input(tr("Change currency symbol/code from '%1':").arg(old), tr("Change Currency Symbol/Code"), old);
-    if (!answer.isEmpty())
+    if (!answer.isEmpty()) {
+        const UndoStep step = undoStep(tr("Change Currency Symbol"));
         m_document.setSymbol(answer);
+    }
     tabMain_Change(ListsTab);
 }
 

@@ -8,6 +8,7 @@
 #include "document.h"
 #include "safe_file.h"
 #include "stored_data.h"
+#include "undo.h"
 #include "user_prompts.h"
 #include "window_layout.h"
 
@@ -37,6 +38,7 @@ class QTabWidget;
 class QTextBrowser;
 class QTimer;
 class QTreeView;
+class QUndoStack;
 class ShopModel;
 
 class frmLists : public QMainWindow {
@@ -56,6 +58,8 @@ public:
 
     UserPrompts& prompts() { return *m_prompts; }
     Document& document() { return m_document; }
+    // Every command's changes, to undo and redo; the history is not saved.
+    QUndoStack& undoStack() { return *m_undo; }
 
     // False when another Pantrova already had this folder open: this window then said so, loaded nothing and
     // never writes anything; the program ends without showing it.
@@ -152,6 +156,8 @@ public:
     QAction* mnuFileEWS = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QAction* mnuEditMOC = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuOptionsSymbol = nullptr;
@@ -171,6 +177,9 @@ private:
     void applyGeometry();
     void connectListCommands(int list);
     void connectDocument();
+    // Groups the document changes made while the result lives into one undo step called `text`.
+    UndoStep undoStep(const QString& text, int mergeId = -1) { return {*m_undo, m_document, text, mergeId}; }
+    void undoOrRedo(bool undo);
     void moveSelectedRow(int list, int offset);
     void openItemEditor(int list, qint16 mode);
     void setMoveOrCopyCaption(const QString& itemName);
@@ -200,6 +209,7 @@ private:
     quint64 m_recoveryStamp = 0; // changeStamp() when the recovery file was last written or removed
     QTimer* m_recoveryTimer = nullptr;
 
+    QUndoStack* m_undo = nullptr;
     std::array<ListModel*, ListCount> m_listModels{};
     ShopModel* m_shopModel = nullptr;
     ComparisonModel* m_comparisonModel = nullptr;

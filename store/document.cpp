@@ -131,22 +131,16 @@ void Document::deleteItem(int list, int row) {
 }
 
 void Document::renameItem(int list, int row, const QString& name) {
-    Item& changed = m_lists[list][static_cast<size_t>(row)];
-    if (changed.name == name)
-        return;
-    changed.name = name;
-    emit itemChanged(list, row);
-    touch();
+    Item renamed = item(list, row);
+    renamed.name = name;
+    replace(list, row, std::move(renamed));
 }
 
 void Document::setItemState(int list, int row, bool ticked, const QString& quantity) {
-    Item& changed = m_lists[list][static_cast<size_t>(row)];
-    if (changed.ticked == ticked && changed.quantity == quantity)
-        return;
+    Item changed = item(list, row);
     changed.ticked = ticked;
     changed.quantity = quantity;
-    emit itemChanged(list, row);
-    touch();
+    replace(list, row, std::move(changed));
 }
 
 void Document::setAllTicked(int list, bool ticked) {
@@ -162,6 +156,7 @@ void Document::setAllTicked(int list, bool ticked) {
 void Document::moveItem(int list, int from, int to) {
     if (from == to || from < 0 || to < 0 || from >= itemCount(list) || to >= itemCount(list))
         return;
+    record({.kind = Edit::Kind::Move, .list = list, .row = from, .to = to});
     emit itemAboutToBeMoved(list, from, to);
     std::vector<Item>& items = m_lists[list];
     const auto first = items.begin();
@@ -192,7 +187,7 @@ void Document::copyItemToList(int list, int row, int toList) {
     for (int shop = 1; shop <= ShopCount; ++shop) {
         const QString price = m_store.ReadValue(Store::priceKey(key, shop));
         if (price != ConfigFile::NotFound)
-            m_store.WriteValue(Store::priceKey(copyKey, shop), price);
+            storeValue(Store::priceKey(copyKey, shop), price);
     }
     forgetPrices(copyKey);
 }
@@ -200,6 +195,7 @@ void Document::copyItemToList(int list, int row, int toList) {
 void Document::setListName(int list, const QString& name) {
     if (m_listNames[list] == name)
         return;
+    record({.kind = Edit::Kind::ListName, .list = list, .was = m_listNames[list], .now = name});
     m_listNames[list] = name;
     emit listNameChanged(list);
     touch();
@@ -208,33 +204,49 @@ void Document::setListName(int list, const QString& name) {
 void Document::renameShop(int shop, const QString& name) {
     if (m_shopNames[shop - 1] == name)
         return;
+    record({.kind = Edit::Kind::ShopName, .list = shop, .was = m_shopNames[shop - 1], .now = name});
     m_shopNames[shop - 1] = name;
     emit shopRenamed(shop);
     touch();
 }
 
 void Document::setSymbol(const QString& symbol) {
-    m_store.WriteValue(Store::symbolKey(), symbol);
+    if (!storeValue(Store::symbolKey(), symbol))
+        return;
     emit symbolChanged();
     touch();
 }
 
 void Document::setPrices(const QString& itemKey, const std::array<QString, ShopCount>& texts) {
+    bool changed = false;
     for (int shop = 1; shop <= ShopCount; ++shop)
-        storePrice(itemKey, shop, texts[shop - 1]);
-    forgetPrices(itemKey);
+        changed = storePrice(itemKey, shop, texts[shop - 1]) || changed;
+    if (changed)
+        forgetPrices(itemKey);
 }
 
 void Document::setPrice(const QString& itemKey, int shop, const QString& text) {
-    storePrice(itemKey, shop, text);
-    forgetPrices(itemKey);
+    if (storePrice(itemKey, shop, text))
+        forgetPrices(itemKey);
 }
 
-void Document::storePrice(const QString& itemKey, int shop, const QString& text) {
-    if (text.isEmpty())
-        m_store.DeleteValue(Store::priceKey(itemKey, shop));
+bool Document::storePrice(const QString& itemKey, int shop, const QString& text) {
+    return storeValue(Store::priceKey(itemKey, shop), text.isEmpty() ? std::nullopt : std::optional(text));
+}
+
+bool Document::storeValue(const QString& key, const std::optional<QString>& value) {
+    const auto found = m_store.values().find(key);
+    std::optional<QString> was;
+    if (found != m_store.values().end())
+        was = found->second;
+    if (was == value)
+        return false;
+    record({.kind = Edit::Kind::StoreValue, .key = key, .was = was, .now = value});
+    if (value)
+        m_store.WriteValue(key, *value);
     else
-        m_store.WriteValue(Store::priceKey(itemKey, shop), text);
+        m_store.DeleteValue(key);
+    return true;
 }
 
 void Document::setNextKey(qint32 nextKey) {
@@ -243,6 +255,7 @@ void Document::setNextKey(qint32 nextKey) {
 }
 
 void Document::insert(int list, int row, Item item) {
+    record({.kind = Edit::Kind::Insert, .list = list, .row = row, .after = item});
     emit itemsAboutToBeInserted(list, row, row);
     m_lists[list].insert(m_lists[list].begin() + row, std::move(item));
     emit itemsInserted(list, row, row);
@@ -250,6 +263,7 @@ void Document::insert(int list, int row, Item item) {
 }
 
 void Document::remove(int list, int row) {
+    record({.kind = Edit::Kind::Remove, .list = list, .row = row, .before = item(list, row)});
     emit itemsAboutToBeRemoved(list, row, row);
     m_lists[list].erase(m_lists[list].begin() + row);
     emit itemsRemoved(list, row, row);
@@ -262,7 +276,88 @@ void Document::forgetPrices(const QString& itemKey) {
     touch();
 }
 
+void Document::replace(int list, int row, Item changed) {
+    Item& current = m_lists[list][static_cast<size_t>(row)];
+    if (current.name == changed.name && current.quantity == changed.quantity && current.ticked == changed.ticked)
+        return;
+    record({.kind = Edit::Kind::Replace, .list = list, .row = row, .before = current, .after = changed});
+    current = std::move(changed);
+    emit itemChanged(list, row);
+    touch();
+}
+
+void Document::beginStep() {
+    if (m_stepDepth++ == 0)
+        m_step = {{}, m_revision, m_revision};
+}
+
+Document::Step Document::endStep() {
+    if (--m_stepDepth > 0)
+        return {};
+    m_step.after = m_revision;
+    return std::exchange(m_step, {});
+}
+
+void Document::undo(const Step& step) {
+    replay(step, false);
+    setRevision(step.before);
+}
+
+void Document::redo(const Step& step) {
+    replay(step, true);
+    setRevision(step.after);
+}
+
+void Document::replay(const Step& step, bool forward) {
+    m_replaying = true;
+    const auto apply = [&](const Edit& edit) {
+        switch (edit.kind) {
+        case Edit::Kind::Insert:
+            forward ? insert(edit.list, edit.row, edit.after) : remove(edit.list, edit.row);
+            break;
+        case Edit::Kind::Remove:
+            forward ? remove(edit.list, edit.row) : insert(edit.list, edit.row, edit.before);
+            break;
+        case Edit::Kind::Replace:
+            replace(edit.list, edit.row, forward ? edit.after : edit.before);
+            break;
+        case Edit::Kind::Move:
+            forward ? moveItem(edit.list, edit.row, edit.to) : moveItem(edit.list, edit.to, edit.row);
+            break;
+        case Edit::Kind::ListName:
+            setListName(edit.list, *(forward ? edit.now : edit.was));
+            break;
+        case Edit::Kind::ShopName:
+            renameShop(edit.list, *(forward ? edit.now : edit.was));
+            break;
+        case Edit::Kind::StoreValue:
+            storeValue(edit.key, forward ? edit.now : edit.was);
+            if (const QStringView itemKey = Store::itemKeyOfPrice(edit.key); !itemKey.isEmpty())
+                forgetPrices(itemKey.toString());
+            else if (edit.key == Store::symbolKey())
+                emit symbolChanged();
+            break;
+        }
+    };
+    if (forward)
+        std::for_each(step.edits.begin(), step.edits.end(), apply);
+    else
+        std::for_each(step.edits.rbegin(), step.edits.rend(), apply);
+    m_replaying = false;
+}
+
+void Document::record(Edit edit) {
+    if (m_stepDepth > 0 && !m_replaying)
+        m_step.edits.push_back(std::move(edit));
+}
+
+void Document::setRevision(quint64 revision) {
+    m_revision = revision;
+    emit changed();
+}
+
 void Document::touch() {
-    ++m_revision;
+    // Every change gets a number never used before, so that equal revisions mean equal data even after undo.
+    m_revision = ++m_lastRevision;
     emit changed();
 }

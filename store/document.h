@@ -16,6 +16,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 struct Item {
@@ -50,8 +51,34 @@ public:
     void adopt(Store::StoredData&& data);
     // Writes the lists, list names, shop names and counter into a store, as saving lays them out.
     void writeInto(ConfigFile& store) const;
-    // Counts every change; equal revisions mean equal data.
+    // Names the data as it is: every change gives a new revision, and undoing a step gives back the one before
+    // it, so equal revisions mean equal data.
     quint64 revision() const { return m_revision; }
+
+    // One change of the data, as undo needs it: what was there before and what came after.
+    struct Edit {
+        enum class Kind { Insert, Remove, Replace, Move, ListName, ShopName, StoreValue };
+        Kind kind = Kind::Insert;
+        int list = 0; // the shop of a ShopName
+        int row = 0;  // the row moved from, of a Move
+        int to = 0;
+        Item before = {};
+        Item after = {};
+        QString key = {}; // of a StoreValue
+        std::optional<QString> was = {};
+        std::optional<QString> now = {};
+    };
+    // The changes between beginStep and endStep, which undo takes back together. Steps may nest: only the
+    // outermost one collects. The key counter never goes back.
+    struct Step {
+        std::vector<Edit> edits;
+        quint64 before = 0;
+        quint64 after = 0;
+    };
+    void beginStep();
+    Step endStep();
+    void undo(const Step& step);
+    void redo(const Step& step);
 
     int itemCount(int list) const { return static_cast<int>(m_lists[list].size()); }
     const Item& item(int list, int row) const { return m_lists[list][static_cast<size_t>(row)]; }
@@ -111,7 +138,13 @@ signals:
 private:
     void insert(int list, int row, Item item);
     void remove(int list, int row);
-    void storePrice(const QString& itemKey, int shop, const QString& text);
+    void replace(int list, int row, Item changed);
+    bool storeValue(const QString& key, const std::optional<QString>& value);
+    void replay(const Step& step, bool forward);
+    void record(Edit edit);
+    void setRevision(quint64 revision);
+    // Whether the stored value changed.
+    bool storePrice(const QString& itemKey, int shop, const QString& text);
     void readAllPrices() const;
     // Keeps a stored price in its item's prices; the key is a price key.
     void keepPrice(Prices& prices, const QString& priceKey, const QString& text) const;
@@ -124,6 +157,10 @@ private:
     std::array<QString, ShopCount> m_shopNames;
     qint32 m_nextKey = 0;
     quint64 m_revision = 0;
+    quint64 m_lastRevision = 0;
+    Step m_step;
+    int m_stepDepth = 0;
+    bool m_replaying = false;
     // Every price as read once, by item key; an item's entry goes when one of its prices changes.
     mutable QHash<QString, Prices> m_prices;
     mutable bool m_pricesRead = false;
