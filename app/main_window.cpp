@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "comparison.h"
+#include "find_bar.h"
 #include "list_models.h"
 #include "list_view.h"
 #include "money.h"
@@ -286,6 +287,15 @@ void frmLists::createMenus() {
     mnuEditUndo->setEnabled(false);
     mnuEditRedo->setEnabled(false);
     mnuEdit->addSeparator();
+    mnuEditFind = mnuEdit->addAction(tr("&Find..."), this, [this] { findBar->open(); });
+    mnuEditFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    findBar = new FindBar(this);
+    statusBar()->addPermanentWidget(findBar);
+    connect(findBar, &FindBar::findRequested, this, [this](const QString& text, bool backwards, bool fromCurrent) {
+        findBar->setFound(findItem(text, backwards, fromCurrent));
+    });
+    connect(findBar, &FindBar::closed, this, [this] { lvList[CurrentList]->setFocus(); });
+    mnuEdit->addSeparator();
     mnuEditMOC = mnuEdit->addAction(tr("&Move or Copy..."));
     mnuEditMOC->setShortcut(QKeySequence(Qt::Key_F4));
     mnuEditMOC->setEnabled(false);
@@ -423,6 +433,32 @@ void frmLists::connectDocument() {
     for (int l = 0; l < ListCount; ++l)
         showListName(l);
     connect(&m_document, &Document::changed, this, [this] { setWindowModified(hasUnsavedChanges()); });
+}
+
+bool frmLists::findItem(const QString& text, bool backwards, bool fromCurrent) {
+    // Positions count through the four lists in order; the search starts at the current item.
+    std::array<int, ListCount + 1> starts{};
+    for (int l = 0; l < ListCount; ++l)
+        starts[l + 1] = starts[l] + m_document.itemCount(l);
+    const int total = starts[ListCount];
+    if (total == 0)
+        return false;
+    const int current = starts[CurrentList] + std::max(selectedRow(CurrentList), 0);
+    const int step = backwards ? total - 1 : 1;
+    for (int i = fromCurrent ? 0 : 1; i <= total; ++i) {
+        const auto position = static_cast<int>((current + static_cast<qint64>(i) * step) % total);
+        const int list =
+            static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
+        const int row = position - starts[list];
+        if (!m_document.item(list, row).name.contains(text, Qt::CaseInsensitive))
+            continue;
+        tabMain->setCurrentIndex(ListsTab);
+        lvList[list]->selectRow(row + 1);
+        lvList[list]->scrollTo(lvList[list]->currentIndex());
+        lvList_GotFocus(list);
+        return true;
+    }
+    return false;
 }
 
 void frmLists::undoOrRedo(bool undo) {

@@ -21,6 +21,7 @@
 #include <optional>
 
 class ComparisonModel;
+class FindBar;
 class ListModel;
 class ListView;
 class QAction;
@@ -94,6 +95,10 @@ public:
     void cmdMinus_Click(int list);
     void mnuEditMOC_Click();
 
+    // Selects the next item (or previous, backwards) whose name contains the text, from the current item on,
+    // across the four lists in order and round again, and shows it on the Lists tab. False when none does.
+    bool findItem(const QString& text, bool backwards, bool fromCurrent);
+
     void lvShops_ItemClick(int shop);
     void mnuOptionsSymbol_Click();
     // Reacts to the tab in front, as if it had just been chosen after previousTab.
@@ -149,6 +154,7 @@ public:
     QTreeView* lvCompare = nullptr;
     QPushButton* cmdCEdit = nullptr;
     QLabel* lblCheapest = nullptr; // below the table: how many of the shown items the cheapest shop prices
+    FindBar* findBar = nullptr;
     QTextBrowser* wbList = nullptr;
     QPushButton* cmdPrint = nullptr;
     QMenu* mnuFile = nullptr;
@@ -158,6 +164,7 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
+    QAction* mnuEditFind = nullptr;
     QAction* mnuEditMOC = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuOptionsSymbol = nullptr;
