@@ -54,7 +54,7 @@ test-sanitize: deps
 # `make fuzz`: every libFuzzer target for FUZZ_SECONDS each, starting from the seeds in fuzz/corpus/.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = data_file ini_file text
+FUZZ_TARGETS = data_file ini_file text csv
 fuzz:
 	@bash scripts/install-deps.sh fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANTROVA_BUILD_FUZZ=ON \

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "comparison.h"
+#include "csv_exchange.h"
 #include "find_bar.h"
 #include "list_models.h"
 #include "list_view.h"
@@ -62,6 +63,8 @@ constexpr float PageHeightAllowance = 281.0f;
 constexpr int QuantityColumnWidth = 36;
 // How long the status bar says where File, Save saved.
 constexpr int SavedMessageMs = 5000;
+// A CSV file larger than this is no list of purchases.
+constexpr qint64 CsvLimit = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -262,6 +265,9 @@ void frmLists::createMenus() {
     });
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
+    mnuFileExport = mnuFile->addAction(tr("Export to &CSV..."), this, [this] { mnuFileExport_Click(); });
+    mnuFileImport = mnuFile->addAction(tr("&Import from CSV..."), this, [this] { mnuFileImport_Click(); });
+    mnuFile->addSeparator();
     mnuFileEWS = mnuFile->addAction(tr("&Exit without Saving"), this, [this] {
         ExitWithoutSaving = true;
         close();
@@ -459,6 +465,43 @@ bool frmLists::findItem(const QString& text, bool backwards, bool fromCurrent) {
         return true;
     }
     return false;
+}
+
+void frmLists::mnuFileExport_Click() {
+    const QString path =
+        prompts().saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"), AppFolder + QStringLiteral("Pantrova.csv"));
+    if (path.isEmpty())
+        return;
+    if (const QString error = SafeFile::writeAtomically(path, Csv::exportLists(m_document)); !error.isEmpty()) {
+        prompts().message(tr("The file '%1' could not be written: %2.").arg(QDir::toNativeSeparators(path), error),
+                          tr("Export to CSV"), UserPrompts::Icon::Critical);
+        return;
+    }
+    statusBar()->showMessage(tr("Exported to '%1'").arg(QDir::toNativeSeparators(path)), SavedMessageMs);
+}
+
+void frmLists::mnuFileImport_Click() {
+    const QString path = prompts().openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    const SafeFile::Read read = SafeFile::readRegular(path, CsvLimit);
+    const Csv::Import import = read.ok() ? Csv::read(read.bytes, m_document, CurrentList) : Csv::Import{};
+    const QString error = read.ok() ? import.error : read.error;
+    if (!error.isEmpty()) {
+        prompts().message(tr("Nothing was imported from '%1':\n\n%2").arg(QDir::toNativeSeparators(path), error),
+                          tr("Import from CSV"), UserPrompts::Icon::Exclamation);
+        return;
+    }
+    {
+        const UndoStep step = undoStep(tr("Import from CSV"));
+        Csv::apply(import, m_document);
+    }
+    for (int l = 0; l < ListCount; ++l)
+        RefreshSelectAll(l);
+    lvList_GotFocus(CurrentList);
+    statusBar()->showMessage(tr("Imported %n item(s) from '%1'", nullptr, static_cast<int>(import.items.size()))
+                                 .arg(QDir::toNativeSeparators(path)),
+                             SavedMessageMs);
 }
 
 void frmLists::undoOrRedo(bool undo) {

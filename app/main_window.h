@@ -101,6 +101,9 @@ public:
 
     void lvShops_ItemClick(int shop);
     void mnuOptionsSymbol_Click();
+    // File, Export to CSV and Import from CSV: the lists and prices for a spreadsheet, and back.
+    void mnuFileExport_Click();
+    void mnuFileImport_Click();
     // Reacts to the tab in front, as if it had just been chosen after previousTab.
     void tabMain_Change(int previousTab);
 
@@ -159,6 +162,8 @@ public:
     QPushButton* cmdPrint = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuFileSave = nullptr;
+    QAction* mnuFileExport = nullptr;
+    QAction* mnuFileImport = nullptr;
     QAction* mnuFileEWS = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;

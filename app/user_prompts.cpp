@@ -1,5 +1,6 @@
 #include "user_prompts.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -50,4 +51,12 @@ QString QtUserPrompts::input(const QString& prompt, const QString& title, const 
     for (QLabel* label : dialog.findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtUserPrompts::openFile(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+}
+
+QString QtUserPrompts::saveFile(const QString& title, const QString& filter, const QString& suggested) {
+    return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
 }

@@ -19,6 +19,9 @@ public:
                            Answer defaultAnswer = Answer::Ok) = 0;
     // The text typed, or an empty text when the user cancels.
     virtual QString input(const QString& prompt, const QString& title, const QString& preset) = 0;
+    // The file chosen to read or to write, or an empty text when the user cancels.
+    virtual QString openFile(const QString& title, const QString& filter) = 0;
+    virtual QString saveFile(const QString& title, const QString& filter, const QString& suggested) = 0;
 
     // A tooltip that shows the text as typed: Qt takes a tooltip that looks like markup for markup, and a name
     // such as "T-shirt <S>" would lose its letters.
@@ -33,6 +36,8 @@ public:
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override;
     QString input(const QString& prompt, const QString& title, const QString& preset) override;
+    QString openFile(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 
 private:
     QWidget* m_parent;

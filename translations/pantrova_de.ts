@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Csv</name>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty; its first line must be the header %1.</source>
+        <translation>die Datei ist leer; ihre erste Zeile muss die Kopfzeile %1 sein.</translation>
+    </message>
+    <message>
+        <source>the header must start with %1.</source>
+        <translation>die Kopfzeile muss mit %1 beginnen.</translation>
+    </message>
+    <message>
+        <source>there are more than %1 shops.</source>
+        <translation>es sind mehr als %1 Geschäfte.</translation>
+    </message>
+    <message>
+        <source>column %1 has no shop name.</source>
+        <translation>Spalte %1 hat keinen Geschäftsnamen.</translation>
+    </message>
+    <message>
+        <source>there is no shop left for &quot;%1&quot;; every shop has a name.</source>
+        <translation>für &quot;%1&quot; ist kein Geschäft mehr frei; alle Geschäfte haben einen Namen.</translation>
+    </message>
+    <message>
+        <source>the shop &quot;%1&quot; has two columns.</source>
+        <translation>das Geschäft &quot;%1&quot; hat zwei Spalten.</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2.</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 hat.</translation>
+    </message>
+    <message>
+        <source>the item has no name.</source>
+        <translation>der Artikel hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the Ticked column is neither true nor false.</source>
+        <translation>&quot;%1&quot; in der Spalte Ticked ist weder wahr noch falsch.</translation>
+    </message>
+    <message>
+        <source>the price &quot;%1&quot; at %2 is not a number of 0.01 or more.</source>
+        <translation>der Preis &quot;%1&quot; bei %2 ist keine Zahl ab 0,01.</translation>
+    </message>
+    <message>
+        <source>there are more items than this data file can number.</source>
+        <translation>es sind mehr Artikel, als diese Datendatei nummerieren kann.</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>ShopModel</name>
     <message>
         <source>#</source>
@@ -610,6 +680,145 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     <message>
         <source>List %1</source>
         <translation>Liste %1</translation>
+    </message>
+    <message>
+        <source>Edit Prices of &apos;%1&apos;</source>
+        <translation>Preise von &apos;%1&apos; bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; löschen</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; umbenennen</translation>
+    </message>
+    <message>
+        <source>Tick &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; abhaken</translation>
+    </message>
+    <message>
+        <source>Untick &apos;%1&apos;</source>
+        <translation>Haken bei &apos;%1&apos; entfernen</translation>
+    </message>
+    <message>
+        <source>Tick All of List %1</source>
+        <translation>Alles in Liste %1 abhaken</translation>
+    </message>
+    <message>
+        <source>Clear List %1</source>
+        <translation>Haken in Liste %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Count Up &apos;%1&apos;</source>
+        <translation>Anzahl von &apos;%1&apos; erhöhen</translation>
+    </message>
+    <message>
+        <source>Count Down &apos;%1&apos;</source>
+        <translation>Anzahl von &apos;%1&apos; verringern</translation>
+    </message>
+    <message>
+        <source>Move Up &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; nach unten</translation>
+    </message>
+    <message>
+        <source>Add &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; verschieben</translation>
+    </message>
+    <message>
+        <source>Copy &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; kopieren</translation>
+    </message>
+    <message>
+        <source>Export to &amp;CSV...</source>
+        <translation>Als &amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import from CSV...</source>
+        <translation>Aus CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Rename List %1</source>
+        <translation>Liste %1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2.</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Exported to &apos;%1&apos;</source>
+        <translation>Exportiert nach &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from &apos;%1&apos;:
+
+%2</source>
+        <translation>Aus &apos;%1&apos; wurde nichts importiert:
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n item(s) from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%n Artikel aus &apos;%1&apos; importiert</numerusform>
+            <numerusform>%n Artikel aus &apos;%1&apos; importiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename Shop %1</source>
+        <translation>Geschäft %1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Change Currency Symbol</source>
+        <translation>Währungssymbol ändern</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Undo and redo through the window's own commands: a random walk of commands, undos and redos ends with the
 // same data as replaying the commands that were not undone; the menu names each step; undo works across a save.
 #include "config_file.h"
+#include "data_files.h"
 #include "item_editor.h"
 #include "move_copy.h"
 #include "window_fixture.h"
@@ -135,6 +136,7 @@ class UndoTest : public QObject {
 private slots:
     void randomWalkEndsAsReplayOfWhatWasNotUndone();
     void captionsAndTheUnsavedMarker();
+    void exportImportAndUndo();
 };
 
 void UndoTest::randomWalkEndsAsReplayOfWhatWasNotUndone() {
@@ -191,6 +193,32 @@ void UndoTest::captionsAndTheUnsavedMarker() {
     w.mnuEditUndo->trigger(); // across the save
     QVERIFY(w.isWindowModified());
     QCOMPARE(f.names(0), QStringList{"Milk"});
+}
+
+// File, Export and Import through the window: an import is one step, and a bad file is reported, not imported.
+void UndoTest::exportImportAndUndo() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "2", true, "K0"}});
+    w.document().renameShop(1, QStringLiteral("Market"));
+    w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.25"));
+    f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
+    w.mnuFileExport->trigger();
+    f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
+    w.mnuFileImport->trigger();
+    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}, {"Milk", "2", true, "K1"}}));
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_1")), QStringLiteral("1.25"));
+    QCOMPARE(w.mnuEditUndo->text(), QStringLiteral("&Undo Import from CSV"));
+    w.mnuEditUndo->trigger();
+    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}}));
+    QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_1")), ConfigFile::NotFound);
+
+    writeFile(f.path(QStringLiteral("bad.csv")), "List,Item\n");
+    f.prompts.chooseFileNext(f.path(QStringLiteral("bad.csv")));
+    w.mnuFileImport->trigger();
+    QVERIFY(f.prompts.last().text.endsWith(
+        QStringLiteral("Line 1: the header must start with List,Item,Quantity,Ticked.")));
+    QCOMPARE(f.rows(0).size(), 1);
 }
 
 QTEST_MAIN(UndoTest)

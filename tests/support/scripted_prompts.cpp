@@ -22,3 +22,13 @@ QString ScriptedPrompts::input(const QString& prompt, const QString& title, cons
     }
     return m_typed.takeFirst();
 }
+
+QString ScriptedPrompts::openFile(const QString& title, const QString& filter) {
+    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, QString()});
+    return m_files.isEmpty() ? (++unscripted, QString()) : m_files.takeFirst();
+}
+
+QString ScriptedPrompts::saveFile(const QString& title, const QString& filter, const QString& suggested) {
+    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, suggested});
+    return m_files.isEmpty() ? (++unscripted, QString()) : m_files.takeFirst();
+}

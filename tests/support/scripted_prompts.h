@@ -24,11 +24,15 @@ public:
 
     void answerNext(Answer answer) { m_answers << answer; }
     void typeNext(const QString& text) { m_typed << text; }
+    void chooseFileNext(const QString& path) { m_files << path; }
 
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override;
     // An unscripted input box is cancelled.
     QString input(const QString& prompt, const QString& title, const QString& preset) override;
+    // An unscripted file dialog is cancelled.
+    QString openFile(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 
     QList<Shown> shown;
     const Shown& last() const { return shown.back(); }
@@ -39,4 +43,5 @@ public:
 private:
     QList<Answer> m_answers;
     QStringList m_typed;
+    QStringList m_files;
 };

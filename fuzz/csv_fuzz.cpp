@@ -1,0 +1,29 @@
+// Fuzzes File, Import from CSV: whatever the bytes, reading never crashes; a file that reads whole adds exactly
+// its items, and one that does not changes nothing and says which line is wrong.
+#include "csv_exchange.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Document document;
+    document.setListName(0, QStringLiteral("Weekly"));
+    document.renameShop(2, QStringLiteral("Market"));
+    document.insertItem(1, 0, {QStringLiteral("K0"), QStringLiteral("Milk"), QStringLiteral("1"), true});
+    const Csv::Import import = Csv::read(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), document, 3);
+    if (!import.error.isEmpty()) {
+        if (!import.items.empty() || !import.newShops.empty() || !import.error.startsWith(QStringLiteral("Line ")))
+            std::abort();
+        return 0;
+    }
+    int before = 0;
+    for (int l = 0; l < Document::ListCount; ++l)
+        before += document.itemCount(l);
+    Csv::apply(import, document);
+    int after = 0;
+    for (int l = 0; l < Document::ListCount; ++l)
+        after += document.itemCount(l);
+    if (after != before + static_cast<int>(import.items.size()))
+        std::abort();
+    return 0;
+}

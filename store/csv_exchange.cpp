@@ -1,0 +1,199 @@
+#include "csv_exchange.h"
+
+#include "money.h"
+
+#include <QCoreApplication>
+
+#include <csv.h>
+
+#include <limits>
+
+namespace Csv {
+namespace {
+
+const QStringList HeaderStart{QStringLiteral("List"), QStringLiteral("Item"), QStringLiteral("Quantity"),
+                              QStringLiteral("Ticked")};
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Csv", text);
+}
+
+void appendField(QByteArray& out, const QString& field) {
+    const QByteArray utf8 = field.toUtf8();
+    QByteArray quoted(2 * utf8.size() + 2, Qt::Uninitialized);
+    quoted.truncate(static_cast<qsizetype>(csv_write(quoted.data(), static_cast<size_t>(quoted.size()),
+                                                     utf8.constData(), static_cast<size_t>(utf8.size()))));
+    out += quoted;
+}
+
+void appendRow(QByteArray& out, const QStringList& fields) {
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        appendField(out, fields[i]);
+    }
+    out += "\r\n";
+}
+
+// The records of a file with the line each one ends on, as libcsv reads them.
+struct Records {
+    struct Record {
+        QStringList fields;
+        int line = 0;
+    };
+    std::vector<Record> records;
+    QStringList fields;
+    int line = 1;
+
+    static void field(void* text, size_t size, void* self) {
+        static_cast<Records*>(self)->fields
+            << QString::fromUtf8(static_cast<const char*>(text), static_cast<qsizetype>(size));
+    }
+    static void recordEnd(int, void* self) {
+        auto* records = static_cast<Records*>(self);
+        records->records.push_back({std::exchange(records->fields, {}), records->line});
+    }
+};
+
+// Reads the records line by line, so that an error names its line; nothing and the error when the quoting is
+// broken.
+std::pair<Records, QString> parse(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    Records records;
+    csv_parser parser;
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    QString error;
+    for (qsizetype start = 0; start < bytes.size() && error.isEmpty(); ++records.line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const auto size = static_cast<size_t>(end - start);
+        if (csv_parse(&parser, bytes.constData() + start, size, Records::field, Records::recordEnd, &records) != size)
+            error = tr("Line %1: %2.").arg(records.line).arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
+        start = end;
+    }
+    --records.line;
+    if (error.isEmpty() && csv_fini(&parser, Records::field, Records::recordEnd, &records) != 0)
+        error = tr("Line %1: %2.").arg(records.line).arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
+    csv_free(&parser);
+    return {std::move(records), error};
+}
+
+} // namespace
+
+QByteArray exportLists(const Document& document) {
+    QByteArray out;
+    QStringList header = HeaderStart;
+    std::vector<int> shops;
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        if (!document.shopName(shop).isEmpty()) {
+            shops.push_back(shop);
+            header << document.shopName(shop);
+        }
+    appendRow(out, header);
+    for (int l = 0; l < Store::ListCount; ++l)
+        for (const Item& item : document.items(l)) {
+            QStringList row{document.listName(l), item.name, item.quantity,
+                            item.ticked ? ConfigFile::TrueText : ConfigFile::FalseText};
+            const Document::Prices& prices = document.prices(item.key);
+            for (const int shop : shops)
+                row << (prices.has(shop) ? prices.texts[shop - 1] : QString());
+            appendRow(out, row);
+        }
+    return out;
+}
+
+Import read(const QByteArray& bytes, const Document& document, int currentList) {
+    Import import;
+    auto [records, error] = parse(bytes);
+    const auto fail = [&import](int line, const QString& what) {
+        import = {};
+        import.error = tr("Line %1: %2").arg(QString::number(line), what);
+        return import;
+    };
+    if (!error.isEmpty()) {
+        import.error = error;
+        return import;
+    }
+    if (records.records.empty())
+        return fail(1, tr("the file is empty; its first line must be the header %1.").arg(HeaderStart.join(u',')));
+    const QStringList& header = records.records.front().fields;
+    for (qsizetype i = 0; i < HeaderStart.size(); ++i)
+        if (header.value(i).trimmed().compare(HeaderStart[i], Qt::CaseInsensitive) != 0)
+            return fail(1, tr("the header must start with %1.").arg(HeaderStart.join(u',')));
+    if (header.size() - HeaderStart.size() > Store::ShopCount)
+        return fail(1, tr("there are more than %1 shops.").arg(Store::ShopCount));
+
+    // Each shop column's shop: the one of that name, or a shop without a name.
+    std::vector<int> shops;
+    std::array<bool, Store::ShopCount + 1> taken{};
+    for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
+        const QString name = header[column].trimmed();
+        if (name.isEmpty())
+            return fail(1, tr("column %1 has no shop name.").arg(column + 1));
+        int shop = 1;
+        while (shop <= Store::ShopCount && document.shopName(shop) != name)
+            ++shop;
+        if (shop > Store::ShopCount) {
+            shop = 1;
+            while (shop <= Store::ShopCount && (taken[shop] || !document.shopName(shop).isEmpty()))
+                ++shop;
+            if (shop > Store::ShopCount)
+                return fail(1, tr("there is no shop left for \"%1\"; every shop has a name.").arg(name));
+            import.newShops.emplace_back(shop, name);
+        }
+        if (taken[shop])
+            return fail(1, tr("the shop \"%1\" has two columns.").arg(name));
+        taken[shop] = true;
+        shops.push_back(shop);
+    }
+
+    for (size_t r = 1; r < records.records.size(); ++r) {
+        const auto& [fields, line] = records.records[r];
+        if (fields.size() != header.size())
+            return fail(line, tr("%1 fields where the header has %2.").arg(fields.size()).arg(header.size()));
+        ImportedItem item;
+        item.list = currentList;
+        for (int l = 0; l < Store::ListCount; ++l)
+            if (document.listName(l) == fields[0]) {
+                item.list = l;
+                break;
+            }
+        item.name = fields[1];
+        if (item.name.isEmpty())
+            return fail(line, tr("the item has no name."));
+        item.quantity = fields[2];
+        const std::optional<bool> ticked = fields[3].trimmed().isEmpty() ? false : Store::toCheckMark(fields[3]);
+        if (!ticked)
+            return fail(line, tr("\"%1\" in the Ticked column is neither true nor false.").arg(fields[3]));
+        item.ticked = *ticked;
+        for (size_t s = 0; s < shops.size(); ++s) {
+            const QString& text = fields[HeaderStart.size() + static_cast<qsizetype>(s)];
+            if (text.trimmed().isEmpty())
+                continue;
+            const std::optional<double> price = Money::toNumber(text);
+            if (!price || *price < 0.01 || *price > std::numeric_limits<float>::max())
+                return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
+                                      .arg(text, header[HeaderStart.size() + static_cast<qsizetype>(s)]));
+            item.prices[shops[s] - 1] = Money::format(*price);
+        }
+        import.items.push_back(std::move(item));
+    }
+    if (static_cast<qint64>(document.nextKey()) + static_cast<qint64>(import.items.size()) >=
+        std::numeric_limits<qint32>::max())
+        return fail(records.records.back().line, tr("there are more items than this data file can number."));
+    return import;
+}
+
+void apply(const Import& import, Document& document) {
+    for (const auto& [shop, name] : import.newShops)
+        document.renameShop(shop, name);
+    for (const ImportedItem& item : import.items) {
+        const int row = document.itemCount(item.list);
+        const QString key = document.addItem(item.list, row, item.name);
+        document.setItemState(item.list, row, item.ticked, item.quantity);
+        document.setPrices(key, item.prices);
+    }
+}
+
+} // namespace Csv

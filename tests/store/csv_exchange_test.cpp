@@ -1,0 +1,108 @@
+// Lists to CSV and back: a round trip into empty lists gives back the lists, items, quantities, ticks and prices;
+// a file that cannot be read as such a CSV changes nothing and says which line is wrong.
+#include "csv_exchange.h"
+
+#include <QTest>
+
+namespace {
+
+// Weekly: Milk (ticked, 2) priced at Market and Deli, "Tea, green" with a quote in its name; Party: Crisps.
+// Market is shop 1, Deli shop 3.
+void fill(Document& document) {
+    document.setListName(0, "Weekly");
+    document.setListName(2, "Party");
+    document.renameShop(1, "Market");
+    document.renameShop(3, "Deli");
+    document.insertItem(0, 0, {"K0", "Milk", "2", true});
+    document.insertItem(0, 1, {"K1", "Tea, \"green\"\nloose", "", false});
+    document.insertItem(2, 0, {"K2", "Crisps", "lots", false});
+    document.setPrice("K0", 1, "1,234.50");
+    document.setPrice("K0", 3, "0.90");
+    document.setPrice("K2", 3, "2.00");
+}
+
+// Each list's items with their prices by shop name.
+QStringList contents(const Document& document) {
+    QStringList lines;
+    for (int l = 0; l < Document::ListCount; ++l)
+        for (const Item& item : document.items(l)) {
+            QString line = QStringLiteral("%1/%2/%3/%4")
+                               .arg(document.listName(l), item.name, item.quantity, item.ticked ? "ticked" : "-");
+            for (int shop = 1; shop <= Document::ShopCount; ++shop)
+                if (document.prices(item.key).has(shop))
+                    line += QStringLiteral(" %1=%2").arg(document.shopName(shop),
+                                                         document.prices(item.key).texts[shop - 1]);
+            lines << line;
+        }
+    return lines;
+}
+
+} // namespace
+
+class CsvExchangeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTripIntoEmptyLists();
+    void unreadableFilesChangeNothing_data();
+    void unreadableFilesChangeNothing();
+};
+
+void CsvExchangeTest::roundTripIntoEmptyLists() {
+    Document original;
+    fill(original);
+    const QByteArray csv = Csv::exportLists(original);
+    QVERIFY(csv.startsWith("\"List\",\"Item\",\"Quantity\",\"Ticked\",\"Market\",\"Deli\"\r\n"));
+
+    Document empty;
+    empty.setListName(0, "Weekly");
+    empty.setListName(2, "Party");
+    const Csv::Import import = Csv::read(csv, empty, 1);
+    QCOMPARE(import.error, QString());
+    Csv::apply(import, empty);
+    QCOMPARE(contents(empty), contents(original));
+    QCOMPARE(empty.shopName(2), QStringLiteral("Deli")); // the first shop without a name
+}
+
+void CsvExchangeTest::unreadableFilesChangeNothing_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error");
+    const QByteArray header = "List,Item,Quantity,Ticked,Market\r\n";
+    QTest::newRow("wrong header") << QByteArray("Item,List,Quantity,Ticked\n")
+                                  << "Line 1: the header must start with List,Item,Quantity,Ticked.";
+    QTest::newRow("empty") << QByteArray()
+                           << "Line 1: the file is empty; its first line must be the header "
+                              "List,Item,Quantity,Ticked.";
+    QTest::newRow("bad quoting") << header + "Weekly,\"Milk\"x,1,True,1.00\r\n"
+                                 << "Line 2: error parsing data while strict checking enabled.";
+    QTest::newRow("open quote at the end") << header + "Weekly,\"Milk,1,True,1.00\r\n"
+                                           << "Line 2: error parsing data while strict checking enabled.";
+    QTest::newRow("price no number") << header + "Weekly,Milk,1,True,1.00\r\nWeekly,Tea,,False,cheap\r\n"
+                                     << "Line 3: the price \"cheap\" at Market is not a number of 0.01 or more.";
+    QTest::newRow("fields missing") << header + "Weekly,Milk,1\r\n"
+                                    << "Line 2: 3 fields where the header has 5.";
+    QTest::newRow("tick") << header + "Weekly,Milk,1,maybe,\r\n"
+                          << "Line 2: \"maybe\" in the Ticked column is neither true nor false.";
+    QTest::newRow("no name") << header + "Weekly,,1,True,\r\n"
+                             << "Line 2: the item has no name.";
+    QByteArray shops = "List,Item,Quantity,Ticked";
+    for (int s = 1; s <= 21; ++s)
+        shops += ",S" + QByteArray::number(s);
+    QTest::newRow("21 shops") << shops + "\n"
+                              << "Line 1: there are more than 20 shops.";
+    QTest::newRow("a shop twice") << QByteArray("List,Item,Quantity,Ticked,Market,Market\n")
+                                  << "Line 1: the shop \"Market\" has two columns.";
+}
+
+void CsvExchangeTest::unreadableFilesChangeNothing() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    Document document;
+    fill(document);
+    const Csv::Import import = Csv::read(csv, document, 0);
+    QCOMPARE(import.error, error);
+    QVERIFY(import.items.empty() && import.newShops.empty());
+}
+
+QTEST_GUILESS_MAIN(CsvExchangeTest)
+#include "csv_exchange_test.moc"
