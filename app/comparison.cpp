@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTreeView>
 
@@ -28,6 +29,8 @@ constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 const QColor BestPriceColour(255, 0, 0);
 // Marks an item's cheapest price: light, so that it never reads as the red of the best price.
 const QColor CheapestColour(204, 238, 204);
+// An old price: muted, so that it never reads as the red of the best price.
+const QColor OldPriceColour(128, 128, 128);
 // How many names a line lists before it only counts the rest.
 constexpr int ListedNames = 3;
 
@@ -98,12 +101,33 @@ using Row = ComparisonModel::Row;
 
 } // namespace
 
-void ComparisonModel::setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips) {
+void ComparisonModel::setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips,
+                              QDate today, int oldDays) {
     beginResetModel();
     m_rows = std::move(rows);
     m_titles = titles;
     m_totalTips = totalTips;
+    m_today = today;
+    m_oldDays = oldDays;
     endResetModel();
+}
+
+QString ComparisonModel::age(QDate date, QDate today) {
+    // The locale's long date without the day of the week.
+    QString format = QLocale().dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("dddd[,.]?\\s*"));
+    format.remove(weekday);
+    const qint64 days = date.daysTo(today);
+    const qint64 months = days / 30;
+    const qint64 years = days / 365;
+    const QString ago = days < 1      ? frmLists::tr("today")
+                        : days == 1   ? frmLists::tr("yesterday")
+                        : months < 1  ? frmLists::tr("%1 days ago").arg(days)
+                        : months == 1 ? frmLists::tr("1 month ago")
+                        : years < 1   ? frmLists::tr("%1 months ago").arg(months)
+                        : years == 1  ? frmLists::tr("1 year ago")
+                                      : frmLists::tr("%1 years ago").arg(years);
+    return QStringLiteral("%1 (%2)").arg(QLocale().toString(date, format), ago);
 }
 
 int ComparisonModel::rowCount(const QModelIndex& parent) const {
@@ -120,6 +144,8 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     const Row& r = row(index.row());
     const int column = index.column();
     const bool cheapest = r.kind == Row::Kind::Item && column >= 1 && (r.cheapest & (1u << column));
+    const QDate date = r.kind == Row::Kind::Item ? r.dates[static_cast<size_t>(column)] : QDate();
+    const bool old = date.isValid() && date.daysTo(m_today) > m_oldDays;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -137,11 +163,17 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         if (r.kind == Row::Kind::BestPrice)
             return QBrush(BestPriceColour);
+        if (old)
+            return QBrush(OldPriceColour);
         // Readable on the light background in a dark theme too.
         return cheapest ? QVariant(QBrush(Qt::black)) : QVariant();
     case Qt::BackgroundRole:
         return cheapest ? QVariant(QBrush(CheapestColour)) : QVariant();
     case Qt::ToolTipRole:
+        if (old) {
+            const QString set = frmLists::tr("Set on %1").arg(age(date, m_today));
+            return cheapest ? frmLists::tr("Cheapest for this item") + QLatin1Char('\n') + set : set;
+        }
         if (cheapest)
             return frmLists::tr("Cheapest for this item");
         return r.kind == Row::Kind::Totals && column >= 1 ? QVariant(m_totalTips.value(column - 1)) : QVariant();
@@ -187,11 +219,18 @@ void frmLists::GenPCList() {
     float eachAtItsCheapest = 0;
     std::array<ColumnText, ShopColumns + 1> widest{};
     int shownItems = 0;
+    // Per shop, how many of the shown prices are old, and the day of the oldest dated one.
+    const QDate today = m_document.today();
+    const int oldDays = m_document.oldPriceDays();
+    std::array<int, ShopColumns + 1> old{};
+    std::array<QDate, ShopColumns + 1> oldest{};
 
     std::array<QString, ShopColumns> costs;
     std::array<double, ShopColumns> costNumbers{};
     for (int l = 0; l < ListCount; ++l) {
-        rows.push_back({Row::Kind::Heading, {m_document.listName(l)}, {}, 0});
+        Row& heading = rows.emplace_back();
+        heading.kind = Row::Kind::Heading;
+        heading.texts[0] = m_document.listName(l);
         widest[0].offer(m_document.listName(l), true);
         for (const Item& item : m_document.items(l)) {
             if (!allItems && !item.ticked)
@@ -229,6 +268,11 @@ void frmLists::GenPCList() {
                 }
                 total[s] += static_cast<float>(numbers[s - 1]);
                 ++priced[s];
+                if (const QDate date = prices.dates[s - 1]; date.isValid()) {
+                    row.dates[static_cast<size_t>(s)] = date;
+                    old[s] += date.daysTo(today) > oldDays ? 1 : 0;
+                    oldest[s] = oldest[s].isValid() ? std::min(oldest[s], date) : date;
+                }
                 if (numbers[s - 1] < lowest) {
                     lowest = numbers[s - 1];
                     row.cheapest = 0;
@@ -281,7 +325,7 @@ void frmLists::GenPCList() {
     best.texts[2] = symbol + Money::format(BestPrice);
     for (int column = 0; column <= ShopColumns; ++column)
         widest[column].offer(best.texts[column], true);
-    m_comparisonModel->setRows(std::move(rows), titles, totalTips);
+    m_comparisonModel->setRows(std::move(rows), titles, totalTips, today, oldDays);
     fitColumns(lvCompare, widest, titles, shopNames, priced);
 
     // What the screen says below the table, and the page says under the best price.
@@ -305,7 +349,15 @@ void frmLists::GenPCList() {
                                  .arg(shopLabel(bestShop), QString::number(priced[bestShop]),
                                       QString::number(shownItems), missing[bestShop].text());
         }
+        if (old[bestShop] > 0)
+            cheapest += (old[bestShop] == 1 ? tr("; 1 of its prices is older than %1 days").arg(oldDays)
+                                            : tr("; %1 of its prices are older than %2 days")
+                                                  .arg(QString::number(old[bestShop]), QString::number(oldDays)));
     }
+    m_priceSinceLine = bestShop != 0 && oldest[bestShop].isValid()
+                           ? tr("prices checked since %1")
+                                 .arg(ComparisonModel::age(oldest[bestShop], today).section(QStringLiteral(" ("), 0, 0))
+                           : QString();
     m_splitTripLine.clear();
     if (!cheapestShops.empty()) {
         // Where an item is cheapest at several shops, the best shop is taken if it is one of them, else the first.

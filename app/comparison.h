@@ -7,6 +7,7 @@
 #include "store_layout.h"
 
 #include <QAbstractTableModel>
+#include <QDate>
 #include <QStringList>
 
 #include <array>
@@ -26,12 +27,17 @@ public:
         std::array<QString, Columns> texts; // the label, then a text for every shop
         QString key;                        // an item's key
         quint32 cheapest = 0;               // bit s set: shop s has the item's lowest price
+        std::array<QDate, Columns> dates;   // when each shop's price was set, where known
     };
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces every row, the column titles and the totals' tooltips (by shop, from 1).
-    void setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips);
+    // Replaces every row, the column titles and the totals' tooltips (by shop, from 1). Prices set more than
+    // `oldDays` before `today` are shown as old.
+    void setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips, QDate today,
+                 int oldDays);
+    // When a price set on that day was set, as the comparison says it: "12 March 2026 (8 months ago)".
+    static QString age(QDate date, QDate today);
     const Row& row(int r) const { return m_rows[static_cast<size_t>(r)]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -43,4 +49,6 @@ private:
     std::vector<Row> m_rows;
     QStringList m_titles;
     QStringList m_totalTips;
+    QDate m_today;
+    int m_oldDays = 0;
 };

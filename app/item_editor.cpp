@@ -2,6 +2,7 @@
 
 #include "main_window.h"
 #include "money.h"
+#include "price_history.h"
 #include "store_layout.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -22,7 +24,7 @@
 
 namespace {
 
-enum PriceColumn { NumberColumn = 0, ShopColumn = 1, PriceColumn = 2 };
+enum PriceColumn { NumberColumn = 0, ShopColumn = 1, PriceColumn = 2, DateColumn = 3 };
 
 // Entered prices below this, compared in single precision (so "0.01" itself passes), are refused.
 constexpr float SmallestPrice = 0.01f;
@@ -38,7 +40,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     chkAddBottom = new QCheckBox(tr("&Add to bottom of list"), this);
     fraPrices = new QGroupBox(tr("Prices"), this);
     lvPrices = new QTreeWidget(fraPrices);
-    lvPrices->setColumnCount(3);
+    lvPrices->setColumnCount(4);
     lvPrices->setRootIsDecorated(false);
     lvPrices->setUniformRowHeights(true);
     lvPrices->setAccessibleName(tr("Prices"));
@@ -46,6 +48,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     lvPrices->header()->setSectionResizeMode(ShopColumn, QHeaderView::Stretch);
     cmdSet = new QPushButton(tr("&Set price"), fraPrices);
     cmdDel = new QPushButton(tr("&Delete price"), fraPrices);
+    cmdHistory = new QPushButton(tr("&History..."), fraPrices);
     cmdOK = new QPushButton(tr("OK"), this);
     cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdOK->setDefault(true);
@@ -54,6 +57,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     priceButtons->addWidget(cmdSet);
     priceButtons->addWidget(cmdDel);
     priceButtons->addStretch();
+    priceButtons->addWidget(cmdHistory);
     auto* prices = new QVBoxLayout(fraPrices);
     prices->addWidget(lvPrices);
     prices->addLayout(priceButtons);
@@ -69,10 +73,11 @@ frmAddEdit::frmAddEdit(frmLists& main)
     layout->addWidget(chkAddBottom);
     layout->addWidget(fraPrices);
     layout->addLayout(buttons);
-    resize(460, 520);
+    resize(540, 520);
 
     connect(cmdSet, &QPushButton::clicked, this, &frmAddEdit::cmdSet_Click);
     connect(cmdDel, &QPushButton::clicked, this, &frmAddEdit::cmdDel_Click);
+    connect(cmdHistory, &QPushButton::clicked, this, &frmAddEdit::cmdHistory_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAddEdit::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAddEdit::cmdCancel_Click);
     // A double click or Enter on a shop sets its price, as the button does; Enter there never also presses OK.
@@ -81,7 +86,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
 
     // Load.
     const Document& document = m_main.document();
-    lvPrices->setHeaderLabels({tr("#"), tr("Shop"), tr("Price (%1)").arg(document.symbol())});
+    lvPrices->setHeaderLabels({tr("#"), tr("Shop"), tr("Price (%1)").arg(document.symbol()), tr("Set on")});
     for (int shop = 1; shop <= Store::ShopCount; ++shop) {
         auto* row = new QTreeWidgetItem({QString::number(shop), document.shopName(shop)});
         row->setTextAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
@@ -91,6 +96,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     lvPrices->setCurrentItem(lvPrices->topLevelItem(0));
 
     chkAddBottom->setVisible(m_main.EditorMode == 1);
+    cmdHistory->setEnabled(m_main.EditorMode != 1);
     if (m_main.EditorMode == 1) {
         setWindowTitle(tr("Add"));
         chkAddBottom->setChecked(m_main.AddToBottom != 0);
@@ -117,10 +123,17 @@ frmAddEdit::frmAddEdit(frmLists& main)
 }
 
 void frmAddEdit::loadPrices(const QString& itemKey) {
+    m_itemKey = itemKey;
     const Document::Prices& prices = m_main.document().prices(itemKey);
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
-        if (prices.has(shop))
-            lvPrices->topLevelItem(shop - 1)->setText(PriceColumn, prices.texts[shop - 1]);
+        if (prices.has(shop)) {
+            QTreeWidgetItem* row = lvPrices->topLevelItem(shop - 1);
+            row->setText(PriceColumn, prices.texts[shop - 1]);
+            const QDate date = prices.dates[shop - 1];
+            row->setText(DateColumn,
+                         date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : tr("date unknown"));
+        }
+    lvPrices->resizeColumnToContents(DateColumn);
 }
 
 void frmAddEdit::cmdSet_Click() {
@@ -145,6 +158,8 @@ void frmAddEdit::cmdSet_Click() {
         return;
     }
     row->setText(PriceColumn, Money::formatPrice(price));
+    row->setText(DateColumn, QLocale().toString(m_main.document().today(), QLocale::ShortFormat));
+    m_changes[static_cast<size_t>(lvPrices->indexOfTopLevelItem(row))] = row->text(PriceColumn);
 }
 
 bool frmAddEdit::eventFilter(QObject* watched, QEvent* event) {
@@ -159,8 +174,16 @@ bool frmAddEdit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAddEdit::cmdDel_Click() {
-    if (QTreeWidgetItem* row = lvPrices->currentItem())
+    if (QTreeWidgetItem* row = lvPrices->currentItem()) {
         row->setText(PriceColumn, QString());
+        row->setText(DateColumn, QString());
+        m_changes[static_cast<size_t>(lvPrices->indexOfTopLevelItem(row))] = QString();
+    }
+}
+
+void frmAddEdit::cmdHistory_Click() {
+    frmHistory history(m_main.document(), m_itemKey, txtName->text(), this);
+    m_main.showModal(history);
 }
 
 QString frmAddEdit::addItem() {
@@ -199,9 +222,6 @@ void frmAddEdit::cmdOK_Click() {
         if (itemKey.isEmpty())
             return;
     }
-    std::array<QString, Store::ShopCount> prices;
-    for (int shop = 1; shop <= Store::ShopCount; ++shop)
-        prices[shop - 1] = lvPrices->topLevelItem(shop - 1)->text(PriceColumn);
-    document.setPrices(itemKey, prices);
+    document.setPrices(itemKey, m_changes);
     accept();
 }

@@ -5,7 +5,12 @@
 // selected item, 3 edits the prices of the price comparison's selected item. It owns only its own controls;
 // nothing changes until OK, which makes the change through the document.
 
+#include "store_layout.h"
+
 #include <QDialog>
+
+#include <array>
+#include <optional>
 
 class frmLists;
 class QCheckBox;
@@ -23,6 +28,8 @@ public:
 
     void cmdSet_Click();
     void cmdDel_Click();
+    // Shows the item's prices over time; an item being added has none yet.
+    void cmdHistory_Click();
     void cmdOK_Click();
     void cmdCancel_Click() { reject(); }
 
@@ -33,6 +40,7 @@ public:
     QTreeWidget* lvPrices;
     QPushButton* cmdSet;
     QPushButton* cmdDel;
+    QPushButton* cmdHistory;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
@@ -44,4 +52,7 @@ private:
     QString addItem();
 
     frmLists& m_main;
+    QString m_itemKey; // of the item whose prices were loaded
+    // The prices set or deleted here, by shop: what OK changes.
+    std::array<std::optional<QString>, Store::ShopCount> m_changes;
 };

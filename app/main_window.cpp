@@ -311,6 +311,7 @@ void frmLists::createMenus() {
     mnuOptionsSymbol =
         mnuOptions->addAction(tr("Change &Currency Symbol/Code..."), this, [this] { mnuOptionsSymbol_Click(); });
     mnuOptionsSymbol->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuOptionsOldPrices = mnuOptions->addAction(tr("&Old Prices..."), this, [this] { mnuOptionsOldPrices_Click(); });
 }
 
 void frmLists::startUp(const QString& programFolder) {
@@ -533,6 +534,26 @@ void frmLists::mnuOptionsSymbol_Click() {
         m_document.setSymbol(answer);
     }
     tabMain_Change(ListsTab);
+}
+
+void frmLists::mnuOptionsOldPrices_Click() {
+    constexpr int MostDays = 36500;
+    const QString answer =
+        prompts().input(tr("Show prices as old in the comparison when they were set more than this many days ago:"),
+                        tr("Old Prices"), QString::number(m_document.oldPriceDays()));
+    if (answer.isEmpty())
+        return;
+    const std::optional<int> days = Store::toWholeNumber(answer);
+    if (!days || *days < 1 || *days > MostDays) {
+        prompts().message(tr("Please enter a whole number of days from 1 to %1.").arg(MostDays), tr("Error"),
+                          UserPrompts::Icon::Exclamation);
+        return;
+    }
+    {
+        const UndoStep step = undoStep(tr("Change Old Prices"));
+        m_document.setOldPriceDays(*days);
+    }
+    tabMain_Change(m_shownTab);
 }
 
 void frmLists::tabMain_Change(int previousTab) {

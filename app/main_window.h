@@ -101,6 +101,7 @@ public:
 
     void lvShops_ItemClick(int shop);
     void mnuOptionsSymbol_Click();
+    void mnuOptionsOldPrices_Click();
     // File, Export to CSV and Import from CSV: the lists and prices for a spreadsheet, and back.
     void mnuFileExport_Click();
     void mnuFileImport_Click();
@@ -173,6 +174,7 @@ public:
     QAction* mnuEditMOC = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuOptionsSymbol = nullptr;
+    QAction* mnuOptionsOldPrices = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -230,6 +232,7 @@ private:
     // lacks, and what buying each item at its cheapest shop costs.
     QString m_coverageLine;
     QString m_splitTripLine;
+    QString m_priceSinceLine; // the day of the oldest price behind the best total, for the page
     std::unique_ptr<UserPrompts> m_ownedPrompts;
     UserPrompts* m_prompts;
     std::array<QShortcut*, ListCount> m_nameShortcuts{};

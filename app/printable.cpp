@@ -41,6 +41,7 @@ QString merge(const QString& templateText, const Content& content) {
     placeholders.push_back({QStringLiteral("%bestprice%"), &content.bestPrice});
     placeholders.push_back({QStringLiteral("%coverage%"), &content.coverage});
     placeholders.push_back({QStringLiteral("%splittrip%"), &content.splitTrip});
+    placeholders.push_back({QStringLiteral("%pricesince%"), &content.priceSince});
 
     QString page;
     page.reserve(templateText.size());
@@ -134,6 +135,7 @@ void frmLists::buildPage() {
     content.bestPrice = Money::format(BestPrice);
     content.coverage = escaped(m_coverageLine);
     content.splitTrip = escaped(m_splitTripLine);
+    content.priceSince = escaped(m_priceSinceLine);
     const QByteArray page = Printable::encode(Printable::merge(templateText, content));
 
     const QString pagePath = AppFolder + Printable::PageFileName;

@@ -25,6 +25,7 @@ struct Content {
     QString bestPrice;                   // %bestprice%
     QString coverage;                    // %coverage%: how many items the best shop prices, and which it lacks
     QString splitTrip;                   // %splittrip%: every item bought where it is cheapest
+    QString priceSince;                  // %pricesince%: the day of the oldest price behind the best total
 };
 
 // One ticked item: "<br>", the escaped name and, for a quantity above 1, "<i> x " quantity "</i>".

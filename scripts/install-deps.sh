@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n has Qt's own, for its buttons.
-# libcsv-dev reads and writes the CSV files of File, Export and Import.
+# libcsv-dev reads and writes the CSV files of File, Export and Import; qt6-charts-dev draws the price history
+# (its CMake package needs libqt6opengl6-dev).
 packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core desktop-file-utils qt6-tools-dev
-    qt6-l10n-tools qt6-translations-l10n libcsv-dev)
+    qt6-l10n-tools qt6-translations-l10n libcsv-dev qt6-charts-dev
+    libqt6opengl6-dev)
 
 # Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need.
 for extra in "$@"; do

@@ -9,6 +9,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct ImportedItem {
     QString name;
     QString quantity;
     bool ticked = false;
-    std::array<QString, Store::ShopCount> prices; // by shop, from 0, in the money format; empty for none
+    std::array<std::optional<QString>, Store::ShopCount> prices; // by shop, from 0, in the money format
 };
 
 struct Import {

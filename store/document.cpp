@@ -86,6 +86,10 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
         for (auto it = values.lower_bound(prefix); it != values.end() && it->first.startsWith(prefix); ++it)
             if (Store::itemKeyOfPrice(it->first) == itemKey)
                 keepPrice(*found, it->first, it->second);
+        const QString datePrefix = Store::PriceDatePrefix + prefix;
+        for (auto it = values.lower_bound(datePrefix); it != values.end() && it->first.startsWith(datePrefix); ++it)
+            if (Store::itemKeyOfPrice(QStringView(it->first).sliced(Store::PriceDatePrefix.size())) == itemKey)
+                keepDate(*found, it->first, it->second);
     }
     return *found;
 }
@@ -93,15 +97,46 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
 void Document::readAllPrices() const {
     // One pass over the store costs far less than twenty searches for every item.
     for (const auto& [key, value] : m_store.values()) {
-        const QStringView itemKey = Store::itemKeyOfPrice(key);
+        const bool date = key.startsWith(Store::PriceDatePrefix);
+        const QStringView itemKey =
+            Store::itemKeyOfPrice(date ? QStringView(key).sliced(Store::PriceDatePrefix.size()) : QStringView(key));
         if (itemKey.isEmpty())
             continue;
         auto found = m_prices.find(itemKey.toString());
         if (found == m_prices.end())
             found = m_prices.insert(itemKey.toString(), noPrices());
-        keepPrice(*found, key, value);
+        date ? keepDate(*found, key, value) : keepPrice(*found, key, value);
     }
     m_pricesRead = true;
+}
+
+void Document::keepDate(Prices& prices, const QString& priceKey, const QString& date) {
+    const int shop = priceKey.sliced(priceKey.lastIndexOf(QLatin1Char('_')) + 1).toInt();
+    prices.dates[shop - 1] = QDate::fromString(date, Qt::ISODate);
+}
+
+std::vector<Document::PricePoint> Document::priceHistory(const QString& itemKey, int shop) const {
+    std::vector<PricePoint> points;
+    for (const QString& entry :
+         stored(Store::priceHistoryKey(itemKey, shop)).value_or(QString()).split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype separator = entry.indexOf(u'=');
+        const QDate date = QDate::fromString(entry.left(separator), Qt::ISODate);
+        if (separator > 0 && date.isValid())
+            points.push_back({date, entry.mid(separator + 1)});
+    }
+    const Prices& current = prices(itemKey);
+    if (current.has(shop) && current.dates[shop - 1].isValid())
+        points.push_back({current.dates[shop - 1], current.texts[shop - 1]});
+    return points;
+}
+
+int Document::oldPriceDays() const {
+    return Store::toWholeNumber(stored(Store::oldPriceDaysKey()).value_or(QString())).value_or(DefaultOldPriceDays);
+}
+
+void Document::setOldPriceDays(int days) {
+    if (storeValue(Store::oldPriceDaysKey(), QString::number(days)))
+        touch();
 }
 
 void Document::keepPrice(Prices& prices, const QString& priceKey, const QString& text) const {
@@ -127,7 +162,11 @@ void Document::insertItem(int list, int row, const Item& item) {
 void Document::deleteItem(int list, int row) {
     const QString key = item(list, row).key;
     remove(list, row);
-    setPrices(key, {});
+    bool changed = false;
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        changed = storePrice(key, shop, QString()) || changed;
+    if (changed)
+        forgetPrices(key);
 }
 
 void Document::renameItem(int list, int row, const QString& name) {
@@ -184,11 +223,10 @@ void Document::copyItemToList(int list, int row, int toList) {
     const QString copyKey = Store::itemKey(m_nextKey);
     ++m_nextKey;
     insert(toList, itemCount(toList), {copyKey, source.name, QString(), false});
-    for (int shop = 1; shop <= ShopCount; ++shop) {
-        const QString price = m_store.ReadValue(Store::priceKey(key, shop));
-        if (price != ConfigFile::NotFound)
-            storeValue(Store::priceKey(copyKey, shop), price);
-    }
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        for (const auto keyOf : {&Store::priceKey, &Store::priceDateKey, &Store::priceHistoryKey})
+            if (const std::optional<QString> value = stored(keyOf(key, shop)))
+                storeValue(keyOf(copyKey, shop), value);
     forgetPrices(copyKey);
 }
 
@@ -217,10 +255,11 @@ void Document::setSymbol(const QString& symbol) {
     touch();
 }
 
-void Document::setPrices(const QString& itemKey, const std::array<QString, ShopCount>& texts) {
+void Document::setPrices(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& changes) {
     bool changed = false;
     for (int shop = 1; shop <= ShopCount; ++shop)
-        changed = storePrice(itemKey, shop, texts[shop - 1]) || changed;
+        if (changes[shop - 1])
+            changed = storePrice(itemKey, shop, *changes[shop - 1]) || changed;
     if (changed)
         forgetPrices(itemKey);
 }
@@ -231,14 +270,27 @@ void Document::setPrice(const QString& itemKey, int shop, const QString& text) {
 }
 
 bool Document::storePrice(const QString& itemKey, int shop, const QString& text) {
-    return storeValue(Store::priceKey(itemKey, shop), text.isEmpty() ? std::nullopt : std::optional(text));
+    const QString priceKey = Store::priceKey(itemKey, shop);
+    const QString dateKey = Store::priceDateKey(itemKey, shop);
+    const QString historyKey = Store::priceHistoryKey(itemKey, shop);
+    if (text.isEmpty()) {
+        const bool price = storeValue(priceKey, std::nullopt);
+        const bool date = storeValue(dateKey, std::nullopt);
+        return storeValue(historyKey, std::nullopt) || price || date;
+    }
+    const std::optional<QString> old = stored(priceKey);
+    const std::optional<QString> oldDate = stored(dateKey);
+    if (old && *old != text && oldDate) {
+        QStringList history = stored(historyKey).value_or(QString()).split(u';', Qt::SkipEmptyParts);
+        history << *oldDate + QLatin1Char('=') + *old;
+        storeValue(historyKey, history.mid(std::max<qsizetype>(0, history.size() - HistoryLength)).join(u';'));
+    }
+    const bool price = storeValue(priceKey, text);
+    return storeValue(dateKey, today().toString(Qt::ISODate)) || price;
 }
 
 bool Document::storeValue(const QString& key, const std::optional<QString>& value) {
-    const auto found = m_store.values().find(key);
-    std::optional<QString> was;
-    if (found != m_store.values().end())
-        was = found->second;
+    const std::optional<QString> was = stored(key);
     if (was == value)
         return false;
     record({.kind = Edit::Kind::StoreValue, .key = key, .was = was, .now = value});
@@ -247,6 +299,11 @@ bool Document::storeValue(const QString& key, const std::optional<QString>& valu
     else
         m_store.DeleteValue(key);
     return true;
+}
+
+std::optional<QString> Document::stored(const QString& key) const {
+    const auto found = m_store.values().find(key);
+    return found == m_store.values().end() ? std::nullopt : std::optional(found->second);
 }
 
 void Document::setNextKey(qint32 nextKey) {
@@ -332,7 +389,9 @@ void Document::replay(const Step& step, bool forward) {
             break;
         case Edit::Kind::StoreValue:
             storeValue(edit.key, forward ? edit.now : edit.was);
-            if (const QStringView itemKey = Store::itemKeyOfPrice(edit.key); !itemKey.isEmpty())
+            if (const QStringView itemKey = Store::itemKeyOfPrice(QStringView(edit.key).sliced(
+                    edit.key.startsWith(Store::PriceDatePrefix) ? Store::PriceDatePrefix.size() : 0));
+                !itemKey.isEmpty())
                 forgetPrices(itemKey.toString());
             else if (edit.key == Store::symbolKey())
                 emit symbolChanged();

@@ -12,10 +12,12 @@
 #include "store_layout.h"
 #include "stored_data.h"
 
+#include <QDate>
 #include <QHash>
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,16 +35,27 @@ public:
     static constexpr int ListCount = Store::ListCount;
     static constexpr int ShopCount = Store::ShopCount;
 
-    // An item's prices by shop (index 0 is shop 1): the stored text, or " " where none is stored, and that text
-    // read as a number (NaN for any other text).
+    // An item's prices by shop (index 0 is shop 1): the stored text, or " " where none is stored, that text read
+    // as a number (NaN for any other text), and the day it was set (none for a price from an older file).
     struct Prices {
         std::array<QString, ShopCount> texts;
         std::array<double, ShopCount> numbers{};
+        std::array<QDate, ShopCount> dates;
         quint32 stored = 0; // bit s - 1 set: shop s has a stored price
         bool has(int shop) const { return stored & (1u << (shop - 1)); }
     };
 
     explicit Document(QObject* parent = nullptr);
+
+    // Today, for the date a price is set on; tests set the clock.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // The earlier prices kept per item and shop, besides the current one.
+    static constexpr int HistoryLength = 12;
+    static constexpr int DefaultOldPriceDays = 90;
+    struct PricePoint {
+        QDate date;
+        QString price;
+    };
 
     // The store behind the document: loading replaces its contents, after which adopt takes the lists out.
     ConfigFile& store() { return m_store; }
@@ -91,12 +104,17 @@ public:
     bool keysLeft() const;
     // The prices of one item, kept as numbers once read; valid until the next change of prices.
     const Prices& prices(const QString& itemKey) const;
+    // The dated prices an item had at a shop, oldest first, the current one last.
+    std::vector<PricePoint> priceHistory(const QString& itemKey, int shop) const;
+    // From how many days on the comparison shows a price as old.
+    int oldPriceDays() const;
+    void setOldPriceDays(int days);
 
     // Adds an unticked item without quantity under the next key; gives the key.
     QString addItem(int list, int row, const QString& name);
     // Inserts an item that has its key already; the counter stays above it.
     void insertItem(int list, int row, const Item& item);
-    // Deletes the item and its prices.
+    // Deletes the item and its prices with their dates and history.
     void deleteItem(int list, int row);
     void renameItem(int list, int row, const QString& name);
     void setItemState(int list, int row, bool ticked, const QString& quantity);
@@ -105,15 +123,16 @@ public:
     void setAllTicked(int list, bool ticked);
     void moveItem(int list, int from, int to);
     // To the bottom of the other list, unticked and without quantity; a move keeps the key and so the prices, a
-    // copy gets a new key and copies of the prices.
+    // copy gets a new key and copies of the prices, their dates and history.
     void moveItemToList(int list, int row, int toList);
     void copyItemToList(int list, int row, int toList);
 
     void setListName(int list, const QString& name);
     void renameShop(int shop, const QString& name);
     void setSymbol(const QString& symbol);
-    // Replaces all prices of the item: an empty text stands for no price.
-    void setPrices(const QString& itemKey, const std::array<QString, ShopCount>& texts);
+    // Sets the prices given, dated today; an empty text deletes the price, nothing leaves it as it is. A new
+    // price sends the one before it, when that had a date, into the history; the same price only renews its date.
+    void setPrices(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& changes);
     void setPrice(const QString& itemKey, int shop, const QString& text);
     // For a counter a file set: the next added item gets this key number.
     void setNextKey(qint32 nextKey);
@@ -143,11 +162,13 @@ private:
     void replay(const Step& step, bool forward);
     void record(Edit edit);
     void setRevision(quint64 revision);
-    // Whether the stored value changed.
+    // Whether anything stored changed.
     bool storePrice(const QString& itemKey, int shop, const QString& text);
+    std::optional<QString> stored(const QString& key) const;
     void readAllPrices() const;
     // Keeps a stored price in its item's prices; the key is a price key.
     void keepPrice(Prices& prices, const QString& priceKey, const QString& text) const;
+    static void keepDate(Prices& prices, const QString& priceKey, const QString& date);
     void forgetPrices(const QString& itemKey);
     void touch();
 

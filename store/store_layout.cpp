@@ -42,6 +42,15 @@ QString itemKey(qint64 number) {
 QString priceKey(const QString& itemKey, int shop) {
     return itemKey + QLatin1Char('_') + QString::number(shop);
 }
+QString priceDateKey(const QString& itemKey, int shop) {
+    return PriceDatePrefix + priceKey(itemKey, shop);
+}
+QString priceHistoryKey(const QString& itemKey, int shop) {
+    return PriceHistoryPrefix + priceKey(itemKey, shop);
+}
+QString oldPriceDaysKey() {
+    return QStringLiteral("OldPriceDays");
+}
 
 QStringView itemKeyOfPrice(QStringView key) {
     const qsizetype separator = key.lastIndexOf(u'_');
@@ -49,7 +58,8 @@ QStringView itemKeyOfPrice(QStringView key) {
         return {};
     bool ok = false;
     const int shop = key.mid(separator + 1).toInt(&ok);
-    if (!ok || shop < 1 || shop > ShopCount || key.mid(separator + 1) != QString::number(shop))
+    if (!ok || shop < 1 || shop > ShopCount || key.mid(separator + 1) != QString::number(shop) ||
+        key.startsWith(PriceDatePrefix) || key.startsWith(PriceHistoryPrefix))
         return {};
     return key.first(separator);
 }

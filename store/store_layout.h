@@ -31,7 +31,15 @@ QString itemCheckPrefix(int list);                  // "L0c"
 QString itemKeyPrefix(int list);                    // "L0k"
 QString itemKey(qint64 number);                     // "K17"
 QString priceKey(const QString& itemKey, int shop); // "K17_3"
-// The item key a price key belongs to ("K17" of "K17_3"); empty for any other key.
+// When a price was last set (an ISO date) and its earlier values: keys of their own. A reader that looks for a
+// key above never meets them, and itemKeyOfPrice takes none of them for a price.
+inline const QString PriceDatePrefix = QStringLiteral("Dated:");
+inline const QString PriceHistoryPrefix = QStringLiteral("History:");
+QString priceDateKey(const QString& itemKey, int shop);    // "Dated:K17_3"
+QString priceHistoryKey(const QString& itemKey, int shop); // "History:K17_3", "2026-03-12=1.20;..." oldest first
+// The age in days from which the comparison shows a price as old.
+QString oldPriceDaysKey(); // "OldPriceDays"
+// The item key a price key belongs to ("K17" of "K17_3"); empty for any other key, a date key among them.
 QStringView itemKeyOfPrice(QStringView key);
 
 // "True"/"False" in any letter case, or a number (0 false, any other true); nothing for other text.

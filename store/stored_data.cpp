@@ -55,6 +55,18 @@ void adoptCurrentNumbers(ConfigFile& store) {
     const Money::ConventionReader reader(*written);
     std::vector<std::pair<QString, QString>> rewritten;
     for (const auto& [key, value] : store.values()) {
+        // Earlier prices, "date=price;...", each price as the prices themselves.
+        if (key.startsWith(PriceHistoryPrefix)) {
+            QStringList entries = value.split(u';');
+            for (QString& entry : entries) {
+                const qsizetype separator = entry.indexOf(u'=');
+                if (const std::optional<double> number = reader.toNumber(entry.mid(separator + 1));
+                    separator > 0 && number)
+                    entry = entry.left(separator + 1) + Money::format(*number);
+            }
+            rewritten.emplace_back(key, entries.join(u';'));
+            continue;
+        }
         const bool price = !itemKeyOfPrice(key).isEmpty();
         if (!price &&
             (!isQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))
@@ -86,7 +98,8 @@ StoredData readStoredData(ConfigFile& store) {
         if (nextKeyValid)
             data.nextKey = *nextKey;
         else
-            problems << QCoreApplication::translate("Store", "The item-key counter %1 is not a whole number.").arg(quoted(nextKeyText));
+            problems << QCoreApplication::translate("Store", "The item-key counter %1 is not a whole number.")
+                            .arg(quoted(nextKeyText));
     }
 
     if (store.ReadValue(shopNameKey(1)) != ConfigFile::NotFound) {
@@ -114,7 +127,9 @@ StoredData readStoredData(ConfigFile& store) {
         // An unusable count hides no item: every position the store could hold is looked at.
         int count = readable.value_or(store.size());
         if (readable && count > store.size()) {
-            problems << QCoreApplication::translate("Store", "List %1 claims %2 items, more than the file holds.").arg(list + 1).arg(count);
+            problems << QCoreApplication::translate("Store", "List %1 claims %2 items, more than the file holds.")
+                            .arg(list + 1)
+                            .arg(count);
             count = store.size();
         }
 
@@ -146,8 +161,9 @@ StoredData readStoredData(ConfigFile& store) {
             const QString checkText = checks[p].value_or(ConfigFile::NotFound);
             const std::optional<bool> checked = toCheckMark(checkText);
             if (!checked)
-                problems << QCoreApplication::translate("Store", "Item %1 of list %2 has the tick mark %3, which is neither true nor false; "
-                                           "it is shown unticked.")
+                problems << QCoreApplication::translate(
+                                "Store", "Item %1 of list %2 has the tick mark %3, which is neither true nor false; "
+                                         "it is shown unticked.")
                                 .arg(position)
                                 .arg(list + 1)
                                 .arg(quoted(checkText));
@@ -164,13 +180,15 @@ StoredData readStoredData(ConfigFile& store) {
             const QString key = keys[p].value_or(ConfigFile::NotFound);
             const std::optional<int> keyNumber = itemKeyNumber(key);
             if (!keyNumber) {
-                problems << QCoreApplication::translate("Store", "Item %1 of list %2 has no usable item key; it gets a new one.")
+                problems << QCoreApplication::translate("Store",
+                                                        "Item %1 of list %2 has no usable item key; it gets a new one.")
                                 .arg(position)
                                 .arg(list + 1);
                 rekeys.push_back({list, index, QString()});
             } else if (keysInUse.contains(key)) {
-                problems << QCoreApplication::translate("Store", "Item %1 of list %2 shares the key %3 with another item; it gets a new key "
-                                           "with a copy of the prices.")
+                problems << QCoreApplication::translate(
+                                "Store", "Item %1 of list %2 shares the key %3 with another item; it gets a new key "
+                                         "with a copy of the prices.")
                                 .arg(position)
                                 .arg(list + 1)
                                 .arg(key);
@@ -182,13 +200,16 @@ StoredData readStoredData(ConfigFile& store) {
             }
         }
         if (!readable)
-            problems << QCoreApplication::translate("Store", "List %1 has no usable item count (%2); the %3 items found in the file were "
-                                       "loaded.")
+            problems << QCoreApplication::translate(
+                            "Store", "List %1 has no usable item count (%2); the %3 items found in the file were "
+                                     "loaded.")
                             .arg(QString::number(list + 1),
-                                 countText == ConfigFile::NotFound ? QCoreApplication::translate("Store", "missing") : quoted(countText),
+                                 countText == ConfigFile::NotFound ? QCoreApplication::translate("Store", "missing")
+                                                                   : quoted(countText),
                                  QString::number(stored.items.size()));
         else if (missing > 0)
-            problems << QCoreApplication::translate("Store", "List %1 claims %2 items, but %3 of them are missing from the file.")
+            problems << QCoreApplication::translate(
+                            "Store", "List %1 claims %2 items, but %3 of them are missing from the file.")
                             .arg(list + 1)
                             .arg(count)
                             .arg(missing);
@@ -196,7 +217,8 @@ StoredData readStoredData(ConfigFile& store) {
 
     if (data.nextKey <= highestKey) {
         if (nextKeyValid)
-            problems << QCoreApplication::translate("Store", "The item-key counter %1 was below a key in use; it now starts at %2.")
+            problems << QCoreApplication::translate(
+                            "Store", "The item-key counter %1 was below a key in use; it now starts at %2.")
                             .arg(data.nextKey)
                             .arg(highestKey + 1);
         data.nextKey = highestKey + 1;

@@ -201,7 +201,8 @@ void ListCommandsTest::deleteRemovesRowAndItsPricesOnly() {
     QCOMPARE(question.defaultAnswer, Answer::Yes);
     QCOMPARE(question.icon, UserPrompts::Icon::Question);
     QCOMPARE(f.names(1), QStringList{"Tea"});
-    QCOMPARE(w.CF.size(), before - 20);
+    QCOMPARE(w.CF.size(), before - 40); // 20 prices and the day each was set
+    QCOMPARE(w.CF.ReadValue(Store::priceDateKey(QStringLiteral("K7"), 20)), ConfigFile::NotFound);
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K7_20")), ConfigFile::NotFound);
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K17_1")), QStringLiteral("1.00"));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K70_1")), QStringLiteral("1.00"));

@@ -1,6 +1,7 @@
 // Move or copy: a move carries the item's key and so its prices; a copy gets a new key and copies of exactly
 // the prices that exist; captions; each opening starts afresh; everything survives a save and restart.
 #include "move_copy.h"
+#include "store_layout.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -60,7 +61,9 @@ void MoveCopyTest::copyTakesExactlyTheExistingPrices() {
     QCOMPARE(f.rows(2), (QList<Row>{{"Milk", "", false, "K40"}}));
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K3"}}));
     QCOMPARE(w.document().nextKey(), 41);
-    QCOMPARE(w.CF.size(), before + 2);
+    QCOMPARE(w.CF.size(), before + 4); // two prices and the day each was set
+    QCOMPARE(w.CF.ReadValue(Store::priceDateKey(QStringLiteral("K40"), 2)),
+             w.CF.ReadValue(Store::priceDateKey(QStringLiteral("K3"), 2)));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K40_2")), QStringLiteral("1.25"));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K40_5")), QStringLiteral("1,100.00"));
     QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Unchecked);

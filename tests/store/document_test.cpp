@@ -70,8 +70,9 @@ void DocumentTest::changes_data() {
     QTest::newRow("clear all") << Change([](Document& d) { d.setAllTicked(0, false); })
                                << "Milk[]-K0 Tea[]-K1|Soap[lots]-K4||" << 5 << "1.25 0.90 -";
     QTest::newRow("replace prices") << Change([](Document& d) {
-        std::array<QString, Document::ShopCount> prices;
+        std::array<std::optional<QString>, Document::ShopCount> prices;
         prices[0] = "2.00";
+        prices[2] = "";
         d.setPrices("K0", prices);
     }) << "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4||"
                                     << 5 << "2.00 - -";

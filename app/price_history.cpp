@@ -1,0 +1,86 @@
+#include "price_history.h"
+
+#include "document.h"
+#include "money.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+frmHistory::frmHistory(const Document& document, const QString& itemKey, const QString& itemName, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(tr("Price History of '%1'").arg(itemName));
+    const QLocale locale;
+    lvPoints = new QTreeWidget(this);
+    lvPoints->setAccessibleName(tr("Prices over time"));
+    lvPoints->setRootIsDecorated(false);
+    lvPoints->setHeaderLabels({tr("Date"), tr("Shop"), tr("Price (%1)").arg(document.symbol())});
+
+    auto* plot = new QChart;
+    plot->setLocalizeNumbers(true);
+    plot->setLocale(locale);
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(locale.dateFormat(QLocale::ShortFormat));
+    auto* amounts = new QValueAxis;
+    amounts->setLabelFormat(QStringLiteral("%.2f"));
+    plot->addAxis(dates, Qt::AlignBottom);
+    plot->addAxis(amounts, Qt::AlignLeft);
+    double lowest = 0;
+    double highest = 0;
+    QDateTime first;
+    QDateTime last;
+    for (int shop = 1; shop <= Document::ShopCount; ++shop) {
+        const std::vector<Document::PricePoint> points = document.priceHistory(itemKey, shop);
+        if (points.empty())
+            continue;
+        const QString shopName = document.shopName(shop).isEmpty() ? tr("Shop %1").arg(shop) : document.shopName(shop);
+        auto* series = new QLineSeries;
+        series->setName(shopName);
+        series->setPointsVisible(true);
+        for (const Document::PricePoint& point : points) {
+            const std::optional<double> price = Money::toNumber(point.price);
+            lvPoints->addTopLevelItem(new QTreeWidgetItem({locale.toString(point.date, QLocale::ShortFormat), shopName,
+                                                           price ? Money::format(*price) : point.price}));
+            if (!price)
+                continue;
+            const QDateTime day = point.date.startOfDay();
+            series->append(static_cast<qreal>(day.toMSecsSinceEpoch()), *price);
+            lowest = seriesCount == 0 && series->count() == 1 ? *price : std::min(lowest, *price);
+            highest = std::max(highest, *price);
+            first = first.isValid() ? std::min(first, day) : day;
+            last = last.isValid() ? std::max(last, day) : day;
+        }
+        plot->addSeries(series);
+        series->attachAxis(dates);
+        series->attachAxis(amounts);
+        ++seriesCount;
+    }
+    lvPoints->sortItems(0, Qt::AscendingOrder);
+
+    auto* layout = new QVBoxLayout(this);
+    if (seriesCount == 0) {
+        delete plot;
+        chart = new QLabel(tr("No price history yet"), this);
+    } else {
+        // A single day or a single price still gets axes with some room.
+        dates->setRange(first.addDays(-1), last.addDays(1));
+        amounts->setRange(std::max(0.0, lowest * 0.9), highest * 1.1 + 0.01);
+        auto* view = new QChartView(plot, this);
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(480, 280);
+        view->setAccessibleName(tr("Price chart"));
+        chart = view;
+    }
+    layout->addWidget(chart, 1);
+    layout->addWidget(lvPoints);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
