@@ -2,6 +2,7 @@
 // prices it leaves and the signals it sends; prices kept as numbers follow every change; saving and reading
 // back gives the same document.
 #include "document.h"
+#include "money.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -39,6 +40,9 @@ private slots:
     void changes();
     void pricesFollowEveryChange();
     void savedDocumentReadsBackTheSame();
+    void datesAndHistoryFollowThePrice_data();
+    void datesAndHistoryFollowThePrice();
+    void dateKeysAreNeverPrices();
 };
 
 void DocumentTest::changes_data() {
@@ -133,6 +137,86 @@ void DocumentTest::savedDocumentReadsBackTheSame() {
     QCOMPARE(read.symbol(), QStringLiteral("EUR"));
     QCOMPARE(read.nextKey(), 5);
     QCOMPARE(read.prices("K0").texts[2], QStringLiteral("0.90"));
+}
+
+void DocumentTest::datesAndHistoryFollowThePrice_data() {
+    using Change = std::function<void(Document&)>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("milk");  // the dated prices of Milk (K0) at shop 2, "day=price", day 1 being 1 January
+    QTest::addColumn<QString>("other"); // those of the newest key at shop 2
+    QTest::newRow("two prices") << Change([](Document&) {}) << "1=1.00 2=1.10"
+                                << "";
+    QTest::newRow("the same price renews its date")
+        << Change([](Document& d) { d.setPrice("K0", 2, "1.10"); }) << "1=1.00 3=1.10"
+        << "";
+    QTest::newRow("history keeps the last twelve") << Change([](Document& d) {
+        for (int price = 2; price <= 15; ++price)
+            d.setPrice("K0", 2, QString::number(price) + ".00");
+    }) << "3=3.00 3=4.00 3=5.00 3=6.00 3=7.00 3=8.00 3=9.00 3=10.00 3=11.00 3=12.00 3=13.00 3=14.00 3=15.00"
+                                                   << "";
+    QTest::newRow("deleting the price deletes its dates")
+        << Change([](Document& d) { d.setPrice("K0", 2, QString()); }) << ""
+        << "";
+    QTest::newRow("deleting the item deletes its dates") << Change([](Document& d) { d.deleteItem(0, 0); }) << ""
+                                                         << "";
+    QTest::newRow("a move keeps them") << Change([](Document& d) { d.moveItemToList(0, 0, 2); }) << "1=1.00 2=1.10"
+                                       << "";
+    QTest::newRow("a copy copies them") << Change([](Document& d) { d.copyItemToList(0, 0, 2); }) << "1=1.00 2=1.10"
+                                        << "1=1.00 2=1.10";
+}
+
+void DocumentTest::datesAndHistoryFollowThePrice() {
+    QFETCH(std::function<void(Document&)>, change);
+    QFETCH(QString, milk);
+    QFETCH(QString, other);
+    Document document;
+    const QDate first(2026, 1, 1);
+    int day = 1;
+    document.today = [&] { return first.addDays(day - 1); };
+    fill(document);
+    document.setPrice("K0", 2, "1.00");
+    day = 2;
+    document.setPrice("K0", 2, "1.10");
+    day = 3;
+    change(document);
+    const auto points = [&](const QString& key) {
+        QStringList texts;
+        for (const Document::PricePoint& point : document.priceHistory(key, 2))
+            texts << QStringLiteral("%1=%2").arg(first.daysTo(point.date) + 1).arg(point.price);
+        return texts.join(u' ');
+    };
+    QCOMPARE(points("K0"), milk);
+    QCOMPARE(points(Store::itemKey(document.nextKey() - 1)), other);
+}
+
+void DocumentTest::dateKeysAreNeverPrices() {
+    // Prices, dates and history written with German separators, read in English.
+    ConfigFile store;
+    store.WriteValue("K0_1", "1.234,50");
+    store.WriteValue("Dated:K0_1", "2026-03-12");
+    store.WriteValue("History:K0_1", "2026-01-02=1.100,00;2026-02-01=999,90");
+    store.WriteValue("L0", "1");
+    store.WriteValue("L0i1", "Milk");
+    store.WriteValue("L0k1", "K0");
+    store.WriteValue("L0c1", "False");
+    store.WriteValue("L0q1", "");
+    store.WriteValue("NextKey", "1");
+    store.setNumbers(Money::Conventions{",", "."});
+    Document document;
+    document.store() = store;
+    const Store::StoredData data = Store::readStoredData(document.store());
+    QVERIFY2(data.problems.isEmpty(), qPrintable(data.problems.join(" ")));
+    document.adopt(Store::StoredData(data));
+    QCOMPARE(document.store().ReadValue("Dated:K0_1"), QStringLiteral("2026-03-12"));
+    QCOMPARE(document.prices("K0").texts[0], QStringLiteral("1,234.50"));
+    QCOMPARE(document.prices("K0").dates[0], QDate(2026, 3, 12));
+    QVERIFY(!document.prices("K0").has(2));
+    const std::vector<Document::PricePoint> points = document.priceHistory("K0", 1);
+    QCOMPARE(points.size(), size_t(3));
+    QCOMPARE(points[0].price, QStringLiteral("1,100.00"));
+    QCOMPARE(points[1].price, QStringLiteral("999.90"));
+    QVERIFY(Store::itemKeyOfPrice(QStringLiteral("Dated:K0_1")).isEmpty());
+    QVERIFY(Store::itemKeyOfPrice(QStringLiteral("History:K0_1")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)
