@@ -12,7 +12,9 @@
 #include <QLocale>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
 #include <QValueAxis>
+#include <algorithm>
 
 frmHistory::frmHistory(const Document& document, const QString& itemKey, const QString& itemName, QWidget* parent)
     : QDialog(parent) {
@@ -36,8 +38,16 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
     double highest = 0;
     QDateTime first;
     QDateTime last;
+    struct TableRow {
+        QDate date;
+        QString shop;
+        QString price;
+    };
+    std::vector<TableRow> table;
     for (int shop = 1; shop <= Document::ShopCount; ++shop) {
-        const std::vector<Document::PricePoint> points = document.priceHistory(itemKey, shop);
+        std::vector<Document::PricePoint> points = document.priceHistory(itemKey, shop);
+        // In the order of their days, whatever order the clock set them in.
+        std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
         if (points.empty())
             continue;
         const QString shopName = document.shopName(shop).isEmpty() ? tr("Shop %1").arg(shop) : document.shopName(shop);
@@ -46,8 +56,7 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
         series->setPointsVisible(true);
         for (const Document::PricePoint& point : points) {
             const std::optional<double> price = Money::toNumber(point.price);
-            lvPoints->addTopLevelItem(new QTreeWidgetItem({locale.toString(point.date, QLocale::ShortFormat), shopName,
-                                                           price ? Money::format(*price) : point.price}));
+            table.push_back({point.date, shopName, price ? Money::format(*price) : point.price});
             if (!price)
                 continue;
             const QDateTime day = point.date.startOfDay();
@@ -62,7 +71,10 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
         series->attachAxis(amounts);
         ++seriesCount;
     }
-    lvPoints->sortItems(0, Qt::AscendingOrder);
+    std::stable_sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
+    for (const TableRow& row : table)
+        lvPoints->addTopLevelItem(
+            new QTreeWidgetItem({locale.toString(row.date, QLocale::ShortFormat), row.shop, row.price}));
 
     auto* layout = new QVBoxLayout(this);
     if (seriesCount == 0) {
@@ -72,6 +84,7 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
         // A single day or a single price still gets axes with some room.
         dates->setRange(first.addDays(-1), last.addDays(1));
         amounts->setRange(std::max(0.0, lowest * 0.9), highest * 1.1 + 0.01);
+        amounts->applyNiceNumbers();
         auto* view = new QChartView(plot, this);
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(480, 280);

@@ -34,6 +34,8 @@ public:
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     QString input(const QString&, const QString&, const QString&) override { return QString(); }
+    QString openFile(const QString&, const QString&) override { return QString(); }
+    QString saveFile(const QString&, const QString&, const QString&) override { return QString(); }
 };
 
 } // namespace Bench

@@ -2,7 +2,9 @@
 // 4x and 16x the stated size and for QSettings in IniFormat at 1x with the same keys and values.
 #include "bench_data.h"
 #include "config_file.h"
+#include "document.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <benchmark/benchmark.h>
@@ -60,6 +62,43 @@ void StoreOurs(benchmark::State& state) {
             state.SkipWithError("the data file could not be saved");
     }
     perKey(state, files.keys);
+    state.counters["bytes"] = static_cast<double>(QFileInfo(files.data).size());
+}
+
+// The same data file with every price dated and a full history of earlier prices behind each: about thirteen
+// times the bytes. Loading and saving must stay linear in the file's size.
+void StoreWithHistory(benchmark::State& state) {
+    static const StoreFiles files = [] {
+        ConfigFile store;
+        Bench::fillStore(store, Bench::ItemsPerList);
+        QString history;
+        for (int i = 0; i < Document::HistoryLength; ++i)
+            history += QStringLiteral("%1%2=%3.25")
+                           .arg(i ? ";" : "", QDate(2025, 1, 1).addDays(30 * i).toString(Qt::ISODate))
+                           .arg(i + 1);
+        std::vector<QString> prices;
+        for (const auto& [key, value] : store.values())
+            if (!Store::itemKeyOfPrice(key).isEmpty())
+                prices.push_back(key);
+        for (const QString& key : prices) {
+            store.WriteValue(Store::PriceDatePrefix + key, QStringLiteral("2026-12-01"));
+            store.WriteValue(Store::PriceHistoryPrefix + key, history);
+        }
+        StoreFiles made{Bench::scratchPath(QStringLiteral("store-history.dat")), QString(), store.size()};
+        store.SaveTo(made.data);
+        return made;
+    }();
+    benchmark::IterationCount round = 0;
+    for (auto _ : state) {
+        ConfigFile store;
+        if (!store.LoadFrom(files.data).ok() || store.size() != files.keys)
+            state.SkipWithError("the data file did not load whole");
+        store.WriteValue(QStringLiteral("Symbol"), symbolFor(++round));
+        if (!store.SaveTo(files.data).ok)
+            state.SkipWithError("the data file could not be saved");
+    }
+    perKey(state, files.keys);
+    state.counters["bytes"] = static_cast<double>(QFileInfo(files.data).size());
 }
 
 void StoreQSettings(benchmark::State& state) {
@@ -81,4 +120,5 @@ void StoreQSettings(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(StoreOurs)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StoreWithHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StoreQSettings)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -28,6 +28,7 @@ private:
     struct Measured {
         std::vector<double> cpu, real; // milliseconds, one per repetition
         double keys = 0;
+        double bytes = 0; // of the file loaded and saved, where the benchmark says
     };
     struct Times {
         double cpu = 0, real = 0;

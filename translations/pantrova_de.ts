@@ -254,6 +254,53 @@
         <source>Please type in a name for this item.</source>
         <translation>Bitte geben Sie einen Namen für diesen Artikel ein.</translation>
     </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>Set on</source>
+        <translation>Gesetzt am</translation>
+    </message>
+    <message>
+        <source>date unknown</source>
+        <translation>Datum unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>frmHistory</name>
+    <message>
+        <source>Price History of &apos;%1&apos;</source>
+        <translation>Preisverlauf von &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Prices over time</source>
+        <translation>Preise im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Price (%1)</source>
+        <translation>Preis (%1)</translation>
+    </message>
+    <message>
+        <source>Shop %1</source>
+        <translation>Geschäft %1</translation>
+    </message>
+    <message>
+        <source>No price history yet</source>
+        <translation>Noch kein Preisverlauf</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Preisdiagramm</translation>
+    </message>
 </context>
 <context>
     <name>frmLists</name>
@@ -819,6 +866,70 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     <message>
         <source>Change Currency Symbol</source>
         <translation>Währungssymbol ändern</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>1 month ago</source>
+        <translation>vor 1 Monat</translation>
+    </message>
+    <message>
+        <source>%1 months ago</source>
+        <translation>vor %1 Monaten</translation>
+    </message>
+    <message>
+        <source>1 year ago</source>
+        <translation>vor 1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years ago</source>
+        <translation>vor %1 Jahren</translation>
+    </message>
+    <message>
+        <source>Set on %1</source>
+        <translation>Gesetzt am %1</translation>
+    </message>
+    <message>
+        <source>; 1 of its prices is older than %1 days</source>
+        <translation>; 1 seiner Preise ist älter als %1 Tage</translation>
+    </message>
+    <message>
+        <source>; %1 of its prices are older than %2 days</source>
+        <translation>; %1 seiner Preise sind älter als %2 Tage</translation>
+    </message>
+    <message>
+        <source>prices checked since %1</source>
+        <translation>Preise geprüft seit %1</translation>
+    </message>
+    <message>
+        <source>&amp;Old Prices...</source>
+        <translation>&amp;Alte Preise...</translation>
+    </message>
+    <message>
+        <source>Show prices as old in the comparison when they were set more than this many days ago:</source>
+        <translation>Preise im Vergleich als alt zeigen, wenn sie vor mehr als so vielen Tagen gesetzt wurden:</translation>
+    </message>
+    <message>
+        <source>Old Prices</source>
+        <translation>Alte Preise</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of days from 1 to %1.</source>
+        <translation>Bitte eine ganze Zahl von Tagen von 1 bis %1 eingeben.</translation>
+    </message>
+    <message>
+        <source>Change Old Prices</source>
+        <translation>Alte Preise ändern</translation>
     </message>
 </context>
 <context>

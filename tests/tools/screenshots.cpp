@@ -2,6 +2,7 @@
 // Usage: pantrova_screenshots <output folder>   (scripts/screenshots.sh runs it)
 
 #include "main_window.h"
+#include "price_history.h"
 #include "scripted_prompts.h"
 #include "translations.h"
 
@@ -56,6 +57,28 @@ void fillSample(frmLists& w) {
     }
 }
 
+// Milk's prices at three shops over half a year, as the history dialog shows them.
+bool shootHistory(frmLists& w, const QString& file) {
+    Document& document = w.document();
+    QDate day(2026, 6, 1);
+    document.today = [&day] { return day; };
+    const std::array<std::array<const char*, 3>, 5> prices{{{"1.15", "0.95", "1.35"},
+                                                            {"1.19", "0.95", "1.35"},
+                                                            {"1.19", "0.99", "1.39"},
+                                                            {"1.25", "1.05", "1.39"},
+                                                            {"1.25", "1.10", "1.40"}}};
+    for (const auto& month : prices) {
+        for (int s = 0; s < 3; ++s)
+            document.setPrice(QStringLiteral("K999"), s + 1, QString::fromLatin1(month[s]));
+        day = day.addDays(36);
+    }
+    frmHistory history(document, QStringLiteral("K999"), QStringLiteral("Milk"));
+    history.resize(640, 560);
+    history.show();
+    QApplication::processEvents();
+    return history.grab().save(file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -87,6 +110,8 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             saved = window.grab().save(out.filePath(file)) && saved;
         }
+        if (language == QLatin1String("en_GB") && !small)
+            saved = shootHistory(window, out.filePath(QStringLiteral("history.png"))) && saved;
         window.ExitWithoutSaving = true;
         return saved;
     };
