@@ -97,12 +97,14 @@ frmAddEdit::frmAddEdit(frmLists& main)
 
     chkAddBottom->setVisible(m_main.EditorMode == 1);
     cmdHistory->setEnabled(m_main.EditorMode != 1);
+    // What the editor works on is fixed when it opens.
+    m_row = m_main.EditorMode == 3 ? -1 : m_main.selectedRow(m_main.EditorList);
     if (m_main.EditorMode == 1) {
         setWindowTitle(tr("Add"));
         chkAddBottom->setChecked(m_main.AddToBottom != 0);
     } else if (m_main.EditorMode == 2) {
-        if (const int row = m_main.selectedRow(m_main.EditorList); row >= 0) {
-            const Item& item = document.item(m_main.EditorList, row);
+        if (m_row >= 0) {
+            const Item& item = document.item(m_main.EditorList, m_row);
             setWindowTitle(tr("Editing '%1'").arg(item.name));
             txtName->setText(item.name);
             loadPrices(item.key);
@@ -186,12 +188,15 @@ void frmAddEdit::cmdHistory_Click() {
     m_main.showModal(history);
 }
 
+QString frmAddEdit::itemName() const {
+    return txtName->text();
+}
+
 QString frmAddEdit::addItem() {
     Document& document = m_main.document();
     const int list = m_main.EditorList;
-    const int selected = m_main.selectedRow(list);
     // No selected row means there is nothing to add below: the item goes to the bottom.
-    const int row = !chkAddBottom->isChecked() && selected >= 0 ? selected + 1 : document.itemCount(list);
+    const int row = !chkAddBottom->isChecked() && m_row >= 0 ? m_row + 1 : document.itemCount(list);
     m_main.AddToBottom = chkAddBottom->isChecked() ? 1 : 0;
     const QString key = document.addItem(list, row, txtName->text());
     for (int l = 0; l < frmLists::ListCount; ++l)
@@ -208,17 +213,16 @@ void frmAddEdit::cmdOK_Click() {
     Document& document = m_main.document();
     QString itemKey;
     if (m_main.EditorMode == 2) {
-        const int row = m_main.selectedRow(m_main.EditorList);
-        if (row < 0)
+        if (m_row < 0)
             return;
-        document.renameItem(m_main.EditorList, row, txtName->text());
-        itemKey = document.item(m_main.EditorList, row).key;
+        document.renameItem(m_main.EditorList, m_row, txtName->text());
+        itemKey = m_itemKey;
     } else if (m_main.EditorMode == 1) {
         if (!m_main.keysLeft())
             return;
         itemKey = addItem();
     } else {
-        itemKey = m_main.comparedItem().first;
+        itemKey = m_itemKey;
         if (itemKey.isEmpty())
             return;
     }

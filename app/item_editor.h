@@ -32,6 +32,7 @@ public:
     void cmdHistory_Click();
     void cmdOK_Click();
     void cmdCancel_Click() { reject(); }
+    QString itemName() const;
 
     QLabel* lblName;
     QLineEdit* txtName;
@@ -52,6 +53,7 @@ private:
     QString addItem();
 
     frmLists& m_main;
+    int m_row = -1;    // the list's row edited, or below which an item is added; -1 for none
     QString m_itemKey; // of the item whose prices were loaded
     // The prices set or deleted here, by shop: what OK changes.
     std::array<std::optional<QString>, Store::ShopCount> m_changes;

@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -189,7 +188,7 @@ void frmLists::openItemEditor(int list, qint16 mode) {
     {
         UndoStep step = undoStep(QString());
         showModal(editor);
-        step.setText((mode == 1 ? tr("Add '%1'") : tr("Edit '%1'")).arg(editor.txtName->text()));
+        step.setText((mode == 1 ? tr("Add '%1'") : tr("Edit '%1'")).arg(editor.itemName()));
     }
     if (mode == 1 && editor.result() == QDialog::Accepted)
         mnuEditMOC->setEnabled(true);
@@ -219,5 +218,6 @@ void frmLists::mnuEditMOC_Click() {
     frmMOC dialog(*this);
     UndoStep step = undoStep(QString());
     showModal(dialog);
-    step.setText((dialog.optMC[0]->isChecked() ? tr("Move '%1'") : tr("Copy '%1'")).arg(name));
+    step.setText((dialog.copies() ? tr("Copy '%1'") : tr("Move '%1'")).arg(name));
+    tabMain_Change(m_shownTab);
 }

@@ -85,6 +85,9 @@ frmLists::~frmLists() {
     // A window closed without its close event (as tests do) keeps the meaning of Exit without Saving.
     if (ExitWithoutSaving)
         discardRecoveryFile();
+    // The views and the undo history go while the document they show is still there.
+    delete takeCentralWidget();
+    delete m_undo;
 }
 
 void frmLists::createControls() {
@@ -500,6 +503,7 @@ void frmLists::mnuFileImport_Click() {
     for (int l = 0; l < ListCount; ++l)
         RefreshSelectAll(l);
     lvList_GotFocus(CurrentList);
+    tabMain_Change(m_shownTab);
     statusBar()->showMessage(tr("Imported %n item(s) from '%1'", nullptr, static_cast<int>(import.items.size()))
                                  .arg(QDir::toNativeSeparators(path)),
                              SavedMessageMs);

@@ -70,6 +70,10 @@ void frmMOC::optMC_Click() {
     fraTo->setTitle((optMC[0]->isChecked() ? tr("Move '%1' to:") : tr("Copy '%1' to:")).arg(item));
 }
 
+bool frmMOC::copies() const {
+    return optMC[1]->isChecked();
+}
+
 QString frmMOC::sourceName() const {
     return m_sourceRow >= 0 ? m_main.document().item(m_sourceList, m_sourceRow).name : QString();
 }

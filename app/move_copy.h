@@ -25,6 +25,7 @@ public:
     void optTo_Click(int list) { TargetList = static_cast<qint16>(list); }
     void cmdOK_Click();
     void cmdCancel_Click() { reject(); }
+    bool copies() const;
 
     qint16 TargetList = 0;
 

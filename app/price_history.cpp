@@ -61,7 +61,7 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
                 continue;
             const QDateTime day = point.date.startOfDay();
             series->append(static_cast<qreal>(day.toMSecsSinceEpoch()), *price);
-            lowest = seriesCount == 0 && series->count() == 1 ? *price : std::min(lowest, *price);
+            lowest = first.isValid() ? std::min(lowest, *price) : *price;
             highest = std::max(highest, *price);
             first = first.isValid() ? std::min(first, day) : day;
             last = last.isValid() ? std::max(last, day) : day;
@@ -77,7 +77,7 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
             new QTreeWidgetItem({locale.toString(row.date, QLocale::ShortFormat), row.shop, row.price}));
 
     auto* layout = new QVBoxLayout(this);
-    if (seriesCount == 0) {
+    if (!first.isValid()) {
         delete plot;
         chart = new QLabel(tr("No price history yet"), this);
     } else {

@@ -3,6 +3,7 @@
 #include "money.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <csv.h>
 
@@ -39,43 +40,57 @@ void appendRow(QByteArray& out, const QStringList& fields) {
 struct Records {
     struct Record {
         QStringList fields;
-        int line = 0;
+        int line = 0; // where the record starts
     };
     std::vector<Record> records;
     QStringList fields;
     int line = 1;
+    int start = 0;   // where the record being read starts, once a line of it was read
+    int badText = 0; // the first line with text that is not UTF-8
 
     static void field(void* text, size_t size, void* self) {
-        static_cast<Records*>(self)->fields
-            << QString::fromUtf8(static_cast<const char*>(text), static_cast<qsizetype>(size));
+        auto* records = static_cast<Records*>(self);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        records->fields << utf8.decode(QByteArrayView(static_cast<const char*>(text), static_cast<qsizetype>(size)));
+        if (utf8.hasError() && records->badText == 0)
+            records->badText = records->start;
     }
     static void recordEnd(int, void* self) {
         auto* records = static_cast<Records*>(self);
-        records->records.push_back({std::exchange(records->fields, {}), records->line});
+        records->records.push_back({std::exchange(records->fields, {}), std::exchange(records->start, 0)});
     }
 };
 
 // Reads the records line by line, so that an error names its line; nothing and the error when the quoting is
-// broken.
+// broken or the text is not UTF-8.
 std::pair<Records, QString> parse(QByteArray bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     Records records;
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    const auto failure = [&parser](int line) {
+        return tr("Line %1: %2.").arg(line).arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
+    };
     QString error;
-    for (qsizetype start = 0; start < bytes.size() && error.isEmpty(); ++records.line) {
-        qsizetype end = bytes.indexOf('\n', start);
+    for (qsizetype begin = 0; begin < bytes.size() && error.isEmpty(); ++records.line) {
+        qsizetype end = bytes.indexOf('\n', begin);
         end = end < 0 ? bytes.size() : end + 1;
-        const auto size = static_cast<size_t>(end - start);
-        if (csv_parse(&parser, bytes.constData() + start, size, Records::field, Records::recordEnd, &records) != size)
-            error = tr("Line %1: %2.").arg(records.line).arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
-        start = end;
+        const QByteArrayView line(bytes.constData() + begin, end - begin);
+        if (records.start == 0 && !line.trimmed().isEmpty())
+            records.start = records.line;
+        const auto size = static_cast<size_t>(line.size());
+        if (csv_parse(&parser, line.data(), size, Records::field, Records::recordEnd, &records) != size)
+            error = failure(records.line);
+        begin = end;
     }
     --records.line;
+    // A quote left open is reported where its record starts.
     if (error.isEmpty() && csv_fini(&parser, Records::field, Records::recordEnd, &records) != 0)
-        error = tr("Line %1: %2.").arg(records.line).arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
+        error = failure(records.start > 0 ? records.start : records.line);
     csv_free(&parser);
+    if (error.isEmpty() && records.badText > 0)
+        error = tr("Line %1: the text is not UTF-8; save the file as CSV in UTF-8.").arg(records.badText);
     return {std::move(records), error};
 }
 
@@ -88,7 +103,9 @@ QByteArray exportLists(const Document& document) {
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
         if (!document.shopName(shop).isEmpty()) {
             shops.push_back(shop);
-            header << document.shopName(shop);
+            // Two shops of one name keep two columns, each with a name of its own.
+            const QString name = document.shopName(shop);
+            header << (header.contains(name) ? tr("%1 (shop %2)").arg(name).arg(shop) : name);
         }
     appendRow(out, header);
     for (int l = 0; l < Store::ListCount; ++l)
@@ -118,32 +135,38 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
     if (records.records.empty())
         return fail(1, tr("the file is empty; its first line must be the header %1.").arg(HeaderStart.join(u',')));
     const QStringList& header = records.records.front().fields;
+    const int headerLine = records.records.front().line;
     for (qsizetype i = 0; i < HeaderStart.size(); ++i)
         if (header.value(i).trimmed().compare(HeaderStart[i], Qt::CaseInsensitive) != 0)
-            return fail(1, tr("the header must start with %1.").arg(HeaderStart.join(u',')));
+            return fail(headerLine, tr("the header must start with %1.").arg(HeaderStart.join(u',')));
     if (header.size() - HeaderStart.size() > Store::ShopCount)
-        return fail(1, tr("there are more than %1 shops.").arg(Store::ShopCount));
+        return fail(headerLine, tr("there are more than %1 shops.").arg(Store::ShopCount));
 
-    // Each shop column's shop: the one of that name, or a shop without a name.
+    // Each shop column's shop: the one of that name, or a shop with neither a name nor prices.
     std::vector<int> shops;
     std::array<bool, Store::ShopCount + 1> taken{};
+    std::array<bool, Store::ShopCount + 1> priced{};
+    for (const auto& [key, value] : document.store().values())
+        if (const QStringView item = Store::itemKeyOfPrice(key); !item.isEmpty())
+            priced[QStringView(key).sliced(item.size() + 1).toInt()] = true;
     for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
         const QString name = header[column].trimmed();
         if (name.isEmpty())
-            return fail(1, tr("column %1 has no shop name.").arg(column + 1));
+            return fail(headerLine, tr("column %1 has no shop name.").arg(column + 1));
         int shop = 1;
         while (shop <= Store::ShopCount && document.shopName(shop) != name)
             ++shop;
         if (shop > Store::ShopCount) {
             shop = 1;
-            while (shop <= Store::ShopCount && (taken[shop] || !document.shopName(shop).isEmpty()))
+            while (shop <= Store::ShopCount && (taken[shop] || priced[shop] || !document.shopName(shop).isEmpty()))
                 ++shop;
             if (shop > Store::ShopCount)
-                return fail(1, tr("there is no shop left for \"%1\"; every shop has a name.").arg(name));
+                return fail(headerLine,
+                            tr("there is no shop left for \"%1\"; every shop has a name or prices.").arg(name));
             import.newShops.emplace_back(shop, name);
         }
         if (taken[shop])
-            return fail(1, tr("the shop \"%1\" has two columns.").arg(name));
+            return fail(headerLine, tr("the shop \"%1\" has two columns.").arg(name));
         taken[shop] = true;
         shops.push_back(shop);
     }
@@ -154,7 +177,7 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
             return fail(line, tr("%1 fields where the header has %2.").arg(fields.size()).arg(header.size()));
         ImportedItem item;
         item.list = currentList;
-        for (int l = 0; l < Store::ListCount; ++l)
+        for (int l = 0; l < Store::ListCount && !fields[0].isEmpty(); ++l)
             if (document.listName(l) == fields[0]) {
                 item.list = l;
                 break;
@@ -167,6 +190,8 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
         if (!ticked)
             return fail(line, tr("\"%1\" in the Ticked column is neither true nor false.").arg(fields[3]));
         item.ticked = *ticked;
+        // As in the lists: a ticked item has a quantity, an unticked one none.
+        item.quantity = !item.ticked ? QString() : Money::isNumber(item.quantity) ? item.quantity : QStringLiteral("1");
         for (size_t s = 0; s < shops.size(); ++s) {
             const QString& text = fields[HeaderStart.size() + static_cast<qsizetype>(s)];
             if (text.trimmed().isEmpty())

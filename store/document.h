@@ -102,7 +102,8 @@ public:
     qint32 nextKey() const { return m_nextKey; }
     // Whether a new item can get a key: the counter is 32 bits, never wraps and never gives out its largest value.
     bool keysLeft() const;
-    // The prices of one item, kept as numbers once read; valid until the next change of prices.
+    // The prices of one item, kept as numbers once read; valid until the prices change or another item's are
+    // read for the first time.
     const Prices& prices(const QString& itemKey) const;
     // The dated prices an item had at a shop, oldest first, the current one last.
     std::vector<PricePoint> priceHistory(const QString& itemKey, int shop) const;

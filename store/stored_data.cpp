@@ -236,7 +236,8 @@ StoredData readStoredData(ConfigFile& store) {
                 if (keysInUse.contains(key))
                     return true;
                 for (int shop = 1; shop <= ShopCount; ++shop)
-                    if (store.contains(priceKey(key, shop)))
+                    if (store.contains(priceKey(key, shop)) || store.contains(priceDateKey(key, shop)) ||
+                        store.contains(priceHistoryKey(key, shop)))
                         return true;
                 return false;
             };
@@ -247,11 +248,10 @@ StoredData readStoredData(ConfigFile& store) {
         keysInUse.insert(item.key);
         if (rekey.oldKey.isEmpty())
             continue;
-        for (int shop = 1; shop <= ShopCount; ++shop) {
-            const QString price = priceKey(rekey.oldKey, shop);
-            if (store.contains(price))
-                store.WriteValue(priceKey(item.key, shop), store.ReadValue(price));
-        }
+        for (int shop = 1; shop <= ShopCount; ++shop)
+            for (const auto keyOf : {&priceKey, &priceDateKey, &priceHistoryKey})
+                if (const QString from = keyOf(rekey.oldKey, shop); store.contains(from))
+                    store.WriteValue(keyOf(item.key, shop), store.ReadValue(from));
     }
     return data;
 }

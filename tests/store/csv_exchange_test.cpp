@@ -15,7 +15,7 @@ void fill(Document& document) {
     document.renameShop(3, "Deli");
     document.insertItem(0, 0, {"K0", "Milk", "2", true});
     document.insertItem(0, 1, {"K1", "Tea, \"green\"\nloose", "", false});
-    document.insertItem(2, 0, {"K2", "Crisps", "lots", false});
+    document.insertItem(2, 0, {"K2", "Crisps", "", false});
     document.setPrice("K0", 1, "1,234.50");
     document.setPrice("K0", 3, "0.90");
     document.setPrice("K2", 3, "2.00");
@@ -62,6 +62,12 @@ void CsvExchangeTest::roundTripIntoEmptyLists() {
     Csv::apply(import, empty);
     QCOMPARE(contents(empty), contents(original));
     QCOMPARE(empty.shopName(2), QStringLiteral("Deli")); // the first shop without a name
+
+    // As in the lists, a ticked item has a quantity and an unticked one none.
+    const Csv::Import ticks =
+        Csv::read("List,Item,Quantity,Ticked\nWeekly,Bread,,True\nWeekly,Jam,3,False\n", empty, 0);
+    QCOMPARE(ticks.items.at(0).quantity, QStringLiteral("1"));
+    QCOMPARE(ticks.items.at(1).quantity, QString());
 }
 
 void CsvExchangeTest::unreadableFilesChangeNothing_data() {
@@ -92,6 +98,18 @@ void CsvExchangeTest::unreadableFilesChangeNothing_data() {
                               << "Line 1: there are more than 20 shops.";
     QTest::newRow("a shop twice") << QByteArray("List,Item,Quantity,Ticked,Market,Market\n")
                                   << "Line 1: the shop \"Market\" has two columns.";
+    QTest::newRow("header after blank lines")
+        << QByteArray("\r\n\nList,Item,Quantity\n") << "Line 3: the header must start with List,Item,Quantity,Ticked.";
+    QTest::newRow("quote left open") << header + "Weekly,Milk,1,True,1.00\r\nWeekly,\"Tea\n,1\n"
+                                     << "Line 3: error parsing data while strict checking enabled.";
+    QTest::newRow("not UTF-8") << header + "Weekly,M\xfcller,1,True,\r\n"
+                               << "Line 2: the text is not UTF-8; save the file as CSV in UTF-8.";
+    // Shop 2 has prices though no name: a new shop takes neither it nor a named one.
+    QByteArray full = "List,Item,Quantity,Ticked";
+    for (int s = 1; s <= 18; ++s)
+        full += ",New " + QByteArray::number(s);
+    QTest::newRow("no shop left") << full + "\n"
+                                  << "Line 1: there is no shop left for \"New 18\"; every shop has a name or prices.";
 }
 
 void CsvExchangeTest::unreadableFilesChangeNothing() {
@@ -99,6 +117,7 @@ void CsvExchangeTest::unreadableFilesChangeNothing() {
     QFETCH(QString, error);
     Document document;
     fill(document);
+    document.setPrice("K2", 2, "1.00");
     const Csv::Import import = Csv::read(csv, document, 0);
     QCOMPARE(import.error, error);
     QVERIFY(import.items.empty() && import.newShops.empty());
