@@ -41,6 +41,7 @@ bench:
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DPANTROVA_BUILD_BENCH=ON -DPANTROVA_BUILD_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target pantrova_bench
 	./$(BENCH_BUILD)/bin/pantrova_bench $(BENCH_ARGS)
+	@bash scripts/bench-processes.sh $(BENCH_BUILD)
 
 # `make test-sanitize`: the whole suite under AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
 SANITIZE_BUILD ?= build-sanitize

@@ -1,6 +1,7 @@
 // `make bench`: runs every benchmark three times in random interleaved order, so that the two sides of each ratio
 // share the machine's conditions, then prints the summary table. Google Benchmark's own flags still apply.
 #include "bench_data.h"
+#include "processes.h"
 #include "summary.h"
 
 #include <QApplication>
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     if (argc == 3 && std::strcmp(argv[1], "--peak-memory") == 0)
         return Bench::printStartUpPeakMemory(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "--startup") == 0)
+        return Bench::runStartUp(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "--prepare") == 0)
+        return Bench::prepareProcessFiles(QString::fromLocal8Bit(argv[2]));
 
     // Defaults first, so that the same flags given on the command line win.
     char repetitions[] = "--benchmark_repetitions=3";

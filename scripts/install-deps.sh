@@ -14,7 +14,7 @@ packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core deskto
 for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
-        bench) packages+=(libbenchmark-dev valgrind) ;;
+        bench) packages+=(libbenchmark-dev valgrind hyperfine) ;;
         *) echo "install-deps.sh: unknown package set '$extra'" >&2; exit 2 ;;
     esac
 done
