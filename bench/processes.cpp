@@ -1,9 +1,9 @@
 #include "processes.h"
 
 #include "bench_data.h"
-#include "peak_memory.h"
 #include "config_file.h"
 #include "main_window.h"
+#include "peak_memory.h"
 #include "store_layout.h"
 
 #include <QCoreApplication>
@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QSettings>
-
 
 namespace Bench {
 namespace {

@@ -16,10 +16,11 @@ namespace {
 const QString FormatName = QStringLiteral("Pantrova data");
 constexpr int FormatVersion = 1;
 
-// Reads the data file the way toBytes writes it, straight into the map: no QJsonDocument and no second copy of
-// every string. It accepts only documents whose meaning is beyond doubt (the three members in the order they are
-// written, text values, no duplicate keys, no escaped surrogates); for anything else it gives up and the caller
-// parses with QJsonDocument, so every damaged file is still reported in QJsonDocument's words.
+// Reads the data file straight into the map: no QJsonDocument and no second copy of every string. It accepts only
+// documents whose meaning is beyond doubt (the known members, each once and in any order, text values, no
+// duplicate keys, no escaped surrogates); for anything else it gives up and the caller parses with QJsonDocument,
+// so every damaged file is still reported in QJsonDocument's words. Keys in the order toBytes writes them cost
+// one comparison each; any other order is read as well, at the cost of a search.
 class FastReader {
 public:
     explicit FastReader(const QByteArray& data)
@@ -27,27 +28,43 @@ public:
         , m_end(data.constData() + data.size()) {}
 
     bool read(std::map<QString, QString>& values, std::optional<Money::Conventions>& numbers) {
+        // The members in any order, each once; any other member is left to the careful reader.
+        bool format = false;
+        bool read = false;
+        bool version = false;
         QString text;
-        if (!punctuation('{') || !string(text) || text != QLatin1String("format") || !punctuation(':') ||
-            !string(text) || text != FormatName || !punctuation(',') || !string(text))
+        if (!punctuation('{'))
             return false;
-        if (text == QLatin1String("numbers")) {
-            Money::Conventions read;
-            if (!punctuation(':') || !punctuation('{') || !string(text) || text != QLatin1String("decimal") ||
-                !punctuation(':') || !string(read.decimal) || !punctuation(',') || !string(text) ||
-                text != QLatin1String("group") || !punctuation(':') || !string(read.group) || !punctuation('}') ||
-                !punctuation(',') || !string(text))
+        do {
+            if (!string(text) || !punctuation(':'))
                 return false;
-            numbers = read;
-        }
-        if (text != QLatin1String("values") || !punctuation(':') || !object(values) || !punctuation(',') ||
-            !string(text) || text != QLatin1String("version") || !punctuation(':'))
-            return false;
-        skipSpace();
-        if (m_at == m_end || *m_at != '1')
-            return false;
-        ++m_at;
-        if (!punctuation('}'))
+            if (text == QLatin1String("format") && !format) {
+                if (!string(text) || text != FormatName)
+                    return false;
+                format = true;
+            } else if (text == QLatin1String("numbers") && !numbers) {
+                Money::Conventions conventions;
+                if (!punctuation('{') || !string(text) || text != QLatin1String("decimal") || !punctuation(':') ||
+                    !string(conventions.decimal) || !punctuation(',') || !string(text) ||
+                    text != QLatin1String("group") || !punctuation(':') || !string(conventions.group) ||
+                    !punctuation('}'))
+                    return false;
+                numbers = conventions;
+            } else if (text == QLatin1String("values") && !read) {
+                if (!object(values))
+                    return false;
+                read = true;
+            } else if (text == QLatin1String("version") && !version) {
+                skipSpace();
+                if (m_at == m_end || *m_at != '1')
+                    return false;
+                ++m_at;
+                version = true;
+            } else {
+                return false;
+            }
+        } while (punctuation(','));
+        if (!format || !read || !version || !punctuation('}'))
             return false;
         skipSpace();
         return m_at == m_end;
