@@ -504,8 +504,10 @@ void frmLists::mnuFileImport_Click() {
         RefreshSelectAll(l);
     lvList_GotFocus(CurrentList);
     tabMain_Change(m_shownTab);
-    statusBar()->showMessage(tr("Imported %n item(s) from '%1'", nullptr, static_cast<int>(import.items.size()))
-                                 .arg(QDir::toNativeSeparators(path)),
+    const QString file = QDir::toNativeSeparators(path);
+    statusBar()->showMessage(import.items.size() == 1
+                                 ? tr("Imported 1 item from '%1'").arg(file)
+                                 : tr("Imported %1 items from '%2'").arg(QString::number(import.items.size()), file),
                              SavedMessageMs);
 }
 

@@ -2,6 +2,7 @@
 
 #include "bench_data.h"
 #include "main_window.h"
+#include "peak_memory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -149,15 +150,7 @@ int printStartUpPeakMemory(const QString& folder) {
         frmLists window(folder, &prompts);
         window.ExitWithoutSaving = true;
     }
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) {
-            std::printf("%s\n", line.mid(6).trimmed().split(' ').front().constData());
-            return 0;
-        }
-    return 1;
+    return printPeakMemory();
 }
 
 } // namespace Bench

@@ -28,10 +28,6 @@
         <translation>Spalte %1 hat keinen Geschäftsnamen.</translation>
     </message>
     <message>
-        <source>there is no shop left for &quot;%1&quot;; every shop has a name.</source>
-        <translation>für &quot;%1&quot; ist kein Geschäft mehr frei; alle Geschäfte haben einen Namen.</translation>
-    </message>
-    <message>
         <source>the shop &quot;%1&quot; has two columns.</source>
         <translation>das Geschäft &quot;%1&quot; hat zwei Spalten.</translation>
     </message>
@@ -54,6 +50,18 @@
     <message>
         <source>there are more items than this data file can number.</source>
         <translation>es sind mehr Artikel, als diese Datendatei nummerieren kann.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text is not UTF-8; save the file as CSV in UTF-8.</source>
+        <translation>Zeile %1: der Text ist kein UTF-8; bitte die Datei als CSV in UTF-8 speichern.</translation>
+    </message>
+    <message>
+        <source>%1 (shop %2)</source>
+        <translation>%1 (Geschäft %2)</translation>
+    </message>
+    <message>
+        <source>there is no shop left for &quot;%1&quot;; every shop has a name or prices.</source>
+        <translation>für &quot;%1&quot; ist kein Geschäft mehr frei; alle Geschäfte haben einen Namen oder Preise.</translation>
     </message>
 </context>
 <context>
@@ -852,13 +860,6 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
 
 %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Imported %n item(s) from &apos;%1&apos;</source>
-        <translation>
-            <numerusform>%n Artikel aus &apos;%1&apos; importiert</numerusform>
-            <numerusform>%n Artikel aus &apos;%1&apos; importiert</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Rename Shop %1</source>
         <translation>Geschäft %1 umbenennen</translation>
@@ -930,6 +931,14 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     <message>
         <source>Change Old Prices</source>
         <translation>Alte Preise ändern</translation>
+    </message>
+    <message>
+        <source>Imported 1 item from &apos;%1&apos;</source>
+        <translation>1 Artikel aus &apos;%1&apos; importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 items from &apos;%2&apos;</source>
+        <translation>%1 Artikel aus &apos;%2&apos; importiert</translation>
     </message>
 </context>
 <context>
