@@ -112,11 +112,15 @@ void ComparisonModel::setRows(std::vector<Row>&& rows, const QStringList& titles
     endResetModel();
 }
 
-QString ComparisonModel::age(QDate date, QDate today) {
+QString ComparisonModel::day(QDate date) {
     // The locale's long date without the day of the week.
     QString format = QLocale().dateFormat(QLocale::LongFormat);
     static const QRegularExpression weekday(QStringLiteral("dddd[,.]?\\s*"));
     format.remove(weekday);
+    return QLocale().toString(date, format);
+}
+
+QString ComparisonModel::age(QDate date, QDate today) {
     const qint64 days = date.daysTo(today);
     const qint64 months = days / 30;
     const qint64 years = days / 365;
@@ -127,7 +131,7 @@ QString ComparisonModel::age(QDate date, QDate today) {
                         : years < 1   ? frmLists::tr("%1 months ago").arg(months)
                         : years == 1  ? frmLists::tr("1 year ago")
                                       : frmLists::tr("%1 years ago").arg(years);
-    return QStringLiteral("%1 (%2)").arg(QLocale().toString(date, format), ago);
+    return QStringLiteral("%1 (%2)").arg(day(date), ago);
 }
 
 int ComparisonModel::rowCount(const QModelIndex& parent) const {
@@ -355,8 +359,7 @@ void frmLists::GenPCList() {
                                                   .arg(QString::number(old[bestShop]), QString::number(oldDays)));
     }
     m_priceSinceLine = bestShop != 0 && oldest[bestShop].isValid()
-                           ? tr("prices checked since %1")
-                                 .arg(ComparisonModel::age(oldest[bestShop], today).section(QStringLiteral(" ("), 0, 0))
+                           ? tr("prices checked since %1").arg(ComparisonModel::day(oldest[bestShop]))
                            : QString();
     m_splitTripLine.clear();
     if (!cheapestShops.empty()) {

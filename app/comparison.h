@@ -36,6 +36,8 @@ public:
     // `oldDays` before `today` are shown as old.
     void setRows(std::vector<Row>&& rows, const QStringList& titles, const QStringList& totalTips, QDate today,
                  int oldDays);
+    // A day as the comparison and the page say it: "12 March 2026".
+    static QString day(QDate date);
     // When a price set on that day was set, as the comparison says it: "12 March 2026 (8 months ago)".
     static QString age(QDate date, QDate today);
     const Row& row(int r) const { return m_rows[static_cast<size_t>(r)]; }

@@ -147,8 +147,8 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
     std::array<bool, Store::ShopCount + 1> taken{};
     std::array<bool, Store::ShopCount + 1> priced{};
     for (const auto& [key, value] : document.store().values())
-        if (const QStringView item = Store::itemKeyOfPrice(key); !item.isEmpty())
-            priced[QStringView(key).sliced(item.size() + 1).toInt()] = true;
+        if (const int shop = Store::shopOfPrice(key))
+            priced[shop] = true;
     for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
         const QString name = header[column].trimmed();
         if (name.isEmpty())

@@ -111,7 +111,7 @@ void Document::readAllPrices() const {
 }
 
 void Document::keepDate(Prices& prices, const QString& priceKey, const QString& date) {
-    const int shop = priceKey.sliced(priceKey.lastIndexOf(QLatin1Char('_')) + 1).toInt();
+    const int shop = Store::shopOfPrice(QStringView(priceKey).sliced(Store::PriceDatePrefix.size()));
     prices.dates[shop - 1] = QDate::fromString(date, Qt::ISODate);
 }
 
@@ -140,7 +140,7 @@ void Document::setOldPriceDays(int days) {
 }
 
 void Document::keepPrice(Prices& prices, const QString& priceKey, const QString& text) const {
-    const int shop = priceKey.sliced(priceKey.lastIndexOf(QLatin1Char('_')) + 1).toInt();
+    const int shop = Store::shopOfPrice(priceKey);
     prices.texts[shop - 1] = text;
     prices.numbers[shop - 1] = m_numbers.toNumber(text).value_or(NotANumber);
     prices.stored |= 1u << (shop - 1);

@@ -22,7 +22,8 @@ QString notRegularReason(const QString& path) {
     if (info.isDir())
         return QCoreApplication::translate("Store", "it is a folder, not a file");
     if (info.isSymLink() && !info.exists())
-        return QCoreApplication::translate("Store", "it is a link to '%1', which does not exist").arg(info.symLinkTarget());
+        return QCoreApplication::translate("Store", "it is a link to '%1', which does not exist")
+            .arg(info.symLinkTarget());
     return QCoreApplication::translate("Store", "it is not a regular file (a device, pipe or socket)");
 }
 
@@ -69,10 +70,11 @@ QString writeAtomically(const QString& path, const QByteArray& bytes,
     while (written < bytes.size()) {
         const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
         if (now <= 0) {
-            const QString error =
-                file.error() != QFileDevice::NoError
-                    ? file.errorString()
-                    : QCoreApplication::translate("Store", "the disk took only %1 of %2 bytes").arg(written).arg(bytes.size());
+            const QString error = file.error() != QFileDevice::NoError
+                                      ? file.errorString()
+                                      : QCoreApplication::translate("Store", "the disk took only %1 of %2 bytes")
+                                            .arg(written)
+                                            .arg(bytes.size());
             file.cancelWriting();
             return error;
         }

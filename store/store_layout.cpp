@@ -64,6 +64,11 @@ QStringView itemKeyOfPrice(QStringView key) {
     return key.first(separator);
 }
 
+int shopOfPrice(QStringView key) {
+    const QStringView item = itemKeyOfPrice(key);
+    return item.isEmpty() ? 0 : key.sliced(item.size() + 1).toInt();
+}
+
 std::optional<bool> toCheckMark(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)

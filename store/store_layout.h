@@ -41,6 +41,8 @@ QString priceHistoryKey(const QString& itemKey, int shop); // "History:K17_3", "
 QString oldPriceDaysKey(); // "OldPriceDays"
 // The item key a price key belongs to ("K17" of "K17_3"); empty for any other key, a date key among them.
 QStringView itemKeyOfPrice(QStringView key);
+// The shop a price key belongs to (3 of "K17_3"); 0 for any other key.
+int shopOfPrice(QStringView key);
 
 // "True"/"False" in any letter case, or a number (0 false, any other true); nothing for other text.
 std::optional<bool> toCheckMark(const QString& text);
