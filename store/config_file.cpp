@@ -16,242 +16,234 @@ namespace {
 const QString FormatName = QStringLiteral("Pantrova data");
 constexpr int FormatVersion = 1;
 
-// Reads the data file straight into the map: no QJsonDocument and no second copy of every string. It accepts only
-// documents whose meaning is beyond doubt (the known members, each once and in any order, text values, no
-// duplicate keys, no escaped surrogates); for anything else it gives up and the caller parses with QJsonDocument,
-// so every damaged file is still reported in QJsonDocument's words. Keys in the order toBytes writes them cost
-// one comparison each; any other order is read as well, at the cost of a search.
-class FastReader {
-public:
-    explicit FastReader(const QByteArray& data)
-        : m_at(data.constData())
-        , m_end(data.constData() + data.size()) {}
-
-    bool read(std::map<QString, QString>& values, std::optional<Money::Conventions>& numbers) {
-        // The members in any order, each once; any other member is left to the careful reader.
-        bool format = false;
-        bool read = false;
-        bool version = false;
-        QString text;
-        if (!punctuation('{'))
-            return false;
-        do {
-            if (!string(text) || !punctuation(':'))
-                return false;
-            if (text == QLatin1String("format") && !format) {
-                if (!string(text) || text != FormatName)
-                    return false;
-                format = true;
-            } else if (text == QLatin1String("numbers") && !numbers) {
-                Money::Conventions conventions;
-                if (!punctuation('{') || !string(text) || text != QLatin1String("decimal") || !punctuation(':') ||
-                    !string(conventions.decimal) || !punctuation(',') || !string(text) ||
-                    text != QLatin1String("group") || !punctuation(':') || !string(conventions.group) ||
-                    !punctuation('}'))
-                    return false;
-                numbers = conventions;
-            } else if (text == QLatin1String("values") && !read) {
-                if (!object(values))
-                    return false;
-                read = true;
-            } else if (text == QLatin1String("version") && !version) {
-                skipSpace();
-                if (m_at == m_end || *m_at != '1')
-                    return false;
-                ++m_at;
-                version = true;
-            } else {
-                return false;
-            }
-        } while (punctuation(','));
-        if (!format || !read || !version || !punctuation('}'))
-            return false;
-        skipSpace();
-        return m_at == m_end;
+void appendUtf8(std::string& utf8, char32_t c) {
+    if (c < 0x80) {
+        utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (c >> 6));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xE0 | (c >> 12));
+        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
 
-private:
-    void skipSpace() {
-        while (m_at != m_end && (*m_at == ' ' || *m_at == '\n' || *m_at == '\r' || *m_at == '\t'))
-            ++m_at;
-    }
-
-    bool punctuation(char expected) {
-        skipSpace();
-        if (m_at == m_end || *m_at != expected)
-            return false;
-        ++m_at;
-        return true;
-    }
-
-    bool object(std::map<QString, QString>& values) {
-        if (!punctuation('{'))
-            return false;
-        skipSpace();
-        if (m_at != m_end && *m_at == '}') {
-            ++m_at;
-            return true;
-        }
-        QString key;
-        QString value;
-        do {
-            if (!string(key) || !punctuation(':') || !string(value))
-                return false;
-            // The file is written in key order, so the hint is right for every key and costs one comparison.
-            const size_t before = values.size();
-            values.emplace_hint(values.end(), std::move(key), std::move(value));
-            if (values.size() == before)
-                return false;
-        } while (punctuation(','));
-        return punctuation('}');
-    }
-
-    bool string(QString& out) {
-        if (!punctuation('"'))
-            return false;
-        const char* start = m_at;
-        // Plain ASCII is by far the most common text and becomes a QString in one step.
-        while (m_at != m_end) {
-            const auto byte = static_cast<unsigned char>(*m_at);
-            if (byte == '"') {
-                out = QString::fromLatin1(start, m_at - start);
-                ++m_at;
-                return true;
-            }
-            if (byte < 0x20 || byte == '\\' || byte >= 0x80)
-                break;
-            ++m_at;
-        }
-        std::string utf8(start, m_at);
-        while (m_at != m_end) {
-            const auto byte = static_cast<unsigned char>(*m_at);
-            if (byte == '"') {
-                ++m_at;
-                out = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-                // fromUtf8 takes a leading U+FEFF for a byte-order mark and drops it; in a value it is text.
-                if (utf8.starts_with("\xEF\xBB\xBF"))
-                    out.prepend(QChar(0xFEFF));
-                return true;
-            }
-            if (byte < 0x20)
-                return false;
-            if (byte == '\\') {
-                if (!escape(utf8))
-                    return false;
-            } else if (byte >= 0x80) {
-                if (!multiByte(utf8))
-                    return false;
-            } else {
-                utf8 += static_cast<char>(byte);
-                ++m_at;
-            }
-        }
+// One escape sequence from its backslash on, appended to utf8 as UTF-8 when given.
+bool escape(const char*& at, const char* end, std::string* utf8) {
+    if (end - at < 2)
+        return false;
+    const char kind = at[1];
+    at += 2;
+    char plain = 0;
+    switch (kind) {
+    case '"':
+    case '\\':
+    case '/':
+        plain = kind;
+        break;
+    case 'b':
+        plain = '\b';
+        break;
+    case 'f':
+        plain = '\f';
+        break;
+    case 'n':
+        plain = '\n';
+        break;
+    case 'r':
+        plain = '\r';
+        break;
+    case 't':
+        plain = '\t';
+        break;
+    case 'u':
+        break;
+    default:
         return false;
     }
-
-    // One escape sequence, appended as UTF-8.
-    bool escape(std::string& utf8) {
-        if (m_end - m_at < 2)
-            return false;
-        const char kind = m_at[1];
-        m_at += 2;
-        switch (kind) {
-        case '"':
-        case '\\':
-        case '/':
-            utf8 += kind;
-            return true;
-        case 'b':
-            utf8 += '\b';
-            return true;
-        case 'f':
-            utf8 += '\f';
-            return true;
-        case 'n':
-            utf8 += '\n';
-            return true;
-        case 'r':
-            utf8 += '\r';
-            return true;
-        case 't':
-            utf8 += '\t';
-            return true;
-        case 'u':
-            break;
-        default:
-            return false;
-        }
-        if (m_end - m_at < 4)
-            return false;
-        char32_t unit = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char digit = *m_at++;
-            unit <<= 4;
-            if (digit >= '0' && digit <= '9')
-                unit |= static_cast<char32_t>(digit - '0');
-            else if (digit >= 'a' && digit <= 'f')
-                unit |= static_cast<char32_t>(digit - 'a' + 10);
-            else if (digit >= 'A' && digit <= 'F')
-                unit |= static_cast<char32_t>(digit - 'A' + 10);
-            else
-                return false;
-        }
-        // How a parser pairs escaped surrogates is its own business; leave those to QJsonDocument.
-        if (unit >= 0xD800 && unit <= 0xDFFF)
-            return false;
-        appendUtf8(utf8, unit);
+    if (kind != 'u') {
+        if (utf8)
+            *utf8 += plain;
         return true;
     }
-
-    static void appendUtf8(std::string& utf8, char32_t c) {
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
+    if (end - at < 4)
+        return false;
+    char32_t unit = 0;
+    for (int i = 0; i < 4; ++i) {
+        const char digit = *at++;
+        unit <<= 4;
+        if (digit >= '0' && digit <= '9')
+            unit |= static_cast<char32_t>(digit - '0');
+        else if (digit >= 'a' && digit <= 'f')
+            unit |= static_cast<char32_t>(digit - 'a' + 10);
+        else if (digit >= 'A' && digit <= 'F')
+            unit |= static_cast<char32_t>(digit - 'A' + 10);
+        else
+            return false;
     }
+    // How a parser pairs escaped surrogates is its own business; leave those to QJsonDocument.
+    if (unit >= 0xD800 && unit <= 0xDFFF)
+        return false;
+    if (utf8)
+        appendUtf8(*utf8, unit);
+    return true;
+}
 
-    // One well-formed UTF-8 sequence (no overlong forms, no surrogates, nothing above U+10FFFF), copied as is.
-    bool multiByte(std::string& utf8) {
-        const auto lead = static_cast<unsigned char>(*m_at);
-        int length = 0;
-        char32_t c = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            c = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            c = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            c = lead & 0x07;
-        } else {
+// One well-formed UTF-8 sequence (no overlong forms, no surrogates, nothing above U+10FFFF), copied as it is to
+// utf8 when given.
+bool multiByte(const char*& at, const char* end, std::string* utf8) {
+    const auto lead = static_cast<unsigned char>(*at);
+    int length = 0;
+    char32_t c = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07;
+    } else {
+        return false;
+    }
+    if (end - at < length)
+        return false;
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(at[i]);
+        if ((next & 0xC0) != 0x80)
             return false;
+        c = (c << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return false;
+    if (utf8)
+        utf8->append(at, static_cast<size_t>(length));
+    at += length;
+    return true;
+}
+
+// Reads a JSON string from just after its opening quote to just after its closing one, appending what it says to
+// utf8 as UTF-8 when given. Takes only strings whose meaning is beyond doubt: no raw control characters, known
+// escapes, no escaped surrogates, well-formed UTF-8. Says whether the string held an escape.
+bool scanString(const char*& at, const char* end, std::string* utf8, bool& escaped) {
+    escaped = false;
+    while (at != end) {
+        // Plain ASCII is by far the most common text: runs of it are passed over, or copied, at once.
+        const char* run = at;
+        while (at != end) {
+            const auto byte = static_cast<unsigned char>(*at);
+            if (byte == '"' || byte == '\\' || byte < 0x20 || byte >= 0x80)
+                break;
+            ++at;
         }
-        if (m_end - m_at < length)
+        if (utf8)
+            utf8->append(run, at);
+        if (at == end)
             return false;
-        for (int i = 1; i < length; ++i) {
-            const auto next = static_cast<unsigned char>(m_at[i]);
-            if ((next & 0xC0) != 0x80)
+        const auto byte = static_cast<unsigned char>(*at);
+        if (byte == '"') {
+            ++at;
+            return true;
+        }
+        if (byte < 0x20)
+            return false;
+        if (byte == '\\') {
+            escaped = true;
+            if (!escape(at, end, utf8))
                 return false;
-            c = (c << 6) | (next & 0x3F);
-        }
-        const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-        if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        } else if (!multiByte(at, end, utf8)) {
             return false;
-        utf8.append(m_at, static_cast<size_t>(length));
-        m_at += length;
-        return true;
+        }
+    }
+    return false;
+}
+
+// A JSON string scanString has taken, from just after its opening quote; limit is the end of the bytes it is in.
+struct Text {
+    const char* at;
+    const char* limit;
+    bool escaped;
+
+    // Where the closing quote is, when the text holds no escapes.
+    const char* plainEnd() const {
+        return static_cast<const char*>(std::memchr(at, '"', static_cast<size_t>(limit - at)));
     }
 
-    const char* m_at;
-    const char* m_end;
+    QString decoded() const {
+        std::string utf8;
+        const char* start = at;
+        const char* end = nullptr;
+        if (escaped) {
+            const char* cursor = at;
+            bool escapes = false;
+            scanString(cursor, limit, &utf8, escapes);
+            start = utf8.data();
+            end = start + utf8.size();
+        } else {
+            end = plainEnd();
+        }
+        QString text = QString::fromUtf8(start, end - start);
+        // fromUtf8 takes a leading U+FEFF for a byte-order mark and drops it; in a value it is text.
+        if (std::string_view(start, static_cast<size_t>(end - start)).starts_with("\xEF\xBB\xBF"))
+            text.prepend(QChar(0xFEFF));
+        return text;
+    }
 };
+
+int sign(int order) {
+    return (order > 0) - (order < 0);
+}
+
+// Orders as QString's operator< orders the decoded texts. ASCII compares byte by byte, as it does unit by unit
+// in UTF-16; anything else is decoded first (UTF-8's byte order is not UTF-16's beyond U+FFFF).
+int compare(const Text& a, QStringView b) {
+    const char* at = a.at;
+    for (qsizetype i = 0;; ++i, ++at) {
+        const auto byte = static_cast<unsigned char>(*at);
+        if (byte == '"')
+            return i == b.size() ? 0 : -1;
+        if (byte == '\\' || byte >= 0x80)
+            return sign(QStringView(a.decoded()).compare(b));
+        if (i == b.size())
+            return 1;
+        if (byte != b[i].unicode())
+            return byte < b[i].unicode() ? -1 : 1;
+    }
+}
+
+int compare(const Text& a, const Text& b) {
+    for (const char *x = a.at, *y = b.at;; ++x, ++y) {
+        const auto first = static_cast<unsigned char>(*x);
+        const auto second = static_cast<unsigned char>(*y);
+        if (first == '"' || second == '"')
+            return first == second ? 0 : first == '"' ? -1 : 1;
+        if (first == '\\' || second == '\\' || first >= 0x80 || second >= 0x80)
+            return sign(QStringView(a.decoded()).compare(b.decoded()));
+        if (first != second)
+            return first < second ? -1 : 1;
+    }
+}
+
+// A key or value of either kind: loaded text, or a QString of the written pairs.
+struct AnyText {
+    Text loaded;
+    const QString* written = nullptr;
+
+    QString toString() const { return written ? *written : loaded.decoded(); }
+};
+
+int compare(const AnyText& a, const AnyText& b) {
+    if (a.written && b.written)
+        return sign(QStringView(*a.written).compare(*b.written));
+    if (a.written)
+        return -compare(b.loaded, *a.written);
+    if (b.written)
+        return compare(a.loaded, *b.written);
+    return compare(a.loaded, b.loaded);
+}
 
 // Writes text as a JSON string exactly as QJsonDocument writes it: quotes, backslashes and control characters
 // escaped (the short forms where JSON has one, lower-case \u00xx otherwise), everything else as UTF-8, and a
@@ -333,13 +325,269 @@ char* writeText(char* cursor, std::string_view text) {
     return cursor + text.size();
 }
 
+// A key or value ready to be written: the bytes of loaded text already in the writer's form, or a text.
+struct Ready {
+    explicit Ready(const AnyText& any) {
+        if (any.written) {
+            text = *any.written;
+        } else if (!any.loaded.escaped) {
+            plain = QByteArrayView(any.loaded.at, any.loaded.plainEnd());
+        } else {
+            decoded = any.loaded.decoded();
+            text = decoded;
+        }
+    }
+    qsizetype worst() const { return text.isNull() ? plain.size() + 2 : worstCase(text); }
+    char* write(char* cursor) const {
+        if (!text.isNull())
+            return writeString(cursor, text);
+        *cursor++ = '"';
+        std::memcpy(cursor, plain.data(), static_cast<size_t>(plain.size()));
+        cursor += plain.size();
+        *cursor++ = '"';
+        return cursor;
+    }
+
+    QByteArrayView plain;
+    QString decoded;
+    QStringView text;
+};
+
 } // namespace
+
+// Where the writer puts the bytes: all of them in one array, or one piece at a time handed on (to a file).
+class ConfigFile::Output {
+public:
+    static constexpr qsizetype Piece = qsizetype(1) << 20;
+    using HandOn = std::function<bool(QByteArrayView)>;
+
+    explicit Output(qsizetype expected, HandOn handOn = {})
+        : m_bytes(expected, Qt::Uninitialized)
+        , m_handOn(std::move(handOn)) {}
+
+    // Where to write at least `needed` bytes.
+    char* room(qsizetype needed) {
+        if (m_handOn && m_used >= Piece)
+            handOn();
+        if (m_bytes.size() - m_used < needed)
+            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + needed));
+        return m_bytes.data() + m_used;
+    }
+    void wrote(const char* cursor) { m_used = cursor - m_bytes.constData(); }
+    // False once a piece could not be handed on: what follows is of no use.
+    bool ok() const { return m_ok; }
+
+    QByteArray finish() {
+        if (m_handOn) {
+            handOn();
+            return {};
+        }
+        m_bytes.resize(m_used);
+        return std::move(m_bytes);
+    }
+
+private:
+    void handOn() {
+        m_ok = m_ok && m_handOn(QByteArrayView(m_bytes.constData(), m_used));
+        m_used = 0;
+    }
+
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+    HandOn m_handOn;
+    bool m_ok = true;
+};
+
+namespace {
+
+Text textAt(const QByteArray& bytes, quint32 at, quint32 escapedBit) {
+    return {bytes.constData() + (at & ~escapedBit), bytes.constData() + bytes.size(), (at & escapedBit) != 0};
+}
+
+} // namespace
+
+// Reads the data file as toBytes writes it, or in any other layout of the same members, without decoding a
+// string of the values: it checks each to its end and keeps where it begins. It accepts only documents whose
+// meaning is beyond doubt (the known members, each once and in any order, text values, no duplicate keys, no
+// escaped surrogates); for anything else it gives up and the caller parses with QJsonDocument, so every damaged
+// file is still reported in QJsonDocument's words. Keys in the order toBytes writes them cost one comparison
+// each; any other order is sorted afterwards.
+class ConfigFile::Reader {
+public:
+    explicit Reader(const QByteArray& data)
+        : m_data(data)
+        , m_at(data.constData())
+        , m_end(data.constData() + data.size()) {}
+
+    bool read(std::vector<Loaded>& loaded, std::optional<Money::Conventions>& numbers) {
+        bool format = false;
+        bool read = false;
+        bool version = false;
+        QString text;
+        if (!punctuation('{'))
+            return false;
+        do {
+            if (!string(text) || !punctuation(':'))
+                return false;
+            if (text == QLatin1String("format") && !format) {
+                if (!string(text) || text != FormatName)
+                    return false;
+                format = true;
+            } else if (text == QLatin1String("numbers") && !numbers) {
+                Money::Conventions conventions;
+                if (!punctuation('{') || !string(text) || text != QLatin1String("decimal") || !punctuation(':') ||
+                    !string(conventions.decimal) || !punctuation(',') || !string(text) ||
+                    text != QLatin1String("group") || !punctuation(':') || !string(conventions.group) ||
+                    !punctuation('}'))
+                    return false;
+                numbers = conventions;
+            } else if (text == QLatin1String("values") && !read) {
+                if (!object(loaded))
+                    return false;
+                read = true;
+            } else if (text == QLatin1String("version") && !version) {
+                skipSpace();
+                if (m_at == m_end || *m_at != '1')
+                    return false;
+                ++m_at;
+                version = true;
+            } else {
+                return false;
+            }
+        } while (punctuation(','));
+        if (!format || !read || !version || !punctuation('}'))
+            return false;
+        skipSpace();
+        return m_at == m_end;
+    }
+
+private:
+    void skipSpace() {
+        while (m_at != m_end && (*m_at == ' ' || *m_at == '\n' || *m_at == '\r' || *m_at == '\t'))
+            ++m_at;
+    }
+
+    bool punctuation(char expected) {
+        skipSpace();
+        if (m_at == m_end || *m_at != expected)
+            return false;
+        ++m_at;
+        return true;
+    }
+
+    Text text(quint32 at) const { return textAt(m_data, at, Loaded::Escaped); }
+
+    bool object(std::vector<Loaded>& loaded) {
+        if (!punctuation('{'))
+            return false;
+        skipSpace();
+        if (m_at != m_end && *m_at == '}') {
+            ++m_at;
+            return true;
+        }
+        bool ordered = true;
+        do {
+            Loaded pair{};
+            if (!place(pair.key) || !punctuation(':') || !place(pair.value))
+                return false;
+            ordered = ordered && (loaded.empty() || compare(text(loaded.back().key), text(pair.key)) < 0);
+            loaded.push_back(pair);
+        } while (punctuation(','));
+        if (!punctuation('}'))
+            return false;
+        if (ordered)
+            return true;
+        const auto before = [this](const Loaded& a, const Loaded& b) { return compare(text(a.key), text(b.key)) < 0; };
+        std::sort(loaded.begin(), loaded.end(), before);
+        return std::adjacent_find(loaded.begin(), loaded.end(), [this](const Loaded& a, const Loaded& b) {
+                   return compare(text(a.key), text(b.key)) == 0;
+               }) == loaded.end();
+    }
+
+    // A string, checked and left where it is: where its text begins, with Loaded::Escaped if it holds escapes.
+    bool place(quint32& at) {
+        if (!punctuation('"'))
+            return false;
+        at = static_cast<quint32>(m_at - m_data.constData());
+        bool escaped = false;
+        if (!scanString(m_at, m_end, nullptr, escaped))
+            return false;
+        if (escaped)
+            at |= Loaded::Escaped;
+        return true;
+    }
+
+    bool string(QString& out) {
+        if (!punctuation('"'))
+            return false;
+        const char* start = m_at;
+        bool escaped = false;
+        if (!scanString(m_at, m_end, nullptr, escaped))
+            return false;
+        out = Text{start, m_end, escaped}.decoded();
+        return true;
+    }
+
+    const QByteArray& m_data;
+    const char* m_at;
+    const char* m_end;
+};
+
+// The pairs of one store in key order, from a given key on: the loaded pairs that are not gone and the written
+// ones, merged.
+class ConfigFile::Pairs {
+public:
+    Pairs(const ConfigFile& store, const QString& from)
+        : m_store(store)
+        , m_loaded(store.lowerBoundLoaded(from))
+        , m_written(store.m_written.lower_bound(from)) {
+        settle();
+    }
+
+    bool atEnd() const { return m_loaded == m_store.m_loaded.size() && m_written == m_store.m_written.end(); }
+    AnyText key() const { return m_onLoaded ? AnyText{loadedText(m_store.m_loaded[m_loaded].key)} : AnyText{{}, &m_written->first}; }
+    AnyText value() const {
+        return m_onLoaded ? AnyText{loadedText(m_store.m_loaded[m_loaded].value)} : AnyText{{}, &m_written->second};
+    }
+    void next() {
+        if (m_onLoaded)
+            ++m_loaded;
+        else
+            ++m_written;
+        settle();
+    }
+
+private:
+    Text loadedText(quint32 at) const { return textAt(m_store.m_bytes, at, Loaded::Escaped); }
+
+    void settle() {
+        while (m_loaded < m_store.m_loaded.size() && m_store.m_gone[m_loaded])
+            ++m_loaded;
+        // A key is never both loaded (and not gone) and written.
+        m_onLoaded = m_loaded < m_store.m_loaded.size() &&
+                     (m_written == m_store.m_written.end() ||
+                      compare(loadedText(m_store.m_loaded[m_loaded].key), m_written->first) < 0);
+    }
+
+    const ConfigFile& m_store;
+    size_t m_loaded;
+    std::map<QString, QString>::const_iterator m_written;
+    bool m_onLoaded = false;
+};
+
+void ConfigFile::clear() {
+    m_bytes.clear();
+    m_loaded.clear();
+    m_gone.clear();
+    m_goneCount = 0;
+    m_written.clear();
+    m_numbers.reset();
+}
 
 ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
     const SafeFile::Read read = SafeFile::readRegular(path);
     if (!read.ok()) {
-        m_values.clear();
-        m_numbers.reset();
+        clear();
         return {LoadResult::Status::Unreadable, read.error};
     }
     return LoadFromBytes(read.bytes);
@@ -347,12 +595,17 @@ ConfigFile::LoadResult ConfigFile::LoadFrom(const QString& path) {
 
 ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
-    m_values.clear();
-    m_numbers.reset();
-    if (FastReader(data).read(m_values, m_numbers))
+    clear();
+    QByteArray bytes = data;
+    // Bytes only lent to the array (QByteArray::fromRawData) could go away while the store still points into them.
+    if (!bytes.data_ptr().isMutable())
+        bytes = QByteArray(data.constData(), data.size());
+    if (bytes.size() < qsizetype(Loaded::Escaped) && Reader(bytes).read(m_loaded, m_numbers)) {
+        m_bytes = std::move(bytes);
+        m_gone.assign(m_loaded.size(), false);
         return {};
-    m_values.clear();
-    m_numbers.reset();
+    }
+    clear();
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
@@ -383,7 +636,7 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
             ++nonText;
             continue;
         }
-        m_values.insert_or_assign(it.key(), it.value().toString());
+        m_written.insert_or_assign(it.key(), it.value().toString());
     }
     if (nonText > 0)
         return {Status::Damaged,
@@ -391,21 +644,72 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     return {};
 }
 
+size_t ConfigFile::lowerBoundLoaded(QStringView key) const {
+    const auto found = std::partition_point(m_loaded.begin(), m_loaded.end(), [&](const Loaded& pair) {
+        return compare(textAt(m_bytes, pair.key, Loaded::Escaped), key) < 0;
+    });
+    return static_cast<size_t>(found - m_loaded.begin());
+}
+
+std::optional<size_t> ConfigFile::findLoaded(QStringView key) const {
+    const size_t at = lowerBoundLoaded(key);
+    if (at == m_loaded.size() || compare(textAt(m_bytes, m_loaded[at].key, Loaded::Escaped), key) != 0)
+        return std::nullopt;
+    return at;
+}
+
+void ConfigFile::forget(size_t loaded) {
+    if (!m_gone[loaded]) {
+        m_gone[loaded] = true;
+        ++m_goneCount;
+    }
+}
+
 QString ConfigFile::ReadValue(const QString& key) const {
     return ReadValue(key, NotFound);
 }
 
 QString ConfigFile::ReadValue(const QString& key, const QString& defaultValue) const {
-    const auto it = m_values.find(key);
-    return it == m_values.end() ? defaultValue : it->second;
+    if (const auto written = m_written.find(key); written != m_written.end())
+        return written->second;
+    if (const std::optional<size_t> loaded = findLoaded(key); loaded && !m_gone[*loaded])
+        return textAt(m_bytes, m_loaded[*loaded].value, Loaded::Escaped).decoded();
+    return defaultValue;
+}
+
+bool ConfigFile::contains(const QString& key) const {
+    if (m_written.count(key) != 0)
+        return true;
+    const std::optional<size_t> loaded = findLoaded(key);
+    return loaded && !m_gone[*loaded];
 }
 
 void ConfigFile::WriteValue(const QString& key, const QString& value) {
-    m_values.insert_or_assign(key, value);
+    m_written.insert_or_assign(key, value);
+    if (const std::optional<size_t> loaded = findLoaded(key))
+        forget(*loaded);
 }
 
 void ConfigFile::DeleteValue(const QString& key) {
-    m_values.erase(key);
+    m_written.erase(key);
+    if (const std::optional<size_t> loaded = findLoaded(key))
+        forget(*loaded);
+}
+
+void ConfigFile::forEach(const QString& prefix,
+                         const std::function<void(const QString&, const QString&)>& visit) const {
+    for (Pairs pairs(*this, prefix); !pairs.atEnd(); pairs.next()) {
+        const QString key = pairs.key().toString();
+        if (!key.startsWith(prefix))
+            return;
+        visit(key, pairs.value().toString());
+    }
+}
+
+std::map<QString, QString> ConfigFile::values() const {
+    std::map<QString, QString> all;
+    forEach({}, [&all](const QString& key, const QString& value) { all.emplace_hint(all.end(), key, value); });
+    return all;
 }
 
 int ConfigFile::countIn(const QString& countKey) const {
@@ -429,22 +733,33 @@ void ConfigFile::WriteArrayItem(const QString& countKey, const QString& prefix, 
 template <typename Take> void ConfigFile::eraseElements(const QString& prefix, int count, Take take) {
     // Keys that start with prefix sit together in key order; of them, only prefix followed by a position as
     // QString::number writes it is an element.
-    for (auto it = m_values.lower_bound(prefix); it != m_values.end() && it->first.startsWith(prefix);) {
-        const QStringView digits = QStringView(it->first).sliced(prefix.size());
-        qint64 position = 0;
+    const auto position = [&prefix, count](const QString& key) -> qint64 {
+        const QStringView digits = QStringView(key).sliced(prefix.size());
+        qint64 number = 0;
         for (const QChar c : digits) {
-            if (c < u'0' || c > u'9' || position > count) {
-                position = 0;
-                break;
-            }
-            position = position * 10 + (c.unicode() - u'0');
+            if (c < u'0' || c > u'9' || number > count)
+                return 0;
+            number = number * 10 + (c.unicode() - u'0');
         }
-        if (position < 1 || position > count || digits.startsWith(u'0')) {
+        return number > count || digits.startsWith(u'0') ? 0 : number;
+    };
+    for (size_t at = lowerBoundLoaded(prefix); at < m_loaded.size(); ++at) {
+        const QString key = textAt(m_bytes, m_loaded[at].key, Loaded::Escaped).decoded();
+        if (!key.startsWith(prefix))
+            break;
+        if (const qint64 element = position(key); element >= 1 && !m_gone[at]) {
+            take(element, textAt(m_bytes, m_loaded[at].value, Loaded::Escaped).decoded());
+            forget(at);
+        }
+    }
+    for (auto it = m_written.lower_bound(prefix); it != m_written.end() && it->first.startsWith(prefix);) {
+        const qint64 element = position(it->first);
+        if (element < 1) {
             ++it;
             continue;
         }
-        take(position, std::move(it->second));
-        it = m_values.erase(it);
+        take(element, std::move(it->second));
+        it = m_written.erase(it);
     }
 }
 
@@ -467,58 +782,13 @@ std::vector<std::optional<QString>> ConfigFile::takeArray(const QString& prefix,
     return taken;
 }
 
-namespace {
-
-// Calls visit(key, value) for every pair of the store in key order, the overlay's value standing in for the
-// store's where both have a key: one pass over two sorted maps, with no merged copy of either.
-template <typename Visit>
-void forEachPair(const std::map<QString, QString>& store, const std::map<QString, QString>* overlay, Visit visit) {
-    if (!overlay) {
-        for (const auto& [key, value] : store)
-            visit(key, value);
-        return;
-    }
-    auto own = store.begin();
-    auto over = overlay->begin();
-    while (own != store.end() || over != overlay->end()) {
-        if (over == overlay->end() || (own != store.end() && own->first < over->first)) {
-            visit(own->first, own->second);
-            ++own;
-            continue;
-        }
-        if (own != store.end() && own->first == over->first)
-            ++own;
-        visit(over->first, over->second);
-        ++over;
-    }
-}
-
-} // namespace
-
-QByteArray ConfigFile::toBytes(const ConfigFile* overlay) const {
-    const std::map<QString, QString>* over = overlay ? &overlay->m_values : nullptr;
-    // The layout QJsonDocument::toJson(Indented) gives the same document, written in one pass straight into one
-    // buffer: members in key order (std::map iterates in the order QJsonObject sorts keys), so the same store
-    // gives the same bytes. The buffer starts at the exact size for ASCII text plus one worst-case entry, so it
-    // grows only for text that needs escapes or more than one byte per character.
-    constexpr qsizetype EntryFrame = 16; // indentation, quotes, ": " and ",\n"
-    qsizetype estimate = 128 + worstCase(FormatName);
-    qsizetype longest = 0;
-    forEachPair(m_values, over, [&](const QString& key, const QString& value) {
-        estimate += key.size() + value.size() + EntryFrame;
-        longest = std::max(longest, key.size() + value.size());
-    });
-    QByteArray out(estimate + 6 * longest, Qt::Uninitialized);
-    qsizetype used = 0;
-    const auto room = [&out, &used](qsizetype needed) {
-        if (out.size() - used < needed)
-            out.resize(std::max(2 * out.size(), used + needed));
-        return out.data() + used;
-    };
-
+void ConfigFile::writeJson(const ConfigFile* overlay, Output& out) const {
+    // The layout QJsonDocument::toJson(Indented) gives the same document, written in one pass: members in key
+    // order (the order QJsonObject sorts keys in), so the same store gives the same bytes.
+    constexpr qsizetype EntryFrame = 16; // indentation, ": " and ",\n"
     const qsizetype header =
         160 + worstCase(FormatName) + (m_numbers ? worstCase(m_numbers->decimal) + worstCase(m_numbers->group) : 0);
-    char* cursor = writeText(room(header), "{\n    \"format\": ");
+    char* cursor = writeText(out.room(header), "{\n    \"format\": ");
     cursor = writeString(cursor, FormatName);
     if (m_numbers) {
         cursor = writeText(cursor, ",\n    \"numbers\": {\n        \"decimal\": ");
@@ -528,27 +798,58 @@ QByteArray ConfigFile::toBytes(const ConfigFile* overlay) const {
         cursor = writeText(cursor, "\n    }");
     }
     cursor = writeText(cursor, ",\n    \"values\": {\n");
-    used = cursor - out.constData();
+    out.wrote(cursor);
+
+    // One pass over the store's pairs and the overlay's, the overlay's value standing in where both have a key.
+    Pairs own(*this, {});
+    std::optional<Pairs> over;
+    if (overlay)
+        over.emplace(*overlay, QString());
     bool first = true;
-    forEachPair(m_values, over, [&](const QString& key, const QString& value) {
-        cursor = room(worstCase(key) + worstCase(value) + EntryFrame);
+    while (out.ok()) {
+        const bool ownLeft = !own.atEnd();
+        const bool overLeft = over && !over->atEnd();
+        if (!ownLeft && !overLeft)
+            break;
+        const int order = !overLeft ? -1 : !ownLeft ? 1 : compare(own.key(), over->key());
+        Pairs& from = order < 0 ? own : *over;
+        const Ready key(from.key());
+        const Ready value(from.value());
+        cursor = out.room(key.worst() + value.worst() + EntryFrame);
         if (!first)
             cursor = writeText(cursor, ",\n");
         first = false;
         cursor = writeText(cursor, "        ");
-        cursor = writeString(cursor, key);
+        cursor = key.write(cursor);
         cursor = writeText(cursor, ": ");
-        cursor = writeString(cursor, value);
-        used = cursor - out.constData();
-    });
-    cursor = room(64);
+        cursor = value.write(cursor);
+        out.wrote(cursor);
+        if (order == 0)
+            own.next();
+        from.next();
+    }
+    cursor = out.room(64);
     if (!first)
         cursor = writeText(cursor, "\n");
     cursor = writeText(cursor, "    },\n    \"version\": ");
     cursor = writeText(cursor, std::to_string(FormatVersion));
     cursor = writeText(cursor, "\n}\n");
-    out.resize(cursor - out.constData());
-    return out;
+    out.wrote(cursor);
+}
+
+QByteArray ConfigFile::toBytes(const ConfigFile* overlay) const {
+    // Room for the loaded pairs as they stand and the written ones in ASCII: most stores fit without growing.
+    qsizetype expected = 256;
+    for (const ConfigFile* store : {this, overlay}) {
+        if (!store)
+            continue;
+        expected += store->m_bytes.size();
+        for (const auto& [key, value] : store->m_written)
+            expected += key.size() + value.size() + 16;
+    }
+    Output out(expected);
+    writeJson(overlay, out);
+    return out.finish();
 }
 
 ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path) const {
@@ -557,25 +858,41 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path) const {
 
 ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions& options) const {
     const auto failure = [](const QString& error) { return SaveResult{false, error, false, {}}; };
-    const bool exists = SafeFile::nameTaken(path);
-    SafeFile::Read previous;
-    if (exists) {
-        previous = SafeFile::readRegular(path);
-        if (!previous.ok())
-            return failure(previous.error);
-    }
-    if (options.expectedDigest && *options.expectedDigest != (exists ? SafeFile::digest(previous.bytes) : QByteArray()))
-        return {false, QCoreApplication::translate("Store", "the file was changed by someone else"), true, {}};
-
+    const auto changedOnDisk = [] {
+        return SaveResult{false, QCoreApplication::translate("Store", "the file was changed by someone else"), true, {}};
+    };
     const std::optional<QFileDevice::Permissions> permissions = SafeFile::permissionsOf(path);
-    const QString backupPath = path + QStringLiteral(".bak");
-    if (exists && (options.refreshBackup || !SafeFile::nameTaken(backupPath))) {
-        if (const QString error = SafeFile::writeAtomically(backupPath, previous.bytes, permissions); !error.isEmpty())
+    if (SafeFile::nameTaken(path)) {
+        // The file about to be replaced is read once, in pieces: each is added to its digest and to its backup.
+        const QString backupPath = path + QStringLiteral(".bak");
+        std::optional<SafeFile::AtomicWrite> backup;
+        if (options.refreshBackup || !SafeFile::nameTaken(backupPath))
+            backup.emplace(backupPath, permissions);
+        SafeFile::Digest previous;
+        const QString error = SafeFile::readInPieces(path, [&](QByteArrayView piece) {
+            previous.add(piece);
+            return !backup || backup->write(piece);
+        });
+        if (!error.isEmpty())
+            return failure(error);
+        if (options.expectedDigest && *options.expectedDigest != previous.result())
+            return changedOnDisk();
+        if (const QString backupError = backup ? backup->commit() : QString(); !backupError.isEmpty())
             return failure(
-                QCoreApplication::translate("Store", "the backup copy could not be written (%1)").arg(error));
+                QCoreApplication::translate("Store", "the backup copy could not be written (%1)").arg(backupError));
+    } else if (options.expectedDigest && !options.expectedDigest->isEmpty()) {
+        return changedOnDisk();
     }
-    const QByteArray bytes = toBytes();
-    if (const QString error = SafeFile::writeAtomically(path, bytes); !error.isEmpty())
+
+    SafeFile::AtomicWrite file(path);
+    SafeFile::Digest written;
+    Output out(Output::Piece + 64 * 1024, [&](QByteArrayView piece) {
+        written.add(piece);
+        return file.write(piece);
+    });
+    writeJson(nullptr, out);
+    out.finish();
+    if (const QString error = file.commit(); !error.isEmpty())
         return failure(error);
-    return {true, {}, false, options.expectedDigest ? SafeFile::digest(bytes) : QByteArray()};
+    return {true, {}, false, options.expectedDigest ? written.result() : QByteArray()};
 }

@@ -146,9 +146,10 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
     std::vector<int> shops;
     std::array<bool, Store::ShopCount + 1> taken{};
     std::array<bool, Store::ShopCount + 1> priced{};
-    for (const auto& [key, value] : document.store().values())
+    document.store().forEach({}, [&priced](const QString& key, const QString&) {
         if (const int shop = Store::shopOfPrice(key))
             priced[shop] = true;
+    });
     for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
         const QString name = header[column].trimmed();
         if (name.isEmpty())

@@ -81,32 +81,32 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
     if (found == m_prices.end()) {
         found = m_prices.insert(itemKey, noPrices());
         // The item's price keys sit together in the store, from its key and the separator on.
-        const std::map<QString, QString>& values = m_store.values();
         const QString prefix = Store::priceKey(itemKey, 1).chopped(1);
-        for (auto it = values.lower_bound(prefix); it != values.end() && it->first.startsWith(prefix); ++it)
-            if (Store::itemKeyOfPrice(it->first) == itemKey)
-                keepPrice(*found, it->first, it->second);
-        const QString datePrefix = Store::PriceDatePrefix + prefix;
-        for (auto it = values.lower_bound(datePrefix); it != values.end() && it->first.startsWith(datePrefix); ++it)
-            if (Store::itemKeyOfPrice(QStringView(it->first).sliced(Store::PriceDatePrefix.size())) == itemKey)
-                keepDate(*found, it->first, it->second);
+        m_store.forEach(prefix, [&](const QString& key, const QString& value) {
+            if (Store::itemKeyOfPrice(key) == itemKey)
+                keepPrice(*found, key, value);
+        });
+        m_store.forEach(Store::PriceDatePrefix + prefix, [&](const QString& key, const QString& value) {
+            if (Store::itemKeyOfPrice(QStringView(key).sliced(Store::PriceDatePrefix.size())) == itemKey)
+                keepDate(*found, key, value);
+        });
     }
     return *found;
 }
 
 void Document::readAllPrices() const {
     // One pass over the store costs far less than twenty searches for every item.
-    for (const auto& [key, value] : m_store.values()) {
+    m_store.forEach({}, [this](const QString& key, const QString& value) {
         const bool date = key.startsWith(Store::PriceDatePrefix);
         const QStringView itemKey =
             Store::itemKeyOfPrice(date ? QStringView(key).sliced(Store::PriceDatePrefix.size()) : QStringView(key));
         if (itemKey.isEmpty())
-            continue;
+            return;
         auto found = m_prices.find(itemKey.toString());
         if (found == m_prices.end())
             found = m_prices.insert(itemKey.toString(), noPrices());
         date ? keepDate(*found, key, value) : keepPrice(*found, key, value);
-    }
+    });
     m_pricesRead = true;
 }
 
@@ -302,8 +302,7 @@ bool Document::storeValue(const QString& key, const std::optional<QString>& valu
 }
 
 std::optional<QString> Document::stored(const QString& key) const {
-    const auto found = m_store.values().find(key);
-    return found == m_store.values().end() ? std::nullopt : std::optional(found->second);
+    return m_store.contains(key) ? std::optional(m_store.ReadValue(key)) : std::nullopt;
 }
 
 void Document::setNextKey(qint32 nextKey) {

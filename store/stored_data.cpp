@@ -54,7 +54,7 @@ void adoptCurrentNumbers(ConfigFile& store) {
         return;
     const Money::ConventionReader reader(*written);
     std::vector<std::pair<QString, QString>> rewritten;
-    for (const auto& [key, value] : store.values()) {
+    store.forEach({}, [&](const QString& key, const QString& value) {
         // Earlier prices, "date=price;...", each price as the prices themselves.
         if (key.startsWith(PriceHistoryPrefix)) {
             QStringList entries = value.split(u';');
@@ -65,19 +65,19 @@ void adoptCurrentNumbers(ConfigFile& store) {
                     entry = entry.left(separator + 1) + Money::format(*number);
             }
             rewritten.emplace_back(key, entries.join(u';'));
-            continue;
+            return;
         }
         const bool price = !itemKeyOfPrice(key).isEmpty();
         if (!price &&
             (!isQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))
-            continue;
+            return;
         static const QRegularExpression plainDecimal(QStringLiteral(R"(^\d+\.\d+$)"));
         const std::optional<double> number = !price && plainDecimal.match(value).hasMatch()
                                                  ? std::optional(QLocale::c().toDouble(value))
                                                  : reader.toNumber(value);
         if (number)
             rewritten.emplace_back(key, price ? Money::format(*number) : Money::localNumber(*number));
-    }
+    });
     for (const auto& [key, value] : rewritten)
         store.WriteValue(key, value);
 }
