@@ -7,6 +7,8 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -125,6 +127,51 @@ bool multiByte(const char*& at, const char* end, std::string* utf8) {
     return true;
 }
 
+// The bytes that end a run of plain ASCII in a JSON string: the quote, the backslash, control characters and
+// the bytes of longer UTF-8 sequences.
+constexpr std::array<bool, 256> Special = [] {
+    std::array<bool, 256> special{};
+    for (size_t byte = 0; byte < special.size(); ++byte)
+        special[byte] = byte == '"' || byte == '\\' || byte < 0x20 || byte >= 0x80;
+    return special;
+}();
+
+// Eight bytes at a time, on machines that keep the first byte of a word in its lowest bits: a word's bytes are
+// tested all at once, and of the bytes a test flags (their top bit set in the result), the lowest is the first.
+constexpr bool WordAtATime = std::endian::native == std::endian::little;
+constexpr quint64 Ones = 0x0101010101010101;
+constexpr quint64 Tops = 0x8080808080808080;
+
+quint64 loadWord(const char* at) {
+    quint64 word = 0;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Flags bytes below `limit` (up to 0x80); above the lowest flagged byte there may be false flags.
+constexpr quint64 bytesBelow(quint64 word, unsigned char limit) {
+    return (word - Ones * limit) & ~word & Tops;
+}
+
+constexpr quint64 bytesEqual(quint64 word, char byte) {
+    return bytesBelow(word ^ (Ones * static_cast<unsigned char>(byte)), 1);
+}
+
+// Where the first special byte from `at` on is, before `end` or at it.
+const char* plainRun(const char* at, const char* end) {
+    if constexpr (WordAtATime) {
+        for (; end - at >= 8; at += 8) {
+            const quint64 word = loadWord(at);
+            if (const quint64 special = bytesEqual(word, '"') | bytesEqual(word, '\\') | bytesBelow(word, 0x20) |
+                                        (word & Tops))
+                return at + std::countr_zero(special) / 8;
+        }
+    }
+    while (at != end && !Special[static_cast<unsigned char>(*at)])
+        ++at;
+    return at;
+}
+
 // Reads a JSON string from just after its opening quote to just after its closing one, appending what it says to
 // utf8 as UTF-8 when given. Takes only strings whose meaning is beyond doubt: no raw control characters, known
 // escapes, no escaped surrogates, well-formed UTF-8. Says whether the string held an escape.
@@ -133,12 +180,7 @@ bool scanString(const char*& at, const char* end, std::string* utf8, bool& escap
     while (at != end) {
         // Plain ASCII is by far the most common text: runs of it are passed over, or copied, at once.
         const char* run = at;
-        while (at != end) {
-            const auto byte = static_cast<unsigned char>(*at);
-            if (byte == '"' || byte == '\\' || byte < 0x20 || byte >= 0x80)
-                break;
-            ++at;
-        }
+        at = plainRun(at, end);
         if (utf8)
             utf8->append(run, at);
         if (at == end)
@@ -215,6 +257,37 @@ int compare(const Text& a, QStringView b) {
 }
 
 int compare(const Text& a, const Text& b) {
+    if (!a.escaped && !b.escaped) {
+        // Plain UTF-8 orders as its code points do; only where the first difference is not ASCII can UTF-16's
+        // order differ.
+        const char* x = a.at;
+        const char* y = b.at;
+        if constexpr (WordAtATime) {
+            // To the first byte where they differ or a ends.
+            while (a.limit - x >= 8 && b.limit - y >= 8) {
+                const quint64 word = loadWord(x);
+                if (const quint64 stop = (word ^ loadWord(y)) | bytesEqual(word, '"')) {
+                    const int same = std::countr_zero(stop) / 8;
+                    x += same;
+                    y += same;
+                    break;
+                }
+                x += 8;
+                y += 8;
+            }
+        }
+        while (*x == *y && *x != '"') {
+            ++x;
+            ++y;
+        }
+        const auto first = static_cast<unsigned char>(*x);
+        const auto second = static_cast<unsigned char>(*y);
+        if (first == '"' || second == '"')
+            return first == second ? 0 : first == '"' ? -1 : 1;
+        if (first < 0x80 && second < 0x80)
+            return first < second ? -1 : 1;
+        return sign(QStringView(a.decoded()).compare(b.decoded()));
+    }
     for (const char *x = a.at, *y = b.at;; ++x, ++y) {
         const auto first = static_cast<unsigned char>(*x);
         const auto second = static_cast<unsigned char>(*y);
@@ -411,7 +484,8 @@ Text textAt(const QByteArray& bytes, quint32 at, quint32 escapedBit) {
 // meaning is beyond doubt (the known members, each once and in any order, text values, no duplicate keys, no
 // escaped surrogates); for anything else it gives up and the caller parses with QJsonDocument, so every damaged
 // file is still reported in QJsonDocument's words. Keys in the order toBytes writes them cost one comparison
-// each; any other order is sorted afterwards.
+// each; any other order is sorted afterwards. The bytes must end in a '\0' after their size, as those of a
+// QByteArray of its own do.
 class ConfigFile::Reader {
 public:
     explicit Reader(const QByteArray& data)
@@ -463,8 +537,19 @@ public:
 
 private:
     void skipSpace() {
-        while (m_at != m_end && (*m_at == ' ' || *m_at == '\n' || *m_at == '\r' || *m_at == '\t'))
-            ++m_at;
+        // The writer indents each pair by eight spaces: a word of them at a time.
+        static constexpr char Indent[] = "        ";
+        // Most calls find none: the bytes the reader takes always end in a '\0', so the one at m_end can be read.
+        if (static_cast<unsigned char>(*m_at) > ' ')
+            return;
+        for (;;) {
+            if (m_end - m_at >= 8 && std::memcmp(m_at, Indent, 8) == 0)
+                m_at += 8;
+            else if (m_at != m_end && (*m_at == ' ' || *m_at == '\n' || *m_at == '\r' || *m_at == '\t'))
+                ++m_at;
+            else
+                return;
+        }
     }
 
     bool punctuation(char expected) {
@@ -509,6 +594,14 @@ private:
         if (!punctuation('"'))
             return false;
         at = static_cast<quint32>(m_at - m_data.constData());
+        // Most strings are plain ASCII to their closing quote.
+        const char* start = m_at;
+        m_at = plainRun(m_at, m_end);
+        if (m_at != m_end && *m_at == '"') {
+            ++m_at;
+            return true;
+        }
+        m_at = start;
         bool escaped = false;
         if (!scanString(m_at, m_end, nullptr, escaped))
             return false;
@@ -597,7 +690,8 @@ ConfigFile::LoadResult ConfigFile::LoadFromBytes(const QByteArray& data) {
     using Status = LoadResult::Status;
     clear();
     QByteArray bytes = data;
-    // Bytes only lent to the array (QByteArray::fromRawData) could go away while the store still points into them.
+    // Bytes only lent to the array (QByteArray::fromRawData) could go away while the store still points into them,
+    // and need not end in the '\0' the reader stops at.
     if (!bytes.data_ptr().isMutable())
         bytes = QByteArray(data.constData(), data.size());
     if (bytes.size() < qsizetype(Loaded::Escaped) && Reader(bytes).read(m_loaded, m_numbers)) {
@@ -733,27 +827,47 @@ void ConfigFile::WriteArrayItem(const QString& countKey, const QString& prefix, 
 template <typename Take> void ConfigFile::eraseElements(const QString& prefix, int count, Take take) {
     // Keys that start with prefix sit together in key order; of them, only prefix followed by a position as
     // QString::number writes it is an element.
-    const auto position = [&prefix, count](const QString& key) -> qint64 {
-        const QStringView digits = QStringView(key).sliced(prefix.size());
+    const auto position = [count](auto digits) -> qint64 {
         qint64 number = 0;
-        for (const QChar c : digits) {
-            if (c < u'0' || c > u'9' || number > count)
+        for (const auto c : digits) {
+            const auto unit = static_cast<std::make_unsigned_t<decltype(c)>>(c);
+            if (unit < '0' || unit > '9' || number > count)
                 return 0;
-            number = number * 10 + (c.unicode() - u'0');
+            number = number * 10 + (unit - '0');
         }
-        return number > count || digits.startsWith(u'0') ? 0 : number;
+        return number > count || (!digits.empty() && digits.front() == '0') ? 0 : number;
     };
+    const auto utf16 = [](QStringView text) {
+        return std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+    };
+    // Loaded keys are read where they stand, unless they hold escapes.
+    const bool asciiPrefix = std::all_of(prefix.begin(), prefix.end(), [](QChar c) { return c.unicode() < 0x80; });
     for (size_t at = lowerBoundLoaded(prefix); at < m_loaded.size(); ++at) {
-        const QString key = textAt(m_bytes, m_loaded[at].key, Loaded::Escaped).decoded();
-        if (!key.startsWith(prefix))
-            break;
-        if (const qint64 element = position(key); element >= 1 && !m_gone[at]) {
+        const Text key = textAt(m_bytes, m_loaded[at].key, Loaded::Escaped);
+        qint64 element = 0;
+        if (!key.escaped && asciiPrefix) {
+            const char* rest = key.at;
+            qsizetype matched = 0;
+            while (matched < prefix.size() && static_cast<unsigned char>(*rest) == prefix[matched].unicode()) {
+                ++rest;
+                ++matched;
+            }
+            if (matched < prefix.size())
+                break;
+            element = position(std::string_view(rest, static_cast<size_t>(key.plainEnd() - rest)));
+        } else {
+            const QString text = key.decoded();
+            if (!text.startsWith(prefix))
+                break;
+            element = position(utf16(QStringView(text).sliced(prefix.size())));
+        }
+        if (element >= 1 && !m_gone[at]) {
             take(element, textAt(m_bytes, m_loaded[at].value, Loaded::Escaped).decoded());
             forget(at);
         }
     }
     for (auto it = m_written.lower_bound(prefix); it != m_written.end() && it->first.startsWith(prefix);) {
-        const qint64 element = position(it->first);
+        const qint64 element = position(utf16(QStringView(it->first).sliced(prefix.size())));
         if (element < 1) {
             ++it;
             continue;
