@@ -162,8 +162,8 @@ const char* plainRun(const char* at, const char* end) {
     if constexpr (WordAtATime) {
         for (; end - at >= 8; at += 8) {
             const quint64 word = loadWord(at);
-            if (const quint64 special = bytesEqual(word, '"') | bytesEqual(word, '\\') | bytesBelow(word, 0x20) |
-                                        (word & Tops))
+            if (const quint64 special =
+                    bytesEqual(word, '"') | bytesEqual(word, '\\') | bytesBelow(word, 0x20) | (word & Tops))
                 return at + std::countr_zero(special) / 8;
         }
     }
@@ -638,7 +638,9 @@ public:
     }
 
     bool atEnd() const { return m_loaded == m_store.m_loaded.size() && m_written == m_store.m_written.end(); }
-    AnyText key() const { return m_onLoaded ? AnyText{loadedText(m_store.m_loaded[m_loaded].key)} : AnyText{{}, &m_written->first}; }
+    AnyText key() const {
+        return m_onLoaded ? AnyText{loadedText(m_store.m_loaded[m_loaded].key)} : AnyText{{}, &m_written->first};
+    }
     AnyText value() const {
         return m_onLoaded ? AnyText{loadedText(m_store.m_loaded[m_loaded].value)} : AnyText{{}, &m_written->second};
     }
@@ -973,7 +975,8 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path) const {
 ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions& options) const {
     const auto failure = [](const QString& error) { return SaveResult{false, error, false, {}}; };
     const auto changedOnDisk = [] {
-        return SaveResult{false, QCoreApplication::translate("Store", "the file was changed by someone else"), true, {}};
+        return SaveResult{
+            false, QCoreApplication::translate("Store", "the file was changed by someone else"), true, {}};
     };
     const std::optional<QFileDevice::Permissions> permissions = SafeFile::permissionsOf(path);
     if (SafeFile::nameTaken(path)) {

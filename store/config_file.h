@@ -126,9 +126,9 @@ private:
     template <typename Take> void eraseElements(const QString& prefix, int count, Take take);
 
     QByteArray m_bytes;
-    std::vector<Loaded> m_loaded;           // in key order, each key once
-    std::vector<bool> m_gone;               // for each loaded pair: deleted or written over since
+    std::vector<Loaded> m_loaded; // in key order, each key once
+    std::vector<bool> m_gone;     // for each loaded pair: deleted or written over since
     size_t m_goneCount = 0;
-    std::map<QString, QString> m_written;   // never a key of a loaded pair that is not gone
+    std::map<QString, QString> m_written; // never a key of a loaded pair that is not gone
     std::optional<Money::Conventions> m_numbers;
 };

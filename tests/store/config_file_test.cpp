@@ -79,6 +79,7 @@ private slots:
     void randomStoresAreWrittenAndReadAsQtDoes();
     void readingAgreesWithQJsonDocument_data();
     void readingAgreesWithQJsonDocument();
+    void loadedAndWrittenPairsActAlike();
 
 private:
     QTemporaryDir m_dir;
@@ -395,6 +396,90 @@ void ConfigFileTest::readingAgreesWithQJsonDocument() {
         else
             QVERIFY2(!result.reason.isEmpty(), bytes.constData());
     }
+}
+
+void ConfigFileTest::loadedAndWrittenPairsActAlike() {
+    // A random walk of writes, deletes, array takes and reloads against a map: the store keeps the pairs of the
+    // last load where they stand in its bytes and the rest apart, and must never show the difference. Keys mix
+    // ASCII with text whose UTF-8 order is not UTF-16's (U+FF01 sorts after U+1F600 in UTF-8, before it in UTF-16).
+    QRandomGenerator random(20261207);
+    const QStringList parts{QStringLiteral("L0i"),    QStringLiteral("1"),    QStringLiteral("2"),
+                            QStringLiteral("0"),      QStringLiteral("\\"),   QStringLiteral("é"),
+                            QStringLiteral("\uFF01"), utf16({0xd83d, 0xde00})};
+    const auto pick = [&] {
+        QString key;
+        for (int i = random.bounded(1, 5); i > 0; --i)
+            key += parts[random.bounded(int(parts.size()))];
+        return key;
+    };
+    ConfigFile store;
+    Values model;
+    const QString file = path(QStringLiteral("walk.dat"));
+    for (int step = 0; step < 3000; ++step) {
+        const QString key = pick();
+        switch (random.bounded(10)) {
+        case 0: { // reload, from the writer's form or a compact one with the keys in another order
+            QByteArray bytes = store.toBytes();
+            if (random.bounded(2))
+                bytes = R"({"version": 1, "values": {)" +
+                        QJsonDocument(QJsonObject::fromVariantMap([&] {
+                            QVariantMap map;
+                            for (const auto& [k, v] : model)
+                                map.insert(k, v);
+                            return map;
+                        }()))
+                            .toJson(QJsonDocument::Compact)
+                            .mid(1) +
+                        R"(, "format": "Pantrova data"})";
+            QVERIFY(store.LoadFromBytes(bytes).ok());
+            break;
+        }
+        case 1: {
+            const int count = random.bounded(4);
+            std::vector<std::optional<QString>> expected(static_cast<size_t>(count));
+            for (int i = 1; i <= count; ++i)
+                if (const auto found = model.find(key + QString::number(i)); found != model.end()) {
+                    expected[static_cast<size_t>(i - 1)] = found->second;
+                    model.erase(found);
+                }
+            QCOMPARE(store.takeArray(key, count), expected);
+            break;
+        }
+        case 2:
+        case 3:
+            store.DeleteValue(key);
+            model.erase(key);
+            break;
+        default:
+            store.WriteValue(key, key + QString::number(step));
+            model[key] = key + QString::number(step);
+        }
+        QCOMPARE(store.ReadValue(key), model.count(key) ? model[key] : ConfigFile::NotFound);
+        if (step % 100 != 0)
+            continue;
+        QCOMPARE(store.values(), model);
+        QCOMPARE(store.size(), int(model.size()));
+        QCOMPARE(store.toBytes(), writtenByQt(model));
+        Values range;
+        store.forEach(key, [&range](const QString& k, const QString& v) { range.emplace(k, v); });
+        QCOMPARE(range, Values(model.lower_bound(key),
+                               std::find_if(model.lower_bound(key), model.end(),
+                                            [&](const auto& pair) { return !pair.first.startsWith(key); })));
+    }
+
+    // Saving goes to the file and to its backup in pieces: a store of several pieces is written whole.
+    for (int i = 0; i < 40000; ++i)
+        store.WriteValue(QStringLiteral("K%1_1").arg(i), QString(40, QChar(u'a' + i % 26)));
+    QVERIFY(store.SaveTo(file).ok);
+    const QByteArray first = store.toBytes();
+    QVERIFY(first.size() > 2 << 20);
+    store.WriteValue(QStringLiteral("K1_1"), QStringLiteral("changed"));
+    QVERIFY(store.SaveTo(file).ok);
+    QFile saved(file);
+    QFile backup(file + QStringLiteral(".bak"));
+    QVERIFY(saved.open(QIODevice::ReadOnly) && backup.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), store.toBytes());
+    QCOMPARE(backup.readAll(), first);
 }
 
 QTEST_GUILESS_MAIN(ConfigFileTest)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +26,7 @@ private slots:
     void saveOptions();
     void freshNamesNeverTakeAnExistingOne();
     void overlayStandsInForTheStoresPairs();
+    void digestDoesNotDependOnPieces();
 };
 
 void SafeFileTest::specialFilesAreRefusedAtOnce_data() {
@@ -155,6 +157,27 @@ void SafeFileTest::overlayStandsInForTheStoresPairs() {
     QCOMPARE(ConfigFile().toBytes(&overlay), overlay.toBytes());
     const ConfigFile empty;
     QCOMPARE(store.toBytes(&empty), store.toBytes());
+}
+
+void SafeFileTest::digestDoesNotDependOnPieces() {
+    // Saving digests the file in the pieces it writes; loading digests it whole. Both must agree for any cut.
+    QRandomGenerator random(7);
+    for (const qsizetype size : {0, 1, 65535, 65536, 65537, 300000}) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        for (char& byte : bytes)
+            byte = static_cast<char>(random.bounded(256));
+        SafeFile::Digest pieces;
+        for (qsizetype at = 0; at < size;) {
+            const qsizetype piece = std::min<qsizetype>(size - at, random.bounded(1, 100000));
+            pieces.add(QByteArrayView(bytes).sliced(at, piece));
+            at += piece;
+        }
+        QCOMPARE(pieces.result(), SafeFile::digest(bytes));
+        if (size > 0) {
+            bytes[size - 1] = static_cast<char>(bytes[size - 1] ^ 1);
+            QVERIFY(pieces.result() != SafeFile::digest(bytes));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(SafeFileTest)
