@@ -47,6 +47,11 @@ int prepareProcessFiles(const QString& folder) {
     compact.replace(",\"version\":1}", "}").replace(0, 1, "{\"version\":1,");
     if (!reordered.open(QIODevice::WriteOnly) || reordered.write(compact) < 0)
         return 1;
+    // Sixteen times the items, for the cost per byte of a much larger file.
+    ConfigFile larger;
+    fillStore(larger, 16 * ItemsPerList);
+    if (!larger.SaveTo(folder + QStringLiteral("/store16.dat")).ok)
+        return 1;
     QSettings settings(folder + QStringLiteral("/store.ini"), QSettings::IniFormat);
     for (const auto& [key, value] : store.values())
         settings.setValue(key, value);
