@@ -400,27 +400,28 @@ char* writeText(char* cursor, std::string_view text) {
 
 // A key or value ready to be written: the bytes of loaded text already in the writer's form, or a text.
 struct Ready {
-    explicit Ready(const AnyText& any) {
-        if (any.written) {
-            text = *any.written;
-        } else if (!any.loaded.escaped) {
+    explicit Ready(const AnyText& any)
+        : isPlain(!any.written && !any.loaded.escaped) {
+        if (isPlain) {
             plain = QByteArrayView(any.loaded.at, any.loaded.plainEnd());
+        } else if (any.written) {
+            text = *any.written;
         } else {
             decoded = any.loaded.decoded();
             text = decoded;
         }
     }
-    qsizetype worst() const { return text.isNull() ? plain.size() + 2 : worstCase(text); }
+    qsizetype worst() const { return isPlain ? plain.size() + 2 : worstCase(text); }
     char* write(char* cursor) const {
-        if (!text.isNull())
+        if (!isPlain)
             return writeString(cursor, text);
         *cursor++ = '"';
-        std::memcpy(cursor, plain.data(), static_cast<size_t>(plain.size()));
-        cursor += plain.size();
+        cursor = std::copy(plain.begin(), plain.end(), cursor);
         *cursor++ = '"';
         return cursor;
     }
 
+    bool isPlain;
     QByteArrayView plain;
     QString decoded;
     QStringView text;
