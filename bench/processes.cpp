@@ -9,8 +9,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace Bench {
 namespace {
@@ -46,6 +50,22 @@ int prepareProcessFiles(const QString& folder) {
     QByteArray compact = QJsonDocument::fromJson(file.readAll()).toJson(QJsonDocument::Compact);
     compact.replace(",\"version\":1}", "}").replace(0, 1, "{\"version\":1,");
     if (!reordered.open(QIODevice::WriteOnly) || reordered.write(compact) < 0)
+        return 1;
+    // The same pairs with the keys in a random order, as a tool that does not sort them may write them.
+    std::vector<std::pair<QString, QString>> pairs;
+    store.forEach({}, [&pairs](const QString& key, const QString& value) { pairs.emplace_back(key, value); });
+    std::shuffle(pairs.begin(), pairs.end(), QRandomGenerator(19));
+    const auto json = [](const QString& text) {
+        return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).sliced(1).chopped(1);
+    };
+    QByteArray shuffled = R"({"format": "Pantrova data", "version": 1, "values": {)";
+    const char* separator = "\n    ";
+    for (const auto& [key, value] : pairs) {
+        shuffled += separator + json(key) + ": " + json(value);
+        separator = ",\n    ";
+    }
+    QFile shuffledFile(folder + QStringLiteral("/shuffled.dat"));
+    if (!shuffledFile.open(QIODevice::WriteOnly) || shuffledFile.write(shuffled + "\n}}\n") < 0)
         return 1;
     // Sixteen times the items, for the cost per byte of a much larger file.
     ConfigFile larger;
