@@ -720,7 +720,8 @@ private:
 
 void ConfigFile::clear() {
     m_bytes.clear();
-    m_loaded.clear();
+    // The reader reserves room for the most pairs a file of its size could hold: give that back too.
+    m_loaded = std::vector<Loaded>();
     m_gone.clear();
     m_goneCount = 0;
     m_written.clear();
