@@ -3,6 +3,7 @@
 // file exactly as QJsonDocument does.
 #include "config_file.h"
 #include "data_files.h"
+#include "safe_file.h"
 #include "store_layout.h"
 
 #include <QJsonArray>
@@ -476,7 +477,14 @@ void ConfigFileTest::loadedAndWrittenPairsActAlike() {
     const QByteArray first = store.toBytes();
     QVERIFY(first.size() > 2 << 20);
     store.WriteValue(QStringLiteral("K1_1"), QStringLiteral("changed"));
-    QVERIFY(store.SaveTo(file).ok);
+    // The digests taken piece by piece, of the file replaced and of the file written, are those of the whole.
+    ConfigFile::SaveOptions options;
+    options.expectedDigest = SafeFile::digest(first + "x");
+    QVERIFY(store.SaveTo(file, options).changedOnDisk);
+    options.expectedDigest = SafeFile::digest(first);
+    const ConfigFile::SaveResult result = store.SaveTo(file, options);
+    QVERIFY(result.ok);
+    QCOMPARE(result.digest, SafeFile::digest(store.toBytes()));
     QFile saved(file);
     QFile backup(file + QStringLiteral(".bak"));
     QVERIFY(saved.open(QIODevice::ReadOnly) && backup.open(QIODevice::ReadOnly));
