@@ -120,6 +120,7 @@ private:
     // The loaded pair with this key, deleted or not, if there is one.
     std::optional<size_t> findLoaded(QStringView key) const;
     size_t lowerBoundLoaded(QStringView key) const;
+    // Marks a loaded pair as deleted or written over.
     void forget(size_t loaded);
     // Removes prefix1 .. prefix<count> in one pass over the keys that start with prefix, handing each position and
     // value to take.
