@@ -9,7 +9,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>

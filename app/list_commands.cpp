@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>

@@ -286,18 +286,9 @@ int compare(const Text& a, const Text& b) {
             return first == second ? 0 : first == '"' ? -1 : 1;
         if (first < 0x80 && second < 0x80)
             return first < second ? -1 : 1;
-        return sign(QStringView(a.decoded()).compare(b.decoded()));
     }
-    for (const char *x = a.at, *y = b.at;; ++x, ++y) {
-        const auto first = static_cast<unsigned char>(*x);
-        const auto second = static_cast<unsigned char>(*y);
-        if (first == '"' || second == '"')
-            return first == second ? 0 : first == '"' ? -1 : 1;
-        if (first == '\\' || second == '\\' || first >= 0x80 || second >= 0x80)
-            return sign(QStringView(a.decoded()).compare(b.decoded()));
-        if (first != second)
-            return first < second ? -1 : 1;
-    }
+    // Escapes, or a first difference beyond ASCII: the decoded texts tell.
+    return sign(QStringView(a.decoded()).compare(b.decoded()));
 }
 
 // A key or value of either kind: loaded text, or a QString of the written pairs.
@@ -815,11 +806,15 @@ QString ConfigFile::ReadValue(const QString& key) const {
 }
 
 QString ConfigFile::ReadValue(const QString& key, const QString& defaultValue) const {
+    return value(key).value_or(defaultValue);
+}
+
+std::optional<QString> ConfigFile::value(const QString& key) const {
     if (const auto written = m_written.find(key); written != m_written.end())
         return written->second;
     if (const std::optional<size_t> loaded = findLoaded(key); loaded && !m_gone[*loaded])
         return textAt(m_bytes, m_loaded[*loaded].value, Loaded::Escaped).decoded();
-    return defaultValue;
+    return std::nullopt;
 }
 
 bool ConfigFile::contains(const QString& key) const {

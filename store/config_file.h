@@ -62,6 +62,8 @@ public:
 
     QString ReadValue(const QString& key) const;
     QString ReadValue(const QString& key, const QString& defaultValue) const;
+    // The value under key, if there is one.
+    std::optional<QString> value(const QString& key) const;
     void WriteValue(const QString& key, const QString& value);
     void DeleteValue(const QString& key);
 

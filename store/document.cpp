@@ -50,16 +50,20 @@ void Document::adopt(Store::StoredData&& data) {
 
 void Document::writeInto(ConfigFile& store) const {
     for (int l = 0; l < ListCount; ++l) {
-        const QString countKey = Store::listCountKey(l);
-        store.WriteValue(countKey, QStringLiteral("0"));
         store.WriteValue(Store::listNameKey(l), m_listNames[l]);
+        const QString names = Store::itemNamePrefix(l);
+        const QString quantities = Store::itemQuantityPrefix(l);
+        const QString checks = Store::itemCheckPrefix(l);
+        const QString keys = Store::itemKeyPrefix(l);
+        int position = 0;
         for (const Item& item : m_lists[l]) {
-            store.IncrementValue(countKey);
-            store.WriteArrayItem(countKey, Store::itemNamePrefix(l), item.name);
-            store.WriteArrayItem(countKey, Store::itemQuantityPrefix(l), item.quantity);
-            store.WriteArrayItem(countKey, Store::itemCheckPrefix(l), item.ticked);
-            store.WriteArrayItem(countKey, Store::itemKeyPrefix(l), item.key);
+            const QString at = QString::number(++position);
+            store.WriteValue(names + at, item.name);
+            store.WriteValue(quantities + at, item.quantity);
+            store.WriteValue(checks + at, item.ticked ? ConfigFile::TrueText : ConfigFile::FalseText);
+            store.WriteValue(keys + at, item.key);
         }
+        store.WriteValue(Store::listCountKey(l), QString::number(position));
     }
     for (int shop = 1; shop <= ShopCount; ++shop)
         store.WriteValue(Store::shopNameKey(shop), m_shopNames[shop - 1]);
@@ -302,7 +306,7 @@ bool Document::storeValue(const QString& key, const std::optional<QString>& valu
 }
 
 std::optional<QString> Document::stored(const QString& key) const {
-    return m_store.contains(key) ? std::optional(m_store.ReadValue(key)) : std::nullopt;
+    return m_store.value(key);
 }
 
 void Document::setNextKey(qint32 nextKey) {
