@@ -147,8 +147,9 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     const Row& r = row(index.row());
     const int column = index.column();
     const bool cheapest = r.kind == Row::Kind::Item && column >= 1 && (r.cheapest & (1u << column));
+    // Only the colour and the tooltip ask for a price's age, not the text a view asks for most.
     const QDate date = r.kind == Row::Kind::Item ? r.dates[static_cast<size_t>(column)] : QDate();
-    const bool old = date.isValid() && date.daysTo(m_today) > m_oldDays;
+    const auto old = [&] { return date.isValid() && date.daysTo(m_today) > m_oldDays; };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -166,14 +167,14 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         if (r.kind == Row::Kind::BestPrice)
             return QBrush(BestPriceColour);
-        if (old)
+        if (old())
             return QBrush(OldPriceColour);
         // Readable on the light background in a dark theme too.
         return cheapest ? QVariant(QBrush(Qt::black)) : QVariant();
     case Qt::BackgroundRole:
         return cheapest ? QVariant(QBrush(CheapestColour)) : QVariant();
     case Qt::ToolTipRole:
-        if (old) {
+        if (old()) {
             const QString set = frmLists::tr("Set on %1").arg(age(date, m_today));
             return cheapest ? frmLists::tr("Cheapest for this item") + QLatin1Char('\n') + set : set;
         }
