@@ -26,9 +26,6 @@ namespace {
 
 enum PriceColumn { NumberColumn = 0, ShopColumn = 1, PriceColumn = 2, DateColumn = 3 };
 
-// Entered prices below this, compared in single precision (so "0.01" itself passes), are refused.
-constexpr float SmallestPrice = 0.01f;
-
 } // namespace
 
 frmAddEdit::frmAddEdit(frmLists& main)
@@ -154,7 +151,7 @@ void frmAddEdit::cmdSet_Click() {
         return;
     }
     const auto price = static_cast<float>(*value);
-    if (price < SmallestPrice) {
+    if (price < Money::SmallestPrice) {
         m_main.prompts().message(tr("Please enter a value of 0.01 or greater."), tr("Error"),
                                  UserPrompts::Icon::Exclamation);
         return;

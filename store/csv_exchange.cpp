@@ -7,6 +7,7 @@
 
 #include <csv.h>
 
+#include <cmath>
 #include <limits>
 
 namespace Csv {
@@ -198,10 +199,12 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
             if (text.trimmed().isEmpty())
                 continue;
             const std::optional<double> price = Money::toNumber(text);
-            if (!price || *price < 0.01 || *price > std::numeric_limits<float>::max())
+            // As the editor takes a typed price: through single precision, at least the smallest price.
+            if (!price || std::abs(*price) > std::numeric_limits<float>::max() ||
+                static_cast<float>(*price) < Money::SmallestPrice)
                 return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
                                       .arg(text, header[HeaderStart.size() + static_cast<qsizetype>(s)]));
-            item.prices[shops[s] - 1] = Money::format(*price);
+            item.prices[shops[s] - 1] = Money::formatPrice(static_cast<float>(*price));
         }
         import.items.push_back(std::move(item));
     }

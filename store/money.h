@@ -45,6 +45,9 @@ inline bool isNumber(const QString& text) {
 QString format(double amount);
 // An entered price: it passes through single precision first, so only about seven digits survive.
 QString formatPrice(float price);
+// The smallest price a user may enter, in the editor or in an imported file; compared in single precision, so
+// "0.01" itself passes.
+inline constexpr float SmallestPrice = 0.01f;
 
 // A quantity written back by the list commands: plain decimal text without separators ("1", "2", "3.5").
 QString plainNumber(double value);

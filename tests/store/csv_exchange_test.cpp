@@ -1,6 +1,7 @@
 // Lists to CSV and back: a round trip into empty lists gives back the lists, items, quantities, ticks and prices;
 // a file that cannot be read as such a CSV changes nothing and says which line is wrong.
 #include "csv_exchange.h"
+#include "money.h"
 
 #include <QTest>
 
@@ -68,6 +69,12 @@ void CsvExchangeTest::roundTripIntoEmptyLists() {
         Csv::read("List,Item,Quantity,Ticked\nWeekly,Bread,,True\nWeekly,Jam,3,False\n", empty, 0);
     QCOMPARE(ticks.items.at(0).quantity, QStringLiteral("1"));
     QCOMPARE(ticks.items.at(1).quantity, QString());
+
+    // A price is taken as the editor takes a typed one: in single precision.
+    const Csv::Import precise =
+        Csv::read("List,Item,Quantity,Ticked,Market\nWeekly,Gold,,False,12345678.91\n", empty, 0);
+    QCOMPARE(precise.error, QString());
+    QCOMPARE(*precise.items.at(0).prices[0], Money::formatPrice(12345678.91f));
 }
 
 void CsvExchangeTest::unreadableFilesChangeNothing_data() {
