@@ -218,9 +218,8 @@ void apply(const Import& import, Document& document) {
     for (const auto& [shop, name] : import.newShops)
         document.renameShop(shop, name);
     for (const ImportedItem& item : import.items) {
-        const int row = document.itemCount(item.list);
-        const QString key = document.addItem(item.list, row, item.name);
-        document.setItemState(item.list, row, item.ticked, item.quantity);
+        const QString key = Store::itemKey(document.nextKey());
+        document.insertItem(item.list, document.itemCount(item.list), {key, item.name, item.quantity, item.ticked});
         document.setPrices(key, item.prices);
     }
 }
