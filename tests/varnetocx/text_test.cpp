@@ -60,6 +60,11 @@ private slots:
         row("only later references expand a value", "Env2Str", "%VARNET_BAR% %VARNET_FOO%", "bar %VARNET_BAR%");
         row("replacement is case-sensitive", "Env2Str", "%VARNET_A% %varnet_a%", "alpha ");
         row("empty name is unset", "Env2Str", "a%%b", "ab");
+        // Each reference replaces its "%NAME%" throughout the text so far, also where the input pairs the signs
+        // otherwise.
+        row("empty name takes signs of a later pair", "Env2Str", "%%a%VARNET_A%%b", "a%VARNET_Ab");
+        row("pass meets signs of a later pair", "Env2Str", "%VARNET_A%%VARNET_NOPE%VARNET_A%",
+            "alpha%VARNET_NOPEalpha");
     }
     void conversions() {
         QFETCH(QByteArray, method);

@@ -1,15 +1,13 @@
 #include "text_conversions.h"
 
-#include <QHash>
-#include <QList>
+#include <QSet>
+#include <QStringMatcher>
 #include <QStringView>
 #include <QtGlobal>
 
-#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace varnetocx {
 
@@ -32,101 +30,27 @@ void appendBlanks(QString& html, qsizetype run) {
     }
 }
 
-// Calls take(opening, closing, name) for each pair of percent signs in text, from left to right, whose name has no
-// blank. The closing sign of a pair that take() accepts closes nothing else; that of any other pair may open the
-// next one ("50% and 20%VAR%").
-template <typename Take> void scanReferences(QStringView text, Take take) {
-    qsizetype position = 0;
-    while (true) {
-        const qsizetype opening = text.indexOf(u'%', position);
-        const qsizetype closing = opening < 0 ? -1 : text.indexOf(u'%', opening + 1);
-        if (closing < 0) {
-            return;
-        }
-        const QStringView name = text.sliced(opening + 1, closing - opening - 1);
-        position = !name.contains(u' ') && take(opening, closing, name) ? closing + 1 : closing;
+// One global replace pass: every occurrence from left to right that does not overlap the one replaced before it,
+// the replacements not searched again. Builds a new text, where QString::replace moves the rest of the text for
+// every thousand occurrences. False when there was none.
+bool replaceAll(QString& text, const QString& before, const QString& after) {
+    const QStringMatcher matcher(before);
+    qsizetype found = matcher.indexIn(text);
+    if (found < 0) {
+        return false;
     }
+    QString replaced;
+    replaced.reserve(text.size());
+    qsizetype copied = 0;
+    for (; found >= 0; found = matcher.indexIn(text, copied)) {
+        replaced += QStringView(text).sliced(copied, found - copied);
+        replaced += after;
+        copied = found + before.size();
+    }
+    replaced += QStringView(text).sliced(copied);
+    text = std::move(replaced);
+    return true;
 }
-
-// Env2Str in one pass. Callers rely on a value's own references being replaced by the references that follow in
-// the text (once the library replaced each reference throughout the text built so far). Instead of rescanning the
-// text for each reference, the expansion numbers the references and expands each value once, against those that
-// follow the first reference to its variable.
-class EnvironmentExpansion {
-public:
-    explicit EnvironmentExpansion(const QString& text)
-        : m_text(text) {
-        scanReferences(m_text, [this](qsizetype opening, qsizetype closing, QStringView name) {
-            QString key = name.toString();
-            QList<qsizetype>& order = m_order[key];
-            order.append(qsizetype(m_references.size()));
-            m_references.push_back({opening, closing, order.first(), std::move(key)});
-            return true;
-        });
-        m_expansions.resize(m_references.size());
-    }
-
-    QString result() {
-        QString result;
-        result.reserve(m_text.size());
-        qsizetype position = 0;
-        for (const Reference& reference : m_references) {
-            result += QStringView(m_text).sliced(position, reference.opening - position);
-            result += expansion(reference.first);
-            position = reference.closing + 1;
-        }
-        result += QStringView(m_text).sliced(position);
-        return result;
-    }
-
-private:
-    struct Reference {
-        qsizetype opening;
-        qsizetype closing;
-        qsizetype first; // the number of the first reference to the same variable
-        QString name;
-    };
-
-    // The value of reference `index`, with each reference inside it replaced by the expansion of the next
-    // reference of the text to the same variable; one the text does not make after `index` stays as it is.
-    const QString& expansion(qsizetype index) {
-        if (const std::optional<QString>& known = m_expansions[size_t(index)]) {
-            return *known;
-        }
-        // An empty name ("%%") looks up the variable with the empty name, which Linux never has, so the pair
-        // disappears like any other unset reference.
-        const QString value = qEnvironmentVariable(m_references[size_t(index)].name.toLocal8Bit().constData());
-        QString expanded;
-        qsizetype position = 0;
-        scanReferences(value, [&](qsizetype opening, qsizetype closing, QStringView name) {
-            const qsizetype later = nextReference(name, index);
-            if (later < 0) {
-                return false;
-            }
-            expanded += QStringView(value).sliced(position, opening - position);
-            expanded += expansion(later);
-            position = closing + 1;
-            return true;
-        });
-        expanded += QStringView(value).sliced(position);
-        return m_expansions[size_t(index)].emplace(std::move(expanded));
-    }
-
-    // The number of the first reference to `name` after reference `index`, or -1.
-    qsizetype nextReference(QStringView name, qsizetype index) const {
-        const auto found = m_order.constFind(name.toString());
-        if (found == m_order.constEnd()) {
-            return -1;
-        }
-        const auto later = std::upper_bound(found->cbegin(), found->cend(), index);
-        return later == found->cend() ? -1 : *later;
-    }
-
-    const QString m_text;
-    std::vector<Reference> m_references;
-    QHash<QString, QList<qsizetype>> m_order; // each variable's references, by number
-    std::vector<std::optional<QString>> m_expansions;
-};
 
 } // namespace
 
@@ -221,7 +145,37 @@ std::optional<int> colourValue(const QString& name) {
 }
 
 QString expandEnvironment(const QString& text) {
-    return EnvironmentExpansion(text).result();
+    // One replace pass per reference, in the order the references stand in the unchanged input, each over the
+    // whole text so far. A pass that found nothing is not repeated until the text changes, so many references to
+    // a few variables cost a few passes.
+    QString result = text;
+    QSet<QString> absent; // names whose pass found nothing, since the text last changed
+    qsizetype position = 0;
+    while (true) {
+        const qsizetype opening = text.indexOf(u'%', position);
+        const qsizetype closing = opening < 0 ? -1 : text.indexOf(u'%', opening + 1);
+        if (closing < 0) {
+            return result;
+        }
+        const QStringView name = QStringView(text).sliced(opening + 1, closing - opening - 1);
+        // The closing sign after a name with a blank may open the next reference ("50% and 20%VAR%").
+        if (name.contains(u' ')) {
+            position = closing;
+            continue;
+        }
+        position = closing + 1;
+        QString key = name.toString();
+        if (absent.contains(key)) {
+            continue;
+        }
+        // An empty name ("%%") looks up the variable with the empty name, which Linux never has, so the pair
+        // disappears like any other unset reference.
+        if (replaceAll(result, u'%' + key + u'%', qEnvironmentVariable(key.toLocal8Bit().constData()))) {
+            absent.clear();
+        } else {
+            absent.insert(std::move(key));
+        }
+    }
 }
 
 } // namespace varnetocx

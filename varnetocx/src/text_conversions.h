@@ -19,10 +19,11 @@ QString htmlToPlainText(const QString& html);
 // The 0x00BBGGRR value of one of the sixteen basic colour names ("Red" is 255); nothing for any other text.
 std::optional<int> colourValue(const QString& name);
 
-// Replaces every %NAME% reference by the value of the environment variable NAME (empty when unset), in time
-// linear in the text. References are found from left to right in the unchanged input. A reference inside a value
-// is replaced as well when the text refers to its variable after the first reference to the value's own variable
-// ("%A% %B%" with A set to "%B%" gives B's value twice; "%B% %A%" gives B's value and "%B%").
+// Replaces %NAME% references by the values of the environment variables (empty when unset). The references are
+// found from left to right in the unchanged input, and each replaces every "%NAME%" of the text built so far. So a
+// reference inside a value is replaced by a later reference to its variable ("%A% %B%" with A set to "%B%" gives
+// B's value twice; "%B% %A%" gives B's value and "%B%"), and a pass may take signs that the input pairs otherwise
+// ("%%a%A%%b" gives "a%Ab").
 QString expandEnvironment(const QString& text);
 
 } // namespace varnetocx
