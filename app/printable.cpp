@@ -7,6 +7,7 @@
 #include "varnet_host.h"
 
 #include <QFile>
+#include <QList>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -19,6 +20,19 @@
 
 namespace Printable {
 
+namespace {
+
+// Every character outside ASCII as a numeric character reference.
+QString asciiText(const QString& text) {
+    QString ascii;
+    ascii.reserve(text.size());
+    for (const uint character : text.toUcs4())
+        ascii += character < 0x80 ? QString(QChar(character)) : QStringLiteral("&#%1;").arg(character);
+    return ascii;
+}
+
+} // namespace
+
 QString itemLine(const QString& escapedName, const QString& quantity) {
     QString line = QStringLiteral("<br>") + escapedName;
     if (const std::optional<double> number = Money::toNumber(quantity); number && *number > 1)
@@ -26,7 +40,7 @@ QString itemLine(const QString& escapedName, const QString& quantity) {
     return line;
 }
 
-QString merge(const QString& templateText, const Content& content) {
+QString merge(const QString& templateText, const Content& content, QString (*convert)(const QString&)) {
     struct Placeholder {
         QString text;
         const QString* value;
@@ -56,7 +70,7 @@ QString merge(const QString& templateText, const Content& content) {
             continue;
         }
         page += QStringView(templateText).mid(copied, at - copied);
-        page += *match->value;
+        page += convert ? convert(*match->value) : *match->value;
         copied = at + match->text.size();
         at = templateText.indexOf(QLatin1Char('%'), copied);
     }
@@ -64,9 +78,24 @@ QString merge(const QString& templateText, const Content& content) {
     return page;
 }
 
-QString decode(const QByteArray& bytes) {
+QByteArray page(const QByteArray& templateBytes, const Content& content) {
+    bool isText = false;
+    const QString templateText = decode(templateBytes, &isText);
+    if (isText)
+        return encode(merge(templateText, content));
+    // A template in another code page (a Latin-1 "£" is the byte 0xA3, no UTF-8) is merged byte for byte, each
+    // byte read as the character of the same number and written back as that byte. Its code page is unknown, so
+    // the values go in as ASCII, which every such code page shares, with any other character as a numeric
+    // character reference: the page then reads right in whichever code page the template was written.
+    return merge(QString::fromLatin1(templateBytes), content, asciiText).toLatin1();
+}
+
+QString decode(const QByteArray& bytes, bool* isText) {
     QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
-    return decoder(bytes);
+    QString text = decoder(bytes);
+    if (isText)
+        *isText = !decoder.hasError();
+    return text;
 }
 
 QByteArray encode(const QString& page) {
@@ -120,8 +149,6 @@ void frmLists::buildPage() {
     }
 
     // From here on a step that fails is skipped and the next one runs.
-    const QString templateText = Printable::decode(read.bytes);
-
     const auto escaped = [this](const QString& text) { return Varnet->PT2HTML(text).value_or(text.toHtmlEscaped()); };
     Printable::Content content;
     for (int l = 0; l < ListCount; ++l) {
@@ -136,13 +163,15 @@ void frmLists::buildPage() {
     content.coverage = escaped(m_coverageLine);
     content.splitTrip = escaped(m_splitTripLine);
     content.priceSince = escaped(m_priceSinceLine);
-    const QByteArray page = Printable::encode(Printable::merge(templateText, content));
+    const QByteArray page = Printable::page(read.bytes, content);
 
     const QString pagePath = AppFolder + Printable::PageFileName;
     if (Varnet->FExists(pagePath) == true)
         QFile::remove(pagePath);
     // Written whole or not at all, and never into a pipe or device of that name, which could block the window.
-    if (const QString error = SafeFile::writeAtomically(pagePath, page); !error.isEmpty()) {
+    // The page holds the lists, so it is no more readable than the data file.
+    if (const QString error = SafeFile::writeAtomically(pagePath, page, SafeFile::permissionsOf(DataFile));
+        !error.isEmpty()) {
         prompts().message(tr("The page '%1' could not be written: %2.").arg(pagePath, error), tr("Pantrova Error"),
                           UserPrompts::Icon::Critical);
         return;

@@ -32,11 +32,17 @@ struct Content {
 QString itemLine(const QString& escapedName, const QString& quantity);
 
 // Replaces every placeholder of the template in one pass over the template: text that a replacement brings in
-// is never searched again, so a name that looks like a placeholder prints as typed.
-QString merge(const QString& templateText, const Content& content);
+// is never searched again, so a name that looks like a placeholder prints as typed. `convert`, when given, turns
+// each value into the text that goes in.
+QString merge(const QString& templateText, const Content& content, QString (*convert)(const QString&) = nullptr);
 
-// A leading byte-order mark stays in the text, so that the page keeps the template's bytes.
-QString decode(const QByteArray& bytes);
+// The page file's bytes: every byte of the template outside its placeholders reaches the page unchanged, also
+// when the template is not text in the system's code page.
+QByteArray page(const QByteArray& templateBytes, const Content& content);
+
+// A leading byte-order mark stays in the text, so that the page keeps the template's bytes. `isText`, when given,
+// says whether every byte was read as text of the code page.
+QString decode(const QByteArray& bytes, bool* isText = nullptr);
 // Characters the code page cannot hold become numeric character references, so none is lost.
 QByteArray encode(const QString& page);
 

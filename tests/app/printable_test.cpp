@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -26,6 +27,9 @@ private slots:
     void pageFromTheLists();
     void userTextNeverBecomesMarkup();
     void pageIsRewrittenEachTime();
+    void templateInAnotherCodePage();
+    void pageKeepsTheDataFilePermissions_data();
+    void pageKeepsTheDataFilePermissions();
     void missingTemplateIsReported();
     void specialFilesAreReportedAtOnce_data();
     void specialFilesAreReportedAtOnce();
@@ -150,6 +154,40 @@ void PrintableTest::pageIsRewrittenEachTime() {
                                     "%ListContents2%", "%ListContents3%", "%ListContents4%", "%bestshop%",
                                     "%currencysymbol%", "%bestprice%", "%coverage%", "%splittrip%"})
         QVERIFY2(shipped.contains(placeholder), placeholder);
+}
+
+void PrintableTest::templateInAnotherCodePage() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    frmLists& w = f.window();
+    // Latin-1: the "£" is the byte 0xA3, which is no UTF-8. The merged texts go in as ASCII.
+    writeFile(f.path("Pantrova Template.htm"),
+              "<meta charset=\"iso-8859-1\"><p>\xa3 %ListTitle1% %currencysymbol%</p>");
+    w.document().setListName(0, QStringLiteral("Caf\u00e9 \u20ac"));
+    w.buildPage();
+    QCOMPARE(readFile(f.path("Pantrova.htm")),
+             QByteArray("<meta charset=\"iso-8859-1\"><p>\xa3 Caf&#233; &#8364; &#163;</p>"));
+    QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("\u00a3 Caf\u00e9 \u20ac \u00a3")));
+}
+
+void PrintableTest::pageKeepsTheDataFilePermissions_data() {
+    QTest::addColumn<int>("dataFile"); // its mode, or -1 for none
+    QTest::addColumn<int>("page");
+    QTest::newRow("private data file") << 0600 << 0600;
+    QTest::newRow("data file shared with the group") << 0640 << 0640;
+    QTest::newRow("no data file") << -1 << 0644; // as the file mode creation mask 022 leaves a new file
+}
+
+void PrintableTest::pageKeepsTheDataFilePermissions() {
+    QFETCH(int, dataFile);
+    QFETCH(int, page);
+    const auto restoreMask = qScopeGuard([mask = umask(022)] { umask(mask); });
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    const QString data = f.path("Pantrova.dat");
+    QVERIFY(dataFile < 0 ? QFile::remove(data) : chmod(QFile::encodeName(data).constData(), mode_t(dataFile)) == 0);
+    f.window().buildPage();
+    struct stat status {};
+    QCOMPARE(stat(QFile::encodeName(f.path("Pantrova.htm")).constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 0777), page);
 }
 
 void PrintableTest::missingTemplateIsReported() {
