@@ -1,7 +1,8 @@
-// How the main window keeps the user's data safe: one window per folder, a damaged or unreadable data file kept
-// aside under a name of its own (never over an earlier copy) with the backup offered in its place, no save over
-// a file that someone else changed since, and a recovery file of the unsaved changes for the next start after a
-// crash.
+// How the main window keeps the user's data safe: one window per folder (a lock that proves no running window
+// goes once the user agrees), a damaged, unreadable or missing data file with the backup offered in its place and
+// the backup left alone until a data file loads whole, a damaged copy kept aside under a name of its own (never
+// over an earlier copy), no save over a file that someone else changed since without the user's choice, and a
+// recovery file of the unsaved changes for the next start after a crash.
 
 #include "main_window.h"
 #include "safe_file.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QTimer>
 
 namespace {
@@ -42,13 +44,16 @@ bool loadsWhole(const QByteArray& bytes) {
 } // namespace
 
 bool frmLists::lockFolder() {
-    m_lock = std::make_unique<QLockFile>(DataFile + QStringLiteral(".lock"));
+    const QString lockFile = DataFile + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockFile);
     // A lock is stale only when the process that took it is gone, never merely because it is old: a window may
     // stay open for days.
     m_lock->setStaleLockTime(0);
     // A lock left by a run that crashed is taken over; a folder Pantrova cannot write to gets no lock, and its
     // saves fail with their own message.
     if (m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError)
+        return true;
+    if (askToClearUnprovenLock(lockFile) && (m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError))
         return true;
     m_ownsFolder = false;
     ExitWithoutSaving = true;
@@ -59,6 +64,37 @@ bool frmLists::lockFolder() {
     return false;
 }
 
+bool frmLists::askToClearUnprovenLock(const QString& lockFile) {
+    // A lock of a live Pantrova on this computer proves itself; one that cannot be read as a lock, or that
+    // another computer made, proves nothing, and would otherwise refuse every start until deleted by hand.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const bool readable = QFileInfo(lockFile).isFile() && m_lock->getLockInfo(&pid, &host, &application);
+    if (readable && host == QSysInfo::machineHostName())
+        return false;
+    const QString why =
+        readable ? tr("It was made by Pantrova on the computer '%1', and Pantrova cannot tell from here whether it "
+                      "is still open there.")
+                       .arg(host)
+                 : tr("It cannot be read as such a mark, so it tells nothing about who made it.");
+    const UserPrompts::Answer answer = prompts().message(
+        tr("The folder '%1' is marked as in use by another Pantrova window: the file '%2' says so.")
+                .arg(native(QDir::cleanPath(AppFolder)), native(lockFile)) +
+            QLatin1Char(' ') + why + QStringLiteral("\n\n") +
+            tr("Is Pantrova open over this folder anywhere else? If not, the mark was left behind by a Pantrova that "
+               "ended without closing. Choose Yes to remove the mark and open your data; choose No if it is open "
+               "elsewhere, so that two windows do not overwrite each other's changes."),
+        tr("Folder in Use"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
+        readable ? UserPrompts::Answer::No : UserPrompts::Answer::Yes);
+    if (answer != UserPrompts::Answer::Yes)
+        return false;
+    // Something that is no lock file (a folder) is moved aside rather than deleted: it may hold what someone kept.
+    if (QFileInfo(lockFile).isFile() && !QFileInfo(lockFile).isSymLink())
+        return QFile::remove(lockFile);
+    return QFile::rename(lockFile, SafeFile::freshName(lockFile + QStringLiteral(".aside")));
+}
+
 std::optional<QByteArray> frmLists::askToRestoreRecovery() {
     const QString recovery = recoveryFile();
     if (!SafeFile::nameTaken(recovery))
@@ -66,9 +102,22 @@ std::optional<QByteArray> frmLists::askToRestoreRecovery() {
     const QString aside = SafeFile::freshName(recovery);
     const SafeFile::Read read = SafeFile::readRegular(recovery);
     ConfigFile probe;
-    // A recovery file that cannot be used is still never thrown away.
-    if (!read.ok() || !probe.LoadFromBytes(read.bytes).ok()) {
-        QFile::rename(recovery, aside);
+    // A recovery file that cannot be used is still never thrown away, and the user is told where it is.
+    const ConfigFile::LoadResult loaded =
+        read.ok() ? probe.LoadFromBytes(read.bytes)
+                  : ConfigFile::LoadResult{ConfigFile::LoadResult::Status::Unreadable, read.error};
+    if (!loaded.ok()) {
+        const QString reason = loaded.reason.isEmpty() ? tr("it is damaged") : loaded.reason;
+        const QString kept = QFile::rename(recovery, aside)
+                                 ? tr("It is kept unchanged as '%1'.").arg(native(aside))
+                                 : tr("It could not be kept as '%1' (%2), and stays where it is.")
+                                       .arg(native(aside), QFile(recovery).errorString());
+        prompts().message(tr("Pantrova was not closed normally last time, and the changes it kept then in '%1' "
+                             "cannot be restored: %2.")
+                                  .arg(native(recovery), reason) +
+                              QLatin1Char(' ') + kept + QStringLiteral("\n\n") +
+                              tr("Pantrova opens the data as last saved."),
+                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
         return std::nullopt;
     }
     const UserPrompts::Answer answer = prompts().message(
@@ -88,7 +137,7 @@ std::optional<Store::StoredData> frmLists::loadData() {
     const std::optional<QByteArray> restored = askToRestoreRecovery();
     const bool exists = SafeFile::nameTaken(DataFile);
     if (!exists && !restored)
-        return std::nullopt;
+        return offerBackupOfMissingFile();
     const SafeFile::Read read = exists ? SafeFile::readRegular(DataFile) : SafeFile::Read{};
     if (read.ok())
         m_diskDigest = exists ? SafeFile::digest(read.bytes) : QByteArray();
@@ -104,16 +153,45 @@ std::optional<Store::StoredData> frmLists::loadData() {
     if (loaded.ok() && data.problems.isEmpty())
         return data;
 
-    // Until the user saves, the file on disk is no copy worth keeping in place of an earlier good one.
+    // Until a data file loads whole again, no file this window saves is worth keeping in place of the last good
+    // backup: what it saves may lack what the damaged file held.
     m_refreshBackup = false;
-    const QString backup = DataFile + QStringLiteral(".bak");
-    const SafeFile::Read backupRead = SafeFile::nameTaken(backup) ? SafeFile::readRegular(backup) : SafeFile::Read{};
-    const bool backupIsGood = SafeFile::nameTaken(backup) && backupRead.ok() && loadsWhole(backupRead.bytes);
-    if (reportLoadFailure(loaded, read, data.problems, backupIsGood)) {
-        store.LoadFromBytes(backupRead.bytes);
+    const std::optional<QByteArray> backup = soundBackup();
+    if (reportLoadFailure(loaded, read, data.problems, backup.has_value())) {
+        store.LoadFromBytes(*backup);
         data = Store::readStoredData(store);
     }
     return data;
+}
+
+std::optional<QByteArray> frmLists::soundBackup() const {
+    const QString backup = DataFile + QStringLiteral(".bak");
+    if (!SafeFile::nameTaken(backup))
+        return std::nullopt;
+    SafeFile::Read read = SafeFile::readRegular(backup);
+    if (!read.ok() || !loadsWhole(read.bytes))
+        return std::nullopt;
+    return std::move(read.bytes);
+}
+
+std::optional<Store::StoredData> frmLists::offerBackupOfMissingFile() {
+    // Without a backup, a missing data file is the first run.
+    const std::optional<QByteArray> backup = soundBackup();
+    if (!backup)
+        return std::nullopt;
+    m_refreshBackup = false;
+    const QString backupFile = DataFile + QStringLiteral(".bak");
+    const UserPrompts::Answer answer = prompts().message(
+        tr("The data file '%1' is missing, but its backup copy '%2' of %3 is sound.\n\nDo you want to open the "
+           "backup? Choose No to start with empty lists.\n\nEither way, saving writes a new '%1', and the backup "
+           "is left as it is while this window is open.")
+            .arg(native(DataFile), native(backupFile), modifiedAt(backupFile)),
+        tr("Data File Missing"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
+    if (answer != UserPrompts::Answer::Yes)
+        return std::nullopt;
+    ConfigFile& store = m_document.store();
+    store.LoadFromBytes(*backup);
+    return Store::readStoredData(store);
 }
 
 Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dataFileExists,
@@ -192,21 +270,25 @@ bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const Saf
     const QString backup = DataFile + QStringLiteral(".bak");
     text +=
         QStringLiteral("\n\n") + tr("The backup copy '%1' of %2 is sound. Do you want to open it instead? Choose No "
-                                    "to keep what was loaded; the backup stays as it is either way.")
-                                     .arg(native(backup), modifiedAt(backup));
+                                    "to keep what was loaded.\n\nEither way, saving writes '%3', and the backup is "
+                                    "left as it is while this window is open.")
+                                     .arg(native(backup), modifiedAt(backup), native(DataFile));
     return prompts().message(text, tr("Pantrova Error"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
                              UserPrompts::Answer::Yes) == UserPrompts::Answer::Yes;
 }
 
-frmLists::SaveOutcome frmLists::trySave(QString* error) {
+frmLists::SaveOutcome frmLists::trySave(QString* error, bool closing) {
     if (!m_ownsFolder)
         return SaveOutcome::Cancelled;
     ConfigFile& store = m_document.store();
     m_document.writeInto(store);
     ConfigFile::SaveResult saved = store.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
     if (saved.changedOnDisk) {
-        if (const SaveOutcome kept = keepOtherVersion(error); kept != SaveOutcome::Saved)
-            return kept;
+        // Closing with nothing to save leaves the newer file in place: the next start reads it.
+        if (closing && !hasUnsavedChanges())
+            return SaveOutcome::LeftAsItIs;
+        if (const SaveOutcome resolved = resolveOutsideChange(error); resolved != SaveOutcome::Saved)
+            return resolved;
         saved = store.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
     }
     if (!saved.ok) {
@@ -215,37 +297,55 @@ frmLists::SaveOutcome frmLists::trySave(QString* error) {
         return SaveOutcome::Failed;
     }
     m_diskDigest = saved.digest;
-    m_refreshBackup = true;
     savedNow();
     return SaveOutcome::Saved;
 }
 
-frmLists::SaveOutcome frmLists::keepOtherVersion(QString* error) {
-    const QString other = SafeFile::freshName(DataFile + QStringLiteral(".other"));
+frmLists::SaveOutcome frmLists::resolveOutsideChange(QString* error) {
     const bool exists = SafeFile::nameTaken(DataFile);
-    const QString question =
-        exists ? tr("The data file '%1' was changed by another program, or by Pantrova on another computer, since "
-                    "this window opened or last saved it.\n\nDo you want to keep both? The other version is then "
-                    "kept as '%2', and this window's data is saved as '%1'. Choose No to cancel saving.")
-                     .arg(native(DataFile), native(other))
-               : tr("The data file '%1' was moved or deleted by another program since this window opened or last "
-                    "saved it.\n\nDo you want to save this window's data as '%1' again? Choose No to cancel saving.")
-                     .arg(native(DataFile));
-    const UserPrompts::Answer answer = prompts().message(question, tr("Data File Changed"), UserPrompts::Icon::Question,
-                                                         UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
-    if (answer != UserPrompts::Answer::Yes)
+    if (!exists) {
+        const int answer = prompts().choose(
+            tr("The data file '%1' was moved or deleted by another program since this window opened or last saved "
+               "it.\n\nSave Again: this window's data is saved as '%1' again.\nCancel: nothing is saved now.")
+                .arg(native(DataFile)),
+            tr("Data File Changed"), UserPrompts::Icon::Question, {tr("&Save Again"), tr("Cancel")}, 0, 1);
+        if (answer != 0)
+            return SaveOutcome::Cancelled;
+        m_diskDigest.clear();
+        return SaveOutcome::Saved;
+    }
+    enum { KeepBoth, Replace, Cancel };
+    const QString other = SafeFile::freshName(DataFile + QStringLiteral(".other"));
+    const QString replaced =
+        m_refreshBackup
+            ? tr("Replace: this window's data is saved as '%1', and the other version becomes the backup copy '%2'.")
+                  .arg(native(DataFile), native(DataFile + QStringLiteral(".bak")))
+            : tr("Replace: this window's data is saved as '%1', and the other version is lost.").arg(native(DataFile));
+    const int answer = prompts().choose(
+        tr("The data file '%1' was changed by another program, or by Pantrova on another computer, since this "
+           "window opened or last saved it.")
+                .arg(native(DataFile)) +
+            QStringLiteral("\n\n") +
+            tr("Keep Both: the other version is kept as '%1', and this window's data is saved as '%2'.")
+                .arg(native(other), native(DataFile)) +
+            QLatin1Char('\n') + replaced + QLatin1Char('\n') + tr("Cancel: nothing is saved now."),
+        tr("Data File Changed"), UserPrompts::Icon::Question, {tr("&Keep Both"), tr("&Replace"), tr("Cancel")},
+        KeepBoth, Cancel);
+    if (answer == Cancel)
         return SaveOutcome::Cancelled;
-    const SafeFile::Read current = exists ? SafeFile::readRegular(DataFile) : SafeFile::Read{};
+    const SafeFile::Read current = SafeFile::readRegular(DataFile);
     QString failure = current.error;
-    if (exists && failure.isEmpty())
+    if (failure.isEmpty() && answer == KeepBoth)
         failure = SafeFile::writeAtomically(other, current.bytes, SafeFile::permissionsOf(DataFile));
     if (!failure.isEmpty()) {
         if (error)
-            *error = tr("the other version could not be kept as '%1' (%2)").arg(native(other), failure);
+            *error = answer == KeepBoth
+                         ? tr("the other version could not be kept as '%1' (%2)").arg(native(other), failure)
+                         : tr("the other version could not be read (%1)").arg(failure);
         return SaveOutcome::Failed;
     }
-    // The version now kept aside is the one this save may replace.
-    m_diskDigest = exists ? SafeFile::digest(current.bytes) : QByteArray();
+    // The version now kept aside, or given up, is the one this save may replace.
+    m_diskDigest = SafeFile::digest(current.bytes);
     return SaveOutcome::Saved;
 }
 
@@ -276,19 +376,25 @@ void frmLists::watchForChanges() {
     setWindowModified(hasUnsavedChanges());
 }
 
-void frmLists::keepRecoveryFile() {
+QString frmLists::keepRecoveryFile() {
     if (!m_ownsFolder || changeStamp() == m_recoveryStamp)
-        return;
+        return {};
     if (!hasUnsavedChanges()) {
         discardRecoveryFile();
-        return;
+        return {};
     }
     ConfigFile window;
     m_document.writeInto(window);
     window.WriteValue(Store::recoveryBaseKey(), QString::fromLatin1(m_diskDigest.toHex()));
+    const QByteArray bytes = CF.toBytes(&window);
+    // A recovery file that the next start could not read would be no recovery.
+    const QString error = bytes.size() > SafeFile::DataFileLimit
+                              ? tr("the changes take more than %1 MB").arg(SafeFile::DataFileLimit >> 20)
+                              : SafeFile::writeAtomically(recoveryFile(), bytes, SafeFile::permissionsOf(DataFile));
     // A recovery file that cannot be written now is tried again after the next change; saving reports failures.
-    if (SafeFile::writeAtomically(recoveryFile(), CF.toBytes(&window), SafeFile::permissionsOf(DataFile)).isEmpty())
+    if (error.isEmpty())
         m_recoveryStamp = changeStamp();
+    return error;
 }
 
 void frmLists::savedNow() {
@@ -326,12 +432,20 @@ void frmLists::closeEvent(QCloseEvent* event) {
     // the changes.
     QString error;
     while (!ExitWithoutSaving) {
-        const SaveOutcome outcome = trySave(&error);
-        if (outcome == SaveOutcome::Saved)
+        const SaveOutcome outcome = trySave(&error, true);
+        if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::LeftAsItIs)
             break;
         if (outcome == SaveOutcome::Cancelled) {
-            // Not saving over someone else's file must not throw this window's changes away either.
-            event->ignore();
+            // Not saving over someone else's file must neither throw this window's changes away nor keep the
+            // window from closing: they stay in the recovery file, which the next start offers to restore.
+            if (const QString kept = keepRecoveryFile(); !kept.isEmpty()) {
+                prompts().message(tr("Your changes could not be kept in '%1' (%2), so the window stays open.")
+                                      .arg(native(recoveryFile()), kept),
+                                  tr("Pantrova Error"), UserPrompts::Icon::Critical);
+                event->ignore();
+                return;
+            }
+            event->accept();
             return;
         }
         const UserPrompts::Answer answer = prompts().message(

@@ -72,12 +72,13 @@ public:
     // A failure, or the user's choice not to save over a file someone else changed, has already been shown to
     // the user when this returns false.
     bool sve();
-    enum class SaveOutcome { Saved, Failed, Cancelled };
-    // Saves as sve does and gives the reason of a failure instead of showing it.
-    SaveOutcome trySave(QString* error);
+    // LeftAsItIs: closing found the file changed by someone else and nothing of this window's to save.
+    enum class SaveOutcome { Saved, Failed, Cancelled, LeftAsItIs };
+    // Saves as sve does and gives the reason of a failure instead of showing it; `closing` when the window closes.
+    SaveOutcome trySave(QString* error, bool closing = false);
     // Keeps the unsaved changes in the recovery file beside the data file, when they changed since it was last
-    // written; the recovery timer calls it a few seconds after a change.
-    void keepRecoveryFile();
+    // written; the recovery timer calls it a few seconds after a change. Gives the reason of a failure.
+    QString keepRecoveryFile();
     QString recoveryFile() const { return DataFile + QStringLiteral(".recovery"); }
 
     // The list commands; each takes the index of the list whose control fired.
@@ -201,13 +202,20 @@ private:
     void startUp(const QString& programFolder);
     // Keeping the user's data safe (data_safety.cpp).
     bool lockFolder();
+    // Asks whether a lock that proves no running Pantrova (unreadable, or another computer's) may go; true when
+    // it is gone.
+    bool askToClearUnprovenLock(const QString& lockFile);
     std::optional<QByteArray> askToRestoreRecovery();
     std::optional<Store::StoredData> loadData();
+    // The backup's bytes when it loads whole.
+    std::optional<QByteArray> soundBackup() const;
+    std::optional<Store::StoredData> offerBackupOfMissingFile();
     Store::StoredData restoreRecovery(const QByteArray& recovery, bool dataFileExists, const SafeFile::Read& dataFile);
     QString keepAside(const SafeFile::Read& original, QString* keptError);
     bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
                            const QStringList& problems, bool backupIsGood);
-    SaveOutcome keepOtherVersion(QString* error);
+    // Asks what to do about a data file someone else changed: keep both, replace it, or cancel.
+    SaveOutcome resolveOutsideChange(QString* error);
     void watchForChanges();
     quint64 changeStamp() const { return m_document.revision(); }
     void savedNow();
@@ -218,7 +226,7 @@ private:
     std::unique_ptr<QLockFile> m_lock; // this window's claim on the folder
     bool m_ownsFolder = true;
     QByteArray m_diskDigest;     // the data file as loaded or last saved; empty when there was none
-    bool m_refreshBackup = true; // false until a save follows a load of a file that was not whole
+    bool m_refreshBackup = true; // false for a session whose data file did not load whole: the backup stays
     quint64 m_savedStamp = 0;    // changeStamp() when the data file was loaded or last saved
     quint64 m_recoveryStamp = 0; // changeStamp() when the recovery file was last written or removed
     QTimer* m_recoveryTimer = nullptr;

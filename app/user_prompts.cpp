@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 QString UserPrompts::plainToolTip(const QString& text) {
     if (!Qt::mightBeRichText(text))
@@ -11,27 +12,36 @@ QString UserPrompts::plainToolTip(const QString& text) {
     return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
-UserPrompts::Answer QtUserPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
-                                           Answer defaultAnswer) {
-    QMessageBox box(m_parent);
+namespace {
+
+QMessageBox::Icon boxIcon(UserPrompts::Icon icon) {
+    switch (icon) {
+    case UserPrompts::Icon::Information:
+        return QMessageBox::Information;
+    case UserPrompts::Icon::Question:
+        return QMessageBox::Question;
+    case UserPrompts::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case UserPrompts::Icon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void setUp(QMessageBox& box, const QString& text, const QString& title, UserPrompts::Icon icon) {
     box.setWindowTitle(title);
     // Messages quote names as typed; a name that looks like markup must not become markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    switch (icon) {
-    case Icon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case Icon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case Icon::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    }
+    box.setIcon(boxIcon(icon));
+}
+
+} // namespace
+
+UserPrompts::Answer QtUserPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                                           Answer defaultAnswer) {
+    QMessageBox box(m_parent);
+    setUp(box, text, title, icon);
     if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -40,6 +50,22 @@ UserPrompts::Answer QtUserPrompts::message(const QString& text, const QString& t
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int QtUserPrompts::choose(const QString& text, const QString& title, Icon icon, const QStringList& answers,
+                          int defaultAnswer, int cancel) {
+    QMessageBox box(m_parent);
+    setUp(box, text, title, icon);
+    QList<QAbstractButton*> buttons;
+    for (int i = 0; i < answers.size(); ++i)
+        buttons << box.addButton(answers[i], i == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    if (defaultAnswer >= 0 && defaultAnswer < buttons.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons[defaultAnswer]));
+    if (cancel >= 0 && cancel < buttons.size())
+        box.setEscapeButton(buttons[cancel]);
+    box.exec();
+    const int chosen = static_cast<int>(buttons.indexOf(box.clickedButton()));
+    return chosen < 0 ? cancel : chosen;
 }
 
 QString QtUserPrompts::input(const QString& prompt, const QString& title, const QString& preset) {

@@ -4,6 +4,7 @@
 // answers instead of waiting on a real modal box. QtUserPrompts is the one the program uses.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -17,6 +18,10 @@ public:
 
     virtual Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok,
                            Answer defaultAnswer = Answer::Ok) = 0;
+    // A question whose answers are named by what they do, where Yes and No would not say: gives the index of the
+    // answer chosen, or `cancel` when the box is closed without one.
+    virtual int choose(const QString& text, const QString& title, Icon icon, const QStringList& answers,
+                       int defaultAnswer, int cancel) = 0;
     // The text typed, or an empty text when the user cancels.
     virtual QString input(const QString& prompt, const QString& title, const QString& preset) = 0;
     // The file chosen to read or to write, or an empty text when the user cancels.
@@ -35,6 +40,8 @@ public:
 
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override;
+    int choose(const QString& text, const QString& title, Icon icon, const QStringList& answers, int defaultAnswer,
+               int cancel) override;
     QString input(const QString& prompt, const QString& title, const QString& preset) override;
     QString openFile(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;

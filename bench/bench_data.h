@@ -33,6 +33,7 @@ public:
     Answer message(const QString&, const QString&, Icon, Buttons buttons, Answer) override {
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
+    int choose(const QString&, const QString&, Icon, const QStringList&, int, int cancel) override { return cancel; }
     QString input(const QString&, const QString&, const QString&) override { return QString(); }
     QString openFile(const QString&, const QString&) override { return QString(); }
     QString saveFile(const QString&, const QString&, const QString&) override { return QString(); }

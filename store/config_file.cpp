@@ -3,6 +3,7 @@
 #include "safe_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -1016,15 +1017,43 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path) const {
     return SaveTo(path, SaveOptions());
 }
 
+qint64 ConfigFile::savedSizeAtMost() const {
+    // A loaded text is written as its own bytes or through the writer, which takes at most three bytes for each
+    // byte of an escape; six bytes for a character of a written text cover \uXXXX; 24 cover a pair's frame.
+    qint64 bound = 512 + 6 * qint64(m_bytes.size()) + 24 * qint64(m_loaded.size());
+    for (const auto& [key, value] : m_written)
+        bound += 6 * (qint64(key.size()) + value.size()) + 24;
+    return bound;
+}
+
+qint64 ConfigFile::savedSize(qint64 limit) const {
+    qint64 size = 0;
+    Output out(Output::Piece + 64 * 1024, [&](QByteArrayView piece) {
+        size += piece.size();
+        return size <= limit;
+    });
+    writeJson(nullptr, out);
+    out.finish();
+    return size;
+}
+
 ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions& options) const {
     const auto failure = [](const QString& error) { return SaveResult{false, error, false, {}}; };
     const auto changedOnDisk = [] {
         return SaveResult{
             false, QCoreApplication::translate("Store", "the file was changed by someone else"), true, {}};
     };
+    // Counted only where the cheap bound leaves doubt, so that a save of any usual size costs nothing more.
+    if (savedSizeAtMost() > options.sizeLimit && savedSize(options.sizeLimit) > options.sizeLimit)
+        return failure(QCoreApplication::translate("Store",
+                                                   "the data would take more than %1 MB, more than Pantrova can read "
+                                                   "back; nothing was written")
+                           .arg(double(options.sizeLimit) / (1 << 20), 0, 'g', 4));
     const std::optional<QFileDevice::Permissions> permissions = SafeFile::permissionsOf(path);
     if (SafeFile::nameTaken(path)) {
         // The file about to be replaced is read once, in pieces: each is added to its digest and to its backup.
+        // A backup that fails stops only itself: the digest still takes the whole file, so a full disk is never
+        // mistaken for someone else's change.
         const QString backupPath = path + QStringLiteral(".bak");
         std::optional<SafeFile::AtomicWrite> backup;
         if (options.refreshBackup || !SafeFile::nameTaken(backupPath))
@@ -1032,15 +1061,19 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions
         SafeFile::Digest previous;
         const QString error = SafeFile::readInPieces(path, [&](QByteArrayView piece) {
             previous.add(piece);
-            return !backup || backup->write(piece);
+            if (backup)
+                backup->write(piece);
+            return true;
         });
         if (!error.isEmpty())
-            return failure(error);
+            return failure(
+                QCoreApplication::translate("Store", "the file to be replaced could not be read (%1)").arg(error));
         if (options.expectedDigest && *options.expectedDigest != previous.result())
             return changedOnDisk();
         if (const QString backupError = backup ? backup->commit() : QString(); !backupError.isEmpty())
-            return failure(
-                QCoreApplication::translate("Store", "the backup copy could not be written (%1)").arg(backupError));
+            return failure(QCoreApplication::translate(
+                               "Store", "the backup copy '%1' could not be written (%2); the data file is as it was")
+                               .arg(QDir::toNativeSeparators(backupPath), backupError));
     } else if (options.expectedDigest && !options.expectedDigest->isEmpty()) {
         return changedOnDisk();
     }
@@ -1054,6 +1087,10 @@ ConfigFile::SaveResult ConfigFile::SaveTo(const QString& path, const SaveOptions
     writeJson(nullptr, out);
     out.finish();
     if (const QString error = file.commit(); !error.isEmpty())
-        return failure(error);
+        return failure(
+            file.failedToReplace()
+                ? QCoreApplication::translate("Store", "the new file could not take the old one's place (%1)")
+                      .arg(error)
+                : QCoreApplication::translate("Store", "the new file could not be written (%1)").arg(error));
     return {true, {}, false, options.expectedDigest ? written.result() : QByteArray()};
 }

@@ -14,6 +14,7 @@
 // in the form the writer gives (no escapes), and writes everything else through the writer.
 
 #include "money.h"
+#include "safe_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,9 @@ public:
         // When given, the save happens only while the file on disk still has this digest (SafeFile::digest); an
         // empty digest stands for no file at all.
         std::optional<QByteArray> expectedDigest;
+        // A save whose file would be larger than this is refused before anything is written: Pantrova's reader
+        // takes no larger file, and a file it cannot read back is no save.
+        qint64 sizeLimit = SafeFile::DataFileLimit;
     };
 
     struct SaveResult {
@@ -81,7 +85,8 @@ public:
 
     // Writes the whole store atomically: the old file stays whole unless the new one is complete, and the
     // previous file is kept beside it as path + ".bak", with the file's permissions. Both are written in pieces,
-    // never held whole. Shows no UI; the caller decides how to report.
+    // never held whole. Each step that fails (the size check, reading the old file, its backup, writing the new
+    // file, putting it in place) says so with the system's reason. Shows no UI; the caller decides how to report.
     SaveResult SaveTo(const QString& path) const;
     SaveResult SaveTo(const QString& path, const SaveOptions& options) const;
     // The bytes SaveTo writes: the same store always gives the same bytes. With an overlay, its pairs stand in
@@ -116,6 +121,10 @@ private:
     };
 
     void clear();
+    // The size of the file SaveTo would write, counted without keeping it, stopping once it passes `limit`.
+    qint64 savedSize(qint64 limit) const;
+    // A size SaveTo's file never exceeds, worked out without writing it.
+    qint64 savedSizeAtMost() const;
     // Writes the data file's JSON of the store, the overlay's pairs standing in for its own, into out.
     void writeJson(const ConfigFile* overlay, Output& out) const;
     int countIn(const QString& countKey) const;

@@ -129,8 +129,10 @@ QString AtomicWrite::commit() {
             m_file.cancelWriting();
         return m_error;
     }
-    if (!m_file.commit())
+    if (!m_file.commit()) {
+        m_failedToReplace = true;
         return m_file.errorString();
+    }
     return {};
 }
 

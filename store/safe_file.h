@@ -52,11 +52,14 @@ public:
     bool write(QByteArrayView bytes);
     // Replaces the file; returns the reason of the first failure, or an empty text.
     QString commit();
+    // Whether a failed commit() failed only when the new file, whole, was to take the old one's place.
+    bool failedToReplace() const { return m_failedToReplace; }
 
 private:
     QSaveFile m_file;
     QString m_error;
     qint64 m_written = 0;
+    bool m_failedToReplace = false;
 };
 
 // A name for a new copy: `base` when nothing has it, else base with the date and time, else with a number too.

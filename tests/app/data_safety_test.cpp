@@ -2,6 +2,7 @@
 // window or another computer writing the same file, and a crash with unsaved changes.
 #include "data_files.h"
 #include "main_window.h"
+#include "safe_file.h"
 #include "scripted_prompts.h"
 
 #include <QDir>
@@ -46,10 +47,14 @@ private slots:
     void badLoadNeverReplacesTheGoodBackup_data();
     void badLoadNeverReplacesTheGoodBackup();
     void oneWindowPerFolder();
+    void lockThatProvesNothingIsClearedOnceAsked_data();
+    void lockThatProvesNothingIsClearedOnceAsked();
     void fileChangedElsewhereIsNeverOverwritten_data();
     void fileChangedElsewhereIsNeverOverwritten();
     void unsavedChangesSurviveACrash_data();
     void unsavedChangesSurviveACrash();
+    void damagedRecoveryIsReportedAndKept_data();
+    void damagedRecoveryIsReportedAndKept();
     void restoredChangesMeetTheFileAsItIsNow_data();
     void restoredChangesMeetTheFileAsItIsNow();
     void recoveryFileEndsWithTheSession_data();
@@ -72,23 +77,30 @@ void DataSafetyTest::init() {
 void DataSafetyTest::badLoadNeverReplacesTheGoodBackup_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<bool>("openBackup");
+    QTest::addColumn<QString>("said");      // what the message calls the data file
+    QTest::addColumn<QString>("keptAside"); // the copy of the original kept for the user, if any
     for (const bool open : {true, false}) {
         const char* answer = open ? ", backup opened" : ", backup declined";
-        QTest::addRow("empty file%s", answer) << "empty" << open;
-        QTest::addRow("truncated file%s", answer) << "truncated" << open;
-        QTest::addRow("folder in its place%s", answer) << "folder" << open;
+        QTest::addRow("empty file%s", answer) << "empty" << open << "damaged"
+                                              << "Pantrova.dat.damaged";
+        QTest::addRow("truncated file%s", answer) << "truncated" << open << "damaged"
+                                                  << "Pantrova.dat.damaged";
+        QTest::addRow("folder in its place%s", answer) << "folder" << open << "could not be read"
+                                                       << "Pantrova.dat.unreadable";
+        QTest::addRow("missing file%s", answer) << "missing" << open << "is missing" << QString();
     }
 }
 
 void DataSafetyTest::badLoadNeverReplacesTheGoodBackup() {
     QFETCH(QString, damage);
     QFETCH(bool, openBackup);
+    QFETCH(QString, said);
+    QFETCH(QString, keptAside);
     const QByteArray good = listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk"));
     writeFile(dataFile() + QStringLiteral(".bak"), good);
-    const bool unreadable = damage == QLatin1String("folder");
-    if (unreadable)
+    if (damage == QLatin1String("folder"))
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Pantrova.dat")));
-    else
+    else if (damage != QLatin1String("missing"))
         writeFile(dataFile(), damage == QLatin1String("empty") ? QByteArray() : good.left(good.size() / 2));
     m_prompts.answerNext(openBackup ? Answer::Yes : Answer::No);
     m_prompts.answerNext(Answer::No); // shop details, when the lists start empty
@@ -96,18 +108,28 @@ void DataSafetyTest::badLoadNeverReplacesTheGoodBackup() {
     auto window = start();
     const QString message = m_prompts.shown.first().text;
     QVERIFY2(message.contains(QStringLiteral("Pantrova.dat.bak")), qPrintable(message));
-    QCOMPARE(message.contains(QStringLiteral("could not be read")), unreadable);
-    QCOMPARE(message.contains(QStringLiteral("damaged")), !unreadable);
-    QCOMPARE(filesLike(unreadable ? QStringLiteral("Pantrova.dat.unreadable") : QStringLiteral("Pantrova.dat.damaged"))
-                 .size(),
-             1);
+    QVERIFY2(message.contains(said), qPrintable(message));
+    QCOMPARE(message.contains(QStringLiteral("damaged")), said == QLatin1String("damaged"));
+    if (!keptAside.isEmpty())
+        QCOMPARE(filesLike(keptAside).size(), 1);
     QCOMPARE(names(*window, 0), openBackup ? QStringList{"Milk"} : QStringList());
 
+    // However often this window saves, the backup stays the last good one: what it saves may lack what the lost
+    // or damaged file held.
     QVERIFY(window->sve());
     QCOMPARE(readFile(dataFile() + QStringLiteral(".bak")), good);
-    // Once saved, the file is the user's again and later saves keep it as the backup.
-    const QByteArray saved = readFile(dataFile());
     window->document().setListName(1, QStringLiteral("Next"));
+    QVERIFY(window->sve());
+    QCOMPARE(readFile(dataFile() + QStringLiteral(".bak")), good);
+    window->ExitWithoutSaving = true;
+    window.reset();
+
+    // Once a data file loads whole, saving keeps it as the backup again, as usual.
+    m_prompts = ScriptedPrompts();
+    m_prompts.answerNext(Answer::No);
+    window = start();
+    const QByteArray saved = readFile(dataFile());
+    window->document().setListName(2, QStringLiteral("Later"));
     QVERIFY(window->sve());
     QCOMPARE(readFile(dataFile() + QStringLiteral(".bak")), saved);
     window->ExitWithoutSaving = true;
@@ -151,42 +173,102 @@ void DataSafetyTest::oneWindowPerFolder() {
 }
 
 void DataSafetyTest::fileChangedElsewhereIsNeverOverwritten_data() {
-    QTest::addColumn<bool>("keepBoth");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("choice"); // Keep Both, Replace, Cancel; -1 where nothing may be asked
     QTest::addColumn<bool>("onClose");
-    QTest::newRow("keep both, File Save") << true << false;
-    QTest::newRow("cancel, File Save") << false << false;
-    QTest::newRow("keep both, closing") << true << true;
-    QTest::newRow("cancel, closing") << false << true;
+    QTest::addColumn<QString>("onDisk"); // the list name in the data file afterwards
+    QTest::addColumn<bool>("otherKept");
+    QTest::newRow("keep both, File Save") << true << 0 << false << "Mine" << true;
+    QTest::newRow("replace, File Save") << true << 1 << false << "Mine" << false;
+    QTest::newRow("cancel, File Save") << true << 2 << false << "Theirs" << false;
+    QTest::newRow("keep both, closing") << true << 0 << true << "Mine" << true;
+    QTest::newRow("replace, closing") << true << 1 << true << "Mine" << false;
+    QTest::newRow("cancel, closing") << true << 2 << true << "Theirs" << false;
+    QTest::newRow("nothing edited, closing") << false << -1 << true << "Theirs" << false;
 }
 
 void DataSafetyTest::fileChangedElsewhereIsNeverOverwritten() {
-    QFETCH(bool, keepBoth);
+    QFETCH(bool, edited);
+    QFETCH(int, choice);
     QFETCH(bool, onClose);
+    QFETCH(QString, onDisk);
+    QFETCH(bool, otherKept);
     writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
     auto window = start();
-    window->document().setListName(0, QStringLiteral("Mine"));
+    if (edited)
+        window->document().setListName(0, QStringLiteral("Mine"));
     // Another computer, through a sync tool, saves its own version meanwhile.
     const QByteArray theirs = listNamed(QStringLiteral("Theirs"), QStringLiteral("Tea"));
     writeFile(dataFile(), theirs);
-    m_prompts.answerNext(keepBoth ? Answer::Yes : Answer::No);
+    if (choice >= 0)
+        m_prompts.chooseNext(choice);
 
+    // Every answer lets the window close; only File, Save can be cancelled.
     const bool done = onClose ? window->close() : window->sve();
-    QCOMPARE(done, keepBoth);
-    QCOMPARE(m_prompts.shown.size(), 1);
-    QCOMPARE(m_prompts.last().title, QStringLiteral("Data File Changed"));
-    ConfigFile onDisk;
-    QVERIFY(onDisk.LoadFrom(dataFile()).ok());
-    QCOMPARE(onDisk.ReadValue(QStringLiteral("L0n")), keepBoth ? QStringLiteral("Mine") : QStringLiteral("Theirs"));
+    QCOMPARE(done, onClose || choice != 2);
+    QCOMPARE(m_prompts.shown.size(), choice >= 0 ? 1 : 0);
+    QCOMPARE(m_prompts.unscripted, 0);
+    ConfigFile saved;
+    QVERIFY(saved.LoadFrom(dataFile()).ok());
+    QCOMPARE(saved.ReadValue(QStringLiteral("L0n")), onDisk);
     const QStringList others = filesLike(QStringLiteral("Pantrova.dat.other*"));
-    QCOMPARE(others.size(), keepBoth ? 1 : 0);
-    if (keepBoth) {
+    QCOMPARE(others.size(), otherKept ? 1 : 0);
+    if (choice < 0)
+        return;
+    QCOMPARE(m_prompts.last().title, QStringLiteral("Data File Changed"));
+    QCOMPARE(m_prompts.last().answers.size(), 3);
+    if (otherKept) {
         QVERIFY(m_prompts.last().text.contains(others.first()));
         QCOMPARE(readFile(m_dir->filePath(others.first())), theirs);
+    }
+    if (choice == 1) // what was replaced is the backup now
+        QCOMPARE(readFile(dataFile() + QStringLiteral(".bak")), theirs);
+    if (choice == 2 && onClose) // the changes wait in the recovery file for the next start
+        QVERIFY(ConfigFile().LoadFrom(window->recoveryFile()).ok());
+    if (choice != 2 && !onClose) {
         // What this window saved is now the file it knows: the next save asks nothing.
         window->document().setListName(0, QStringLiteral("Mine again"));
-        QVERIFY(onClose || window->sve());
+        QVERIFY(window->sve());
         QCOMPARE(m_prompts.shown.size(), 1);
     }
+    window->ExitWithoutSaving = true;
+}
+
+void DataSafetyTest::lockThatProvesNothingIsClearedOnceAsked_data() {
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<bool>("clear");
+    for (const bool clear : {true, false}) {
+        const char* answer = clear ? ", cleared" : ", kept";
+        QTest::addRow("empty%s", answer) << "empty" << clear;
+        QTest::addRow("garbage%s", answer) << "garbage" << clear;
+        QTest::addRow("folder%s", answer) << "folder" << clear;
+        QTest::addRow("another computer's%s", answer) << "elsewhere" << clear;
+    }
+}
+
+void DataSafetyTest::lockThatProvesNothingIsClearedOnceAsked() {
+    QFETCH(QString, lock);
+    QFETCH(bool, clear);
+    writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
+    const QString lockFile = dataFile() + QStringLiteral(".lock");
+    if (lock == QLatin1String("folder"))
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Pantrova.dat.lock")));
+    else if (lock == QLatin1String("elsewhere")) // as QLockFile writes it: process, program, computer
+        writeFile(lockFile, "4242\npantrova\nanother-computer.example\n");
+    else
+        writeFile(lockFile, lock == QLatin1String("empty") ? QByteArray() : QByteArray("\x89PNG\r\n garbage"));
+    m_prompts.answerNext(clear ? Answer::Yes : Answer::No);
+
+    auto window = start();
+    QCOMPARE(window->ownsFolder(), clear);
+    QCOMPARE(m_prompts.shown.first().title, QStringLiteral("Folder in Use"));
+    QVERIFY(m_prompts.shown.first().text.contains(QStringLiteral("Pantrova.dat.lock")));
+    QCOMPARE(m_prompts.shown.first().text.contains(QStringLiteral("another-computer.example")),
+             lock == QLatin1String("elsewhere"));
+    QCOMPARE(names(*window, 0), clear ? QStringList{"Milk"} : QStringList());
+    QCOMPARE(m_prompts.shown.size(), clear ? 1 : 2); // declined: then told the folder is in use
+    // A folder in the lock's place is moved aside, never deleted.
+    QCOMPARE(filesLike(QStringLiteral("Pantrova.dat.lock.aside*")).size(), clear && lock == QLatin1String("folder"));
     window->ExitWithoutSaving = true;
 }
 
@@ -248,6 +330,37 @@ void DataSafetyTest::unsavedChangesSurviveACrash() {
     window->ExitWithoutSaving = true;
 }
 
+void DataSafetyTest::damagedRecoveryIsReportedAndKept_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("truncated") << "truncated";
+    QTest::newRow("not the data format") << "other";
+    QTest::newRow("a folder") << "folder";
+}
+
+void DataSafetyTest::damagedRecoveryIsReportedAndKept() {
+    QFETCH(QString, damage);
+    writeFile(dataFile(), listNamed(QStringLiteral("Weekly"), QStringLiteral("Milk")));
+    const QString recovery = dataFile() + QStringLiteral(".recovery");
+    const QByteArray unsaved = listNamed(QStringLiteral("Unsaved"), QStringLiteral("Tea"));
+    if (damage == QLatin1String("folder"))
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Pantrova.dat.recovery")));
+    else
+        writeFile(recovery, damage == QLatin1String("truncated") ? unsaved.left(unsaved.size() / 2) : "[1, 2]");
+
+    auto window = start();
+    QCOMPARE(m_prompts.shown.size(), 1);
+    QCOMPARE(m_prompts.last().title, QStringLiteral("Pantrova Error"));
+    const QStringList kept = filesLike(QStringLiteral("Pantrova.dat.recovery-*"));
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(m_prompts.last().text.contains(kept.first()), qPrintable(m_prompts.last().text));
+    QVERIFY(!SafeFile::nameTaken(recovery));
+    QCOMPARE(names(*window, 0), QStringList{"Milk"});
+    if (damage != QLatin1String("folder"))
+        QCOMPARE(readFile(m_dir->filePath(kept.first())).size(),
+                 damage == QLatin1String("truncated") ? unsaved.size() / 2 : 6);
+    window->ExitWithoutSaving = true;
+}
+
 void DataSafetyTest::restoredChangesMeetTheFileAsItIsNow_data() {
     QTest::addColumn<QString>("meanwhile");  // what happened to the data file between the crash and the restart
     QTest::addColumn<QString>("firstTitle"); // the box shown first, after the restore question
@@ -273,7 +386,7 @@ void DataSafetyTest::restoredChangesMeetTheFileAsItIsNow() {
     else
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Pantrova.dat")));
     m_prompts.answerNext(Answer::Yes); // restore
-    m_prompts.answerNext(Answer::Yes); // keep both, when asked
+    m_prompts.chooseNext(0);           // keep both, when asked
     auto window = start();
     QCOMPARE(window->txtName[1]->text(), QStringLiteral("Unsaved"));
     QVERIFY(window->sve());

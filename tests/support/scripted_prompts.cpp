@@ -2,7 +2,7 @@
 
 UserPrompts::Answer ScriptedPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                                              Answer defaultAnswer) {
-    shown.append({false, text, title, icon, buttons, defaultAnswer, QString()});
+    shown.append({false, text, title, icon, buttons, defaultAnswer, QString(), {}});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (beforeAnswer)
@@ -14,8 +14,20 @@ UserPrompts::Answer ScriptedPrompts::message(const QString& text, const QString&
     return m_answers.takeFirst();
 }
 
+int ScriptedPrompts::choose(const QString& text, const QString& title, Icon icon, const QStringList& answers,
+                            int defaultAnswer, int /*cancel*/) {
+    shown.append({false, text, title, icon, Buttons::Ok, Answer::Ok, QString(), answers});
+    if (beforeAnswer)
+        beforeAnswer();
+    if (m_choices.isEmpty()) {
+        ++unscripted;
+        return defaultAnswer;
+    }
+    return m_choices.takeFirst();
+}
+
 QString ScriptedPrompts::input(const QString& prompt, const QString& title, const QString& preset) {
-    shown.append({true, prompt, title, Icon::Question, Buttons::Ok, Answer::Ok, preset});
+    shown.append({true, prompt, title, Icon::Question, Buttons::Ok, Answer::Ok, preset, {}});
     if (m_typed.isEmpty()) {
         ++unscripted;
         return QString();
@@ -24,11 +36,11 @@ QString ScriptedPrompts::input(const QString& prompt, const QString& title, cons
 }
 
 QString ScriptedPrompts::openFile(const QString& title, const QString& filter) {
-    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, QString()});
+    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, QString(), {}});
     return m_files.isEmpty() ? (++unscripted, QString()) : m_files.takeFirst();
 }
 
 QString ScriptedPrompts::saveFile(const QString& title, const QString& filter, const QString& suggested) {
-    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, suggested});
+    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, suggested, {}});
     return m_files.isEmpty() ? (++unscripted, QString()) : m_files.takeFirst();
 }

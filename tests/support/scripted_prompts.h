@@ -20,14 +20,20 @@ public:
         Buttons buttons = Buttons::Ok;
         Answer defaultAnswer = Answer::Ok;
         QString preset;
+        QStringList answers; // the named answers of a choice
     };
 
     void answerNext(Answer answer) { m_answers << answer; }
     void typeNext(const QString& text) { m_typed << text; }
+    // The index of the named answer to give to the next choice.
+    void chooseNext(int answer) { m_choices << answer; }
     void chooseFileNext(const QString& path) { m_files << path; }
 
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override;
+    // An unscripted choice takes its default answer.
+    int choose(const QString& text, const QString& title, Icon icon, const QStringList& answers, int defaultAnswer,
+               int cancel) override;
     // An unscripted input box is cancelled.
     QString input(const QString& prompt, const QString& title, const QString& preset) override;
     // An unscripted file dialog is cancelled.
@@ -43,5 +49,6 @@ public:
 private:
     QList<Answer> m_answers;
     QStringList m_typed;
+    QList<int> m_choices;
     QStringList m_files;
 };
