@@ -163,6 +163,11 @@ void ComparisonTest::cheapestShop_data() {
         << Prices{{4, "2.00"}, {7, "3.00"}, {9, "9.00"}} << Prices{{4, "3.00"}, {7, "2.00"}} << "Shop 4"
         << "£5.00"
         << "prices 2 of 2";
+    // In single precision 131,072 + 0.01 is 131,072.015625: above 2^17 the steps are 1/64.
+    QTest::newRow("totals above 2^17 in single precision")
+        << Prices{{1, "131,072.00"}} << Prices{{1, "0.01"}} << "Shop 1"
+        << "£131,072.02"
+        << "prices 2 of 2";
     QTest::newRow("an unnamed shop can be cheapest") << Prices{{1, "4.00"}, {20, "1.00"}} << Prices{} << ""
                                                      << "£1.00"
                                                      << "prices 1 of 2";
@@ -186,6 +191,8 @@ void ComparisonTest::cheapestShop() {
     const int best = rowLabelled(w.lvCompare, "BEST PRICE:");
     QCOMPARE(cellText(w.lvCompare, best, 1), bestShop);
     QCOMPARE(cellText(w.lvCompare, best, 2), bestRow);
+    const QStringList totals = rowTexts(w.lvCompare, rowLabelled(w.lvCompare, "TOTALS"));
+    QVERIFY2(totals.contains(bestRow.mid(1)), qPrintable(totals.join(u' '))); // the best shop's total, as shown
     QVERIFY2(w.lblCheapest->text().contains(note), qPrintable(w.lblCheapest->text()));
 }
 
@@ -346,6 +353,13 @@ void ComparisonTest::eachItemAtItsCheapestShop_data() {
                                      << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
                                      << "Each item at its cheapest shop: £2.00 at 2 shops \u2014 £1.00 less than Corner"
                                      << "Corner prices all 2 items";
+    // Soap costs the same at Market and Corner; the split trip buys it at Corner, the best shop, not the first.
+    QTest::newRow("a tie goes to the best shop")
+        << Items{{{"Soap", "1", true, "K0"}, {{1, "1.00"}, {2, "1.00"}}},
+                 {{"Rice", "1", true, "K1"}, {{1, "3.00"}, {2, "2.00"}}}}
+        << QStringList{"12", "2"} << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
+        << "Each item at its cheapest shop: £3.00 at 1 shop \u2014 the same as Corner"
+        << "Corner prices all 2 items";
 }
 
 void ComparisonTest::eachItemAtItsCheapestShop() {

@@ -136,6 +136,7 @@ class UndoTest : public QObject {
 private slots:
     void randomWalkEndsAsReplayOfWhatWasNotUndone();
     void captionsAndTheUnsavedMarker();
+    void typingAListNameIsOneStep();
     void exportImportAndUndo();
 };
 
@@ -193,6 +194,18 @@ void UndoTest::captionsAndTheUnsavedMarker() {
     w.mnuEditUndo->trigger(); // across the save
     QVERIFY(w.isWindowModified());
     QCOMPARE(f.names(0), QStringList{"Milk"});
+}
+
+void UndoTest::typingAListNameIsOneStep() {
+    WindowFixture f;
+    frmLists& w = f.window();
+    for (const char* typed : {"S", "Sh", "Sho", "Shop"})
+        w.txtName[0]->setText(QString::fromLatin1(typed));
+    w.mnuEditUndo->trigger(); // takes the letters back last first
+    QCOMPARE(w.document().listName(0), QString());
+    QVERIFY(!w.mnuEditUndo->isEnabled());
+    w.mnuEditRedo->trigger();
+    QCOMPARE(w.document().listName(0), QStringLiteral("Shop"));
 }
 
 // File, Export and Import through the window: an import is one step, and a bad file is reported, not imported.

@@ -70,11 +70,12 @@ void CsvExchangeTest::roundTripIntoEmptyLists() {
     QCOMPARE(ticks.items.at(0).quantity, QStringLiteral("1"));
     QCOMPARE(ticks.items.at(1).quantity, QString());
 
-    // A price is taken as the editor takes a typed one: in single precision.
-    const Csv::Import precise =
-        Csv::read("List,Item,Quantity,Ticked,Market\nWeekly,Gold,,False,12345678.91\n", empty, 0);
+    // A price is taken as the editor takes a typed one: in single precision, the smallest price included.
+    const Csv::Import precise = Csv::read(
+        "List,Item,Quantity,Ticked,Market\nWeekly,Gold,,False,12345678.91\nWeekly,Salt,,False,0.01\n", empty, 0);
     QCOMPARE(precise.error, QString());
     QCOMPARE(*precise.items.at(0).prices[0], Money::formatPrice(12345678.91f));
+    QCOMPARE(*precise.items.at(1).prices[0], QStringLiteral("0.01"));
 }
 
 void CsvExchangeTest::unreadableFilesChangeNothing_data() {
@@ -92,6 +93,9 @@ void CsvExchangeTest::unreadableFilesChangeNothing_data() {
                                            << "Line 2: error parsing data while strict checking enabled.";
     QTest::newRow("price no number") << header + "Weekly,Milk,1,True,1.00\r\nWeekly,Tea,,False,cheap\r\n"
                                      << "Line 3: the price \"cheap\" at Market is not a number of 0.01 or more.";
+    QTest::newRow("price below the smallest")
+        << header + "Weekly,Milk,1,True,0.009\r\n"
+        << "Line 2: the price \"0.009\" at Market is not a number of 0.01 or more.";
     QTest::newRow("fields missing") << header + "Weekly,Milk,1\r\n"
                                     << "Line 2: 3 fields where the header has 5.";
     QTest::newRow("tick") << header + "Weekly,Milk,1,maybe,\r\n"
