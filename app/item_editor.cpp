@@ -77,7 +77,7 @@ frmAddEdit::frmAddEdit(frmLists& main)
     connect(cmdHistory, &QPushButton::clicked, this, &frmAddEdit::cmdHistory_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAddEdit::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAddEdit::cmdCancel_Click);
-    // A double click or Enter on a shop sets its price, as the button does; Enter there never also presses OK.
+    // A double click or F2 on a shop sets its price, as the button does; Enter there presses OK, as elsewhere.
     connect(lvPrices, &QTreeWidget::itemDoubleClicked, this, &frmAddEdit::cmdSet_Click);
     lvPrices->installEventFilter(this);
 
@@ -125,7 +125,8 @@ void frmAddEdit::loadPrices(const QString& itemKey) {
     m_itemKey = itemKey;
     const Document::Prices& prices = m_main.document().prices(itemKey);
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
-        if (prices.has(shop)) {
+        // An empty text or the store's marker for a missing key is no price: OK deletes it.
+        if (prices.has(shop) && !prices.texts[shop - 1].isEmpty() && prices.texts[shop - 1] != ConfigFile::NotFound) {
             QTreeWidgetItem* row = lvPrices->topLevelItem(shop - 1);
             row->setText(PriceColumn, prices.texts[shop - 1]);
             const QDate date = prices.dates[shop - 1];
@@ -163,8 +164,7 @@ void frmAddEdit::cmdSet_Click() {
 
 bool frmAddEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lvPrices && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
             cmdSet_Click();
             return true;
         }
@@ -223,6 +223,12 @@ void frmAddEdit::cmdOK_Click() {
         if (itemKey.isEmpty())
             return;
     }
-    document.setPrices(itemKey, m_changes);
+    // Every shop without a price in the list loses whatever is stored for it; the prices left as they were keep
+    // their dates.
+    std::array<std::optional<QString>, Store::ShopCount> changes = m_changes;
+    for (int shop = 1; shop <= Store::ShopCount; ++shop)
+        if (lvPrices->topLevelItem(shop - 1)->text(PriceColumn).isEmpty())
+            changes[static_cast<size_t>(shop - 1)] = QString();
+    document.setPrices(itemKey, changes);
     accept();
 }

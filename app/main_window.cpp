@@ -33,6 +33,8 @@
 #include <QTreeView>
 #include <QUndoStack>
 
+#include <limits>
+
 using WindowLayout::TwipRect;
 
 namespace {
@@ -131,6 +133,8 @@ void frmLists::createListsTab(QWidget* page) {
     for (int l = 0; l < ListCount; ++l) {
         lblName[l] = new QLabel(nameCaptions[l], page);
         txtName[l] = new QLineEdit(page);
+        // A name of any length is kept whole: the box would otherwise cut it at 32767 characters.
+        txtName[l]->setMaxLength(std::numeric_limits<int>::max());
         lblName[l]->setBuddy(txtName[l]);
         txtName[l]->installEventFilter(this);
 

@@ -227,10 +227,14 @@ void Document::copyItemToList(int list, int row, int toList) {
     const QString copyKey = Store::itemKey(m_nextKey);
     ++m_nextKey;
     insert(toList, itemCount(toList), {copyKey, source.name, QString(), false});
-    for (int shop = 1; shop <= ShopCount; ++shop)
+    for (int shop = 1; shop <= ShopCount; ++shop) {
+        // A price stored as the store's marker for a missing key cannot be told from none: the copy gets none.
+        if (stored(Store::priceKey(key, shop)) == ConfigFile::NotFound)
+            continue;
         for (const auto keyOf : {&Store::priceKey, &Store::priceDateKey, &Store::priceHistoryKey})
             if (const std::optional<QString> value = stored(keyOf(key, shop)))
                 storeValue(keyOf(copyKey, shop), value);
+    }
     forgetPrices(copyKey);
 }
 

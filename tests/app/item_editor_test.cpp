@@ -42,9 +42,12 @@ private slots:
     void enteringPrices_data();
     void enteringPrices();
     void editingRenamesAndRewritesPrices();
+    void storedTextsThatAreNoPriceGoOnOk_data();
+    void storedTextsThatAreNoPriceGoOnOk();
     void cancelChangesNothing();
     void emptyNameIsRefused();
-    void enterOnAShopSetsItsPriceOnly();
+    void keysOnAShop_data();
+    void keysOnAShop();
     void keyCounterNeverWraps();
 };
 
@@ -194,6 +197,26 @@ void ItemEditorTest::editingRenamesAndRewritesPrices() {
     QCOMPARE(w.document().nextKey(), 3);
 }
 
+void ItemEditorTest::storedTextsThatAreNoPriceGoOnOk_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("marker of a missing key") << ConfigFile::NotFound;
+    QTest::newRow("empty") << QString();
+}
+
+void ItemEditorTest::storedTextsThatAreNoPriceGoOnOk() {
+    QFETCH(QString, stored);
+    WindowFixture f;
+    frmLists& w = f.window();
+    f.fill(0, {{"Milk", "", false, "K0"}});
+    w.document().store().WriteValue(QStringLiteral("K0_4"), stored);
+    openEditor(w, 0, false, [&](frmAddEdit& editor) {
+        QCOMPARE(priceCell(editor, 4), QString());
+        QCOMPARE(editor.lvPrices->topLevelItem(3)->text(3), QString());
+        editor.cmdOK_Click();
+    });
+    QVERIFY(!w.CF.value(QStringLiteral("K0_4")));
+}
+
 void ItemEditorTest::cancelChangesNothing() {
     WindowFixture f;
     frmLists& w = f.window();
@@ -230,7 +253,17 @@ void ItemEditorTest::emptyNameIsRefused() {
     QCOMPARE(f.names(3), QStringList{"  "});
 }
 
-void ItemEditorTest::enterOnAShopSetsItsPriceOnly() {
+void ItemEditorTest::keysOnAShop_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("setsPrice");
+    QTest::newRow("F2 sets the price") << int(Qt::Key_F2) << true;
+    QTest::newRow("Return presses OK") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter presses OK") << int(Qt::Key_Enter) << false;
+}
+
+void ItemEditorTest::keysOnAShop() {
+    QFETCH(int, key);
+    QFETCH(bool, setsPrice);
     WindowFixture f;
     frmLists& w = f.window();
     f.fill(0, {{"Milk", "", false, "K0"}});
@@ -240,7 +273,12 @@ void ItemEditorTest::enterOnAShopSetsItsPriceOnly() {
     editor.lvPrices->setFocus();
     editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(3));
     f.prompts.typeNext(QStringLiteral("2"));
-    QTest::keyClick(editor.lvPrices, Qt::Key_Return);
+    QTest::keyClick(editor.lvPrices, Qt::Key(key));
+    if (!setsPrice) {
+        QVERIFY(f.prompts.shown.isEmpty());
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        return;
+    }
     QCOMPARE(editor.lvPrices->topLevelItem(3)->text(2), QStringLiteral("2.00"));
     // The dialog's default button was not pressed as well.
     QVERIFY(editor.isVisible());

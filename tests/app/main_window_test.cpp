@@ -51,6 +51,7 @@ private slots:
     void firstRunAsksForShops();
     void savedStateComesBack();
     void olderLayoutGetsKeysThatAreSaved();
+    void longListNameIsKeptWhole();
     void savingTwiceWritesTheSameFile();
     void shrunkListKeepsHigherPositionsUnread();
     void exitWithoutSavingKeepsLastSave();
@@ -169,6 +170,20 @@ void MainWindowTest::olderLayoutGetsKeysThatAreSaved() {
     QCOMPARE(saved.ReadValue(QStringLiteral("L2k1")), QStringLiteral("K2"));
     QCOMPARE(saved.ReadValue(QStringLiteral("L0q1")), QStringLiteral(" "));
     QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void MainWindowTest::longListNameIsKeptWhole() {
+    const QString name(40000, u'n'); // longer than a text box holds unless told otherwise
+    writeFile(dataFile(), dataFileBytes(withShops({{"L1n", name}})));
+    {
+        auto window = start();
+        QCOMPARE(window->txtName[1]->text().size(), name.size());
+        QTest::keyClick(window->txtName[1], Qt::Key_X);
+        QVERIFY(window->sve());
+    }
+    ConfigFile saved;
+    QVERIFY(saved.LoadFrom(dataFile()).ok());
+    QVERIFY(saved.ReadValue(QStringLiteral("L1n")) == name + u'x');
 }
 
 void MainWindowTest::savingTwiceWritesTheSameFile() {

@@ -52,6 +52,7 @@ void MoveCopyTest::copyTakesExactlyTheExistingPrices() {
     w.document().setNextKey(40);
     w.document().setPrice(QStringLiteral("K3"), 2, QStringLiteral("1.25"));
     w.document().setPrice(QStringLiteral("K3"), 5, QStringLiteral("1,100.00"));
+    w.document().store().WriteValue(QStringLiteral("K3_9"), ConfigFile::NotFound); // reads as no price
     const int before = w.CF.size();
     w.lvList_GotFocus(0);
     openMoveOrCopy(w, [](frmMOC& dialog) {
