@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace Store {
@@ -23,7 +24,7 @@ QString quoted(const QString& text) {
 }
 
 // Reads the count of a list: nothing for an unusable count (not a whole number, negative or out of range), whose
-// items are then looked for up to the store's size. A list that is wholly absent is just empty.
+// items are then looked for at every position. A list that is wholly absent is just empty.
 std::optional<int> readCount(const ConfigFile& store, int list) {
     const QString text = store.ReadValue(listCountKey(list));
     if (text == ConfigFile::NotFound && !store.contains(itemNamePrefix(list) + QLatin1Char('1')))
@@ -32,6 +33,103 @@ std::optional<int> readCount(const ConfigFile& store, int list) {
     if (!count || *count < 0)
         return std::nullopt;
     return *count;
+}
+
+// The four texts an item position can have, in the order of `StoredPosition::texts`.
+enum Field { Name, Quantity, Check, Key, FieldCount };
+
+// An item position present in the store, with whichever of its four keys exist.
+struct StoredPosition {
+    int position = 0;
+    std::array<std::optional<QString>, FieldCount> texts;
+};
+
+// The position in an item key after its prefix ("12" of "L0i12"), written as QString::number writes it and from
+// 1 to limit; nothing for any other text.
+std::optional<int> positionOf(QStringView digits, int limit) {
+    if (digits.isEmpty() || digits.front() == u'0')
+        return std::nullopt;
+    qint64 position = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9' || position > limit)
+            return std::nullopt;
+        position = position * 10 + (c.unicode() - u'0');
+    }
+    return position <= limit ? std::optional(int(position)) : std::nullopt;
+}
+
+// Takes prefix1 .. prefix<limit> out of the store: the values present with their positions, in that order.
+// ConfigFile::takeArray takes a run of positions in one pass but holds a place for each, so it is given runs
+// that double only while most of their positions are there, as in any saved file: the places never much
+// outnumber the values. Past the first run that is mostly empty (a damaged or hostile count), only the keys
+// present are visited.
+std::vector<std::pair<int, QString>> takeElements(ConfigFile& store, const QString& prefix, int limit) {
+    constexpr int FirstRun = 4096;
+    std::vector<std::pair<int, QString>> taken;
+    int from = 0; // positions up to here are taken
+    bool dense = true;
+    while (dense && from < limit) {
+        const int to = int(std::min<qint64>(limit, from == 0 ? FirstRun : 2 * qint64(from)));
+        std::vector<std::optional<QString>> values = store.takeArray(prefix, to);
+        const size_t before = taken.size();
+        for (int position = from + 1; position <= to; ++position)
+            if (std::optional<QString>& value = values[size_t(position - 1)])
+                taken.emplace_back(position, std::move(*value));
+        dense = 2 * qint64(taken.size() - before) >= to - from;
+        from = to;
+    }
+    if (from == limit)
+        return taken;
+    std::vector<std::pair<int, QString>> rest;
+    store.forEach(prefix, [&](const QString& key, const QString& value) {
+        if (const std::optional<int> position = positionOf(QStringView(key).sliced(prefix.size()), limit))
+            rest.emplace_back(*position, value);
+    });
+    for (const auto& [position, value] : rest)
+        store.DeleteValue(prefix + QString::number(position));
+    // Keys come in text order ("L0i10" before "L0i2").
+    std::sort(rest.begin(), rest.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::move(rest.begin(), rest.end(), std::back_inserter(taken));
+    return taken;
+}
+
+// Takes the items of a list at positions 1 to limit out of the store, in the order of their positions. A position
+// with only some of its four keys is an item, so that its key, and with it its prices, are not lost.
+std::vector<StoredPosition> takeItems(ConfigFile& store, int list, int limit) {
+    const std::array<QString, FieldCount> prefixes{itemNamePrefix(list), itemQuantityPrefix(list),
+                                                   itemCheckPrefix(list), itemKeyPrefix(list)};
+    std::array<std::vector<std::pair<int, QString>>, FieldCount> fields;
+    for (int field = Name; field < FieldCount; ++field)
+        fields[field] = takeElements(store, prefixes[field], limit);
+    // The four fields merged by position.
+    std::array<size_t, FieldCount> next{};
+    std::vector<StoredPosition> positions;
+    for (;;) {
+        int position = std::numeric_limits<int>::max();
+        for (int field = Name; field < FieldCount; ++field)
+            if (next[field] < fields[field].size())
+                position = std::min(position, fields[field][next[field]].first);
+        if (position == std::numeric_limits<int>::max())
+            return positions;
+        StoredPosition& found = positions.emplace_back();
+        found.position = position;
+        for (int field = Name; field < FieldCount; ++field)
+            if (next[field] < fields[field].size() && fields[field][next[field]].first == position)
+                found.texts[field] = std::move(fields[field][next[field]++].second);
+    }
+}
+
+// Adds the numbers of the item keys that prices, their dates or their history are kept under: one pass over the
+// store.
+void addPricedNumbers(const ConfigFile& store, QSet<int>& numbers) {
+    store.forEach({}, [&](const QString& key, const QString&) {
+        QStringView price(key);
+        for (const QString& prefix : {PriceDatePrefix, PriceHistoryPrefix})
+            if (price.startsWith(prefix))
+                price = price.sliced(prefix.size());
+        if (const std::optional<int> number = itemKeyNumber(itemKeyOfPrice(price).toString()))
+            numbers.insert(*number);
+    });
 }
 
 // "L0q3": the quantity of an item.
@@ -115,7 +213,7 @@ StoredData readStoredData(ConfigFile& store) {
         QString oldKey; // a duplicate's key, whose prices the new key receives
     };
     std::vector<Rekey> rekeys;
-    QSet<QString> keysInUse;
+    QSet<int> numbersInUse; // of the items' keys, and once the counter is used up, of the prices' keys too
     int highestKey = -1;
 
     for (int list = 0; list < ListCount; ++list) {
@@ -124,41 +222,30 @@ StoredData readStoredData(ConfigFile& store) {
         const QString countKey = listCountKey(list);
         const std::optional<int> readable = readCount(store, list);
         const QString countText = store.ReadValue(countKey);
-        // An unusable count hides no item: every position the store could hold is looked at.
-        int count = readable.value_or(store.size());
-        if (readable && count > store.size()) {
+        // An unusable count hides no item: every position present is taken.
+        const int count = readable.value_or(std::numeric_limits<int>::max());
+        if (readable && count > store.size())
             problems << QCoreApplication::translate("Store", "List %1 claims %2 items, more than the file holds.")
                             .arg(list + 1)
                             .arg(count);
-            count = store.size();
-        }
 
         // The lists live in the window from now on; saving writes them afresh.
-        std::vector<std::optional<QString>> names = store.takeArray(itemNamePrefix(list), count);
-        std::vector<std::optional<QString>> quantities = store.takeArray(itemQuantityPrefix(list), count);
-        const std::vector<std::optional<QString>> checks = store.takeArray(itemCheckPrefix(list), count);
-        const std::vector<std::optional<QString>> keys = store.takeArray(itemKeyPrefix(list), count);
+        const std::vector<StoredPosition> positions = takeItems(store, list, count);
         store.DeleteValue(countKey);
 
-        int missing = 0;
-        stored.items.reserve(static_cast<size_t>(count));
-        for (int position = 1; position <= count; ++position) {
-            const auto p = static_cast<size_t>(position - 1);
+        stored.items.reserve(positions.size());
+        for (const StoredPosition& found : positions) {
+            const int position = found.position;
+            const std::optional<QString>& name = found.texts[Name];
             StoredItem item;
-            // A position none of whose four keys exists is no item; one with only some of them is kept, so that
-            // its key, and with it its prices, are not lost.
-            if (!names[p] && !quantities[p] && !checks[p] && !keys[p]) {
-                ++missing;
-                continue;
-            }
-            item.name = names[p] ? std::move(*names[p]) : ConfigFile::NotFound;
-            if (!names[p])
+            item.name = name.value_or(ConfigFile::NotFound);
+            if (!name)
                 problems << QCoreApplication::translate("Store", "Item %1 of list %2 has no name; it is shown as %3.")
                                 .arg(position)
                                 .arg(list + 1)
                                 .arg(ConfigFile::NotFound);
-            item.quantity = quantities[p] ? std::move(*quantities[p]) : MissingQuantity;
-            const QString checkText = checks[p].value_or(ConfigFile::NotFound);
+            item.quantity = found.texts[Quantity].value_or(MissingQuantity);
+            const QString checkText = found.texts[Check].value_or(ConfigFile::NotFound);
             const std::optional<bool> checked = toCheckMark(checkText);
             if (!checked)
                 problems << QCoreApplication::translate(
@@ -177,7 +264,7 @@ StoredData readStoredData(ConfigFile& store) {
                 highestKey = data.nextKey - 1;
                 continue;
             }
-            const QString key = keys[p].value_or(ConfigFile::NotFound);
+            const QString key = found.texts[Key].value_or(ConfigFile::NotFound);
             const std::optional<int> keyNumber = itemKeyNumber(key);
             if (!keyNumber) {
                 problems << QCoreApplication::translate("Store",
@@ -185,7 +272,7 @@ StoredData readStoredData(ConfigFile& store) {
                                 .arg(position)
                                 .arg(list + 1);
                 rekeys.push_back({list, index, QString()});
-            } else if (keysInUse.contains(key)) {
+            } else if (numbersInUse.contains(*keyNumber)) {
                 problems << QCoreApplication::translate(
                                 "Store", "Item %1 of list %2 shares the key %3 with another item; it gets a new key "
                                          "with a copy of the prices.")
@@ -195,7 +282,7 @@ StoredData readStoredData(ConfigFile& store) {
                 rekeys.push_back({list, index, key});
             } else {
                 added.key = key;
-                keysInUse.insert(key);
+                numbersInUse.insert(*keyNumber);
                 highestKey = std::max(highestKey, *keyNumber);
             }
         }
@@ -207,7 +294,7 @@ StoredData readStoredData(ConfigFile& store) {
                                  countText == ConfigFile::NotFound ? QCoreApplication::translate("Store", "missing")
                                                                    : quoted(countText),
                                  QString::number(stored.items.size()));
-        else if (missing > 0)
+        else if (const int missing = count - int(positions.size()); missing > 0 && count <= store.size())
             problems << QCoreApplication::translate(
                             "Store", "List %1 claims %2 items, but %3 of them are missing from the file.")
                             .arg(list + 1)
@@ -223,29 +310,25 @@ StoredData readStoredData(ConfigFile& store) {
                             .arg(highestKey + 1);
         data.nextKey = highestKey + 1;
     }
+    bool pricesCounted = false;
+    int lowest = 0; // below it, every number is taken
     for (const Rekey& rekey : rekeys) {
         StoredItem& item = data.lists[rekey.list].items[rekey.index];
+        int number = 0;
         if (data.nextKey < std::numeric_limits<int>::max()) {
-            item.key = itemKey(data.nextKey++);
+            number = data.nextKey++;
         } else {
-            // The counter has no number left (only a hand-edited file gets here): the lowest number that neither
-            // an item nor a price uses.
-            int free = 0;
-            const auto used = [&](int number) {
-                const QString key = itemKey(number);
-                if (keysInUse.contains(key))
-                    return true;
-                for (int shop = 1; shop <= ShopCount; ++shop)
-                    if (store.contains(priceKey(key, shop)) || store.contains(priceDateKey(key, shop)) ||
-                        store.contains(priceHistoryKey(key, shop)))
-                        return true;
-                return false;
-            };
-            while (used(free))
-                ++free;
-            item.key = itemKey(free);
+            // The counter has no number left (only a hand-edited file gets here): the lowest numbers that neither
+            // an item nor a price uses, searched on from the last one given.
+            if (!pricesCounted)
+                addPricedNumbers(store, numbersInUse);
+            pricesCounted = true;
+            while (numbersInUse.contains(lowest))
+                ++lowest;
+            number = lowest;
         }
-        keysInUse.insert(item.key);
+        item.key = itemKey(number);
+        numbersInUse.insert(number);
         if (rekey.oldKey.isEmpty())
             continue;
         for (int shop = 1; shop <= ShopCount; ++shop)

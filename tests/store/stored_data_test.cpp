@@ -1,9 +1,12 @@
 // Reading the stored lists at start-up: item keys for older files, missing values, stored texts converted to
 // check marks and numbers, and the repairs made to damaged stores.
 #include "config_file.h"
+#include "data_files.h"
 #include "stored_data.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
+#include <QSet>
 
 #include <QTest>
 
@@ -44,6 +47,8 @@ private slots:
     void repairs_data();
     void repairs();
     void duplicateKeyGetsNewKeyWithCopiedPrices();
+    void hostileFilesLoadFast_data();
+    void hostileFilesLoadFast();
 };
 
 void StoredDataTest::keyNamesAreExact() {
@@ -363,6 +368,47 @@ void StoredDataTest::duplicateKeyGetsNewKeyWithCopiedPrices() {
     QCOMPARE(store.ReadValue("K4_2"), QStringLiteral("1.00"));
     QCOMPARE(store.ReadValue("K4_5"), QStringLiteral("2.50"));
     QCOMPARE(store.ReadValue("K4_1"), ConfigFile::NotFound);
+}
+
+void StoredDataTest::hostileFilesLoadFast_data() {
+    using Values = QMap<QString, QString>;
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<int>("items"); // in list 0, each with a key of its own
+    QTest::addColumn<QString>("lastName");
+
+    // Every item needs a new key, and the counter has none left.
+    Values unusableKeys{{"NextKey", "2147483647"}, {"L0", "20000"}, {"K0_1", "1.00"}};
+    for (int i = 1; i <= 20000; ++i) {
+        const QString at = QString::number(i);
+        unusableKeys.insert("L0i" + at, "Item " + at);
+        unusableKeys.insert("L0c" + at, "0");
+        unusableKeys.insert("L0k" + at, "none");
+    }
+    QTest::newRow("20,000 unusable keys, counter used up") << unusableKeys << 20000 << "Item 20000";
+    QTest::newRow("huge counts, an item far beyond the file's size")
+        << Values{{"NextKey", "5"},     {"L0", "2000000000"}, {"L1", "2000000000"},  {"L2", "2000000000"},
+                  {"L3", "2000000000"}, {"L0i1", "Milk"},     {"L0i1000000", "Tea"}, {"L0k1000000", "K3"}}
+        << 2 << "Tea";
+}
+
+void StoredDataTest::hostileFilesLoadFast() {
+    using Values = QMap<QString, QString>;
+    QFETCH(Values, values);
+    QFETCH(int, items);
+    QFETCH(QString, lastName);
+    const QByteArray bytes = dataFileBytes(values);
+    QElapsedTimer timer;
+    timer.start();
+    ConfigFile store;
+    QVERIFY(store.LoadFromBytes(bytes).ok());
+    const StoredData data = readStoredData(store);
+    // Generous on a busy machine, yet far below what work growing with the items squared or with a count takes.
+    QCOMPARE_LT(timer.elapsed(), 1000);
+    QCOMPARE(data.lists[0].items.size(), size_t(items));
+    QCOMPARE(data.lists[0].items.back().name, lastName);
+    const QStringList keys = keysOf(data.lists[0]);
+    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), items);
+    QVERIFY(!keys.contains("K0")); // priced, though no item has it
 }
 
 QTEST_GUILESS_MAIN(StoredDataTest)
