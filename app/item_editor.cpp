@@ -33,6 +33,8 @@ frmAddEdit::frmAddEdit(frmLists& main)
     , m_main(main) {
     lblName = new QLabel(tr("&Name:"), this);
     txtName = new QLineEdit(this);
+    // A name as long as the data file holds must come back whole, not cut at the box's usual limit.
+    txtName->setMaxLength(std::numeric_limits<int>::max());
     lblName->setBuddy(txtName);
     chkAddBottom = new QCheckBox(tr("&Add to bottom of list"), this);
     fraPrices = new QGroupBox(tr("Prices"), this);

@@ -173,7 +173,8 @@ void ItemEditorTest::editingRenamesAndRewritesPrices() {
     WindowFixture f;
     frmLists& w = f.window();
     w.document().renameShop(5, QStringLiteral("Market"));
-    f.fill(2, {{"Bread", "", false, "K1"}, {"Milk", "2", true, "K2"}});
+    const QString longName(40000, u'b'); // longer than a text box holds unless told otherwise
+    f.fill(2, {{longName, "", false, "K1"}, {"Milk", "2", true, "K2"}});
     w.document().setPrice(QStringLiteral("K2"), 5, QStringLiteral("1.10"));
     w.document().setPrice(QStringLiteral("K2"), 7, QStringLiteral("0.90"));
     w.document().setSymbol(QStringLiteral("EUR"));
@@ -193,6 +194,10 @@ void ItemEditorTest::editingRenamesAndRewritesPrices() {
     });
     QCOMPARE(f.rows(2).at(1), (Row{"Oat milk", "2", true, "K2"}));
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_5")), ConfigFile::NotFound);
+    // A name longer than the box's usual limit comes back whole.
+    w.lvList[2]->selectRow(1);
+    openEditor(w, 2, false, [](frmAddEdit& editor) { editor.cmdOK_Click(); });
+    QCOMPARE(f.names(2).first().size(), longName.size());
     QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_7")), QStringLiteral("0.90"));
     QCOMPARE(w.document().nextKey(), 3);
 }
