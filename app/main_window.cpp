@@ -17,8 +17,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QLockFile>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -65,8 +67,10 @@ constexpr float PageHeightAllowance = 281.0f;
 constexpr int QuantityColumnWidth = 36;
 // How long the status bar says where File, Save saved.
 constexpr int SavedMessageMs = 5000;
-// A CSV file larger than this is no list of purchases.
-constexpr qint64 CsvLimit = 64 * 1024 * 1024;
+// An import's progress bar counts in so many steps, and shows itself once the import looks like taking longer
+// than this.
+constexpr int ProgressSteps = 1000;
+constexpr int ProgressDelayMs = 500;
 
 } // namespace
 
@@ -492,23 +496,42 @@ void frmLists::mnuFileImport_Click() {
     const QString path = prompts().openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    const SafeFile::Read read = SafeFile::readRegular(path, CsvLimit);
-    const Csv::Import import = read.ok() ? Csv::read(read.bytes, m_document, CurrentList) : Csv::Import{};
-    const QString error = read.ok() ? import.error : read.error;
-    if (!error.isEmpty()) {
-        prompts().message(tr("Nothing was imported from '%1':\n\n%2").arg(QDir::toNativeSeparators(path), error),
-                          tr("Import from CSV"), UserPrompts::Icon::Exclamation);
+    const QString file = QDir::toNativeSeparators(path);
+    // A large file takes seconds to read and add: the window shows how far the import has come, and Cancel
+    // stops it with nothing changed.
+    QProgressDialog progress(tr("Reading '%1'...").arg(file), tr("Cancel"), 0, ProgressSteps, this);
+    progress.setWindowTitle(tr("Import from CSV"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(ProgressDelayMs);
+    const Csv::Progress tell = [&progress](double done) {
+        progress.setValue(static_cast<int>(done * ProgressSteps));
+        return !progress.wasCanceled();
+    };
+    const Csv::Import import = Csv::readFile(path, m_document, CurrentList, tell);
+    if (!import.error.isEmpty()) {
+        progress.reset();
+        prompts().message(tr("Nothing was imported from '%1':\n\n%2").arg(file, import.error), tr("Import from CSV"),
+                          UserPrompts::Icon::Exclamation);
         return;
     }
-    {
-        const UndoStep step = undoStep(tr("Import from CSV"));
-        Csv::apply(import, m_document);
+    std::optional<Document::Step> step;
+    if (!import.stopped) {
+        progress.setLabelText(
+            tr("Adding %1 items from '%2'...").arg(QLocale().toString(qint64(import.items.size())), file));
+        step = Csv::apply(import, m_document, tell);
     }
+    progress.reset();
+    if (!step) {
+        statusBar()->showMessage(tr("The import from '%1' was cancelled; nothing was changed.").arg(file),
+                                 SavedMessageMs);
+        return;
+    }
+    if (!step->edits.empty())
+        m_undo->push(new DocumentStep(m_document, std::move(*step), tr("Import from CSV"), -1));
     for (int l = 0; l < ListCount; ++l)
         RefreshSelectAll(l);
     lvList_GotFocus(CurrentList);
     tabMain_Change(m_shownTab);
-    const QString file = QDir::toNativeSeparators(path);
     statusBar()->showMessage(import.items.size() == 1
                                  ? tr("Imported 1 item from '%1'").arg(file)
                                  : tr("Imported %1 items from '%2'").arg(QString::number(import.items.size()), file),

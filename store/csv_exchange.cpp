@@ -1,8 +1,12 @@
 #include "csv_exchange.h"
 
 #include "money.h"
+#include "number_memo.h"
+#include "safe_file.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <csv.h>
@@ -16,8 +20,22 @@ namespace {
 const QStringList HeaderStart{QStringLiteral("List"), QStringLiteral("Item"), QStringLiteral("Quantity"),
                               QStringLiteral("Ticked")};
 
+// How often reading and adding tell their progress: every so many bytes read, rows checked or rows added.
+constexpr qsizetype ProgressBytes = 256 * 1024;
+constexpr int ProgressRows = 500;
+// The share of reading that goes to parsing the file, the rest to checking its rows.
+constexpr double ParseShare = 0.5;
+
 QString tr(const char* text) {
     return QCoreApplication::translate("Csv", text);
+}
+
+QString tooLarge(qint64 size) {
+    // Rounded up, so that a file just above the limit never reads as the limit itself.
+    const double megabytes = std::ceil(double(size) * 10 / (1 << 20)) / 10;
+    return tr("The file is %1 MB; an import takes files of up to %2 MB. Please split it into smaller files.")
+        .arg(QLocale().toString(megabytes, 'f', 1))
+        .arg(SizeLimit >> 20);
 }
 
 void appendField(QByteArray& out, const QString& field) {
@@ -46,11 +64,19 @@ struct Records {
     std::vector<Record> records;
     QStringList fields;
     int line = 1;
-    int start = 0;   // where the record being read starts, once a line of it was read
-    int badText = 0; // the first line with text that is not UTF-8
+    int start = 0;        // where the record being read starts, once a line of it was read
+    int badText = 0;      // the first line with text that is not UTF-8
+    qint64 uncounted = 0; // records past the header and the most rows an import takes: counted, not kept
+    bool stopped = false;
+
+    // The header and as many rows as an import takes are kept; the file is refused beyond them.
+    bool full() const { return records.size() > size_t(RowLimit); }
+    qint64 rows() const { return qint64(records.size()) - 1 + uncounted; }
 
     static void field(void* text, size_t size, void* self) {
         auto* records = static_cast<Records*>(self);
+        if (records->full())
+            return;
         QStringDecoder utf8(QStringDecoder::Utf8);
         records->fields << utf8.decode(QByteArrayView(static_cast<const char*>(text), static_cast<qsizetype>(size)));
         if (utf8.hasError() && records->badText == 0)
@@ -58,16 +84,22 @@ struct Records {
     }
     static void recordEnd(int, void* self) {
         auto* records = static_cast<Records*>(self);
+        if (records->full()) {
+            ++records->uncounted;
+            records->start = 0;
+            return;
+        }
         records->records.push_back({std::exchange(records->fields, {}), std::exchange(records->start, 0)});
     }
 };
 
 // Reads the records line by line, so that an error names its line; nothing and the error when the quoting is
 // broken or the text is not UTF-8.
-std::pair<Records, QString> parse(QByteArray bytes) {
+std::pair<Records, QString> parse(QByteArray bytes, const Progress& progress) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     Records records;
+    qsizetype told = 0;
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     const auto failure = [&parser](int line) {
@@ -84,6 +116,14 @@ std::pair<Records, QString> parse(QByteArray bytes) {
         if (csv_parse(&parser, line.data(), size, Records::field, Records::recordEnd, &records) != size)
             error = failure(records.line);
         begin = end;
+        if (progress && begin - told >= ProgressBytes) {
+            told = begin;
+            if (!progress(ParseShare * double(begin) / double(bytes.size()))) {
+                csv_free(&parser);
+                records.stopped = true;
+                return {std::move(records), {}};
+            }
+        }
     }
     --records.line;
     // A quote left open is reported where its record starts.
@@ -121,16 +161,30 @@ QByteArray exportLists(const Document& document) {
     return out;
 }
 
-Import read(const QByteArray& bytes, const Document& document, int currentList) {
+Import read(const QByteArray& bytes, const Document& document, int currentList, const Progress& progress) {
     Import import;
-    auto [records, error] = parse(bytes);
+    if (bytes.size() > SizeLimit) {
+        import.error = tooLarge(bytes.size());
+        return import;
+    }
+    auto [records, error] = parse(bytes, progress);
     const auto fail = [&import](int line, const QString& what) {
         import = {};
         import.error = tr("Line %1: %2").arg(QString::number(line), what);
         return import;
     };
+    if (records.stopped) {
+        import.stopped = true;
+        return import;
+    }
     if (!error.isEmpty()) {
         import.error = error;
+        return import;
+    }
+    if (records.rows() > RowLimit) {
+        import.error = tr("The file has %1 rows of items; an import takes up to %2. Please split it into smaller "
+                          "files.")
+                           .arg(QLocale().toString(records.rows()), QLocale().toString(RowLimit));
         return import;
     }
     if (records.records.empty())
@@ -173,7 +227,14 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
         shops.push_back(shop);
     }
 
+    NumberMemo numbers;
     for (size_t r = 1; r < records.records.size(); ++r) {
+        if (progress && r % ProgressRows == 0 &&
+            !progress(ParseShare + (1 - ParseShare) * double(r) / double(records.records.size()))) {
+            import = {};
+            import.stopped = true;
+            return import;
+        }
         const auto& [fields, line] = records.records[r];
         if (fields.size() != header.size())
             return fail(line, tr("%1 fields where the header has %2.").arg(fields.size()).arg(header.size()));
@@ -193,18 +254,21 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
             return fail(line, tr("\"%1\" in the Ticked column is neither true nor false.").arg(fields[3]));
         item.ticked = *ticked;
         // As in the lists: a ticked item has a quantity, an unticked one none.
-        item.quantity = !item.ticked ? QString() : Money::isNumber(item.quantity) ? item.quantity : QStringLiteral("1");
+        item.quantity = !item.ticked                                  ? QString()
+                        : numbers.toNumber(item.quantity).has_value() ? item.quantity
+                                                                      : QStringLiteral("1");
         for (size_t s = 0; s < shops.size(); ++s) {
             const QString& text = fields[HeaderStart.size() + static_cast<qsizetype>(s)];
             if (text.trimmed().isEmpty())
                 continue;
-            const std::optional<double> price = Money::toNumber(text);
+            const std::optional<double> price = numbers.toNumber(text);
             // As the editor takes a typed price: through single precision, at least the smallest price.
             if (!price || std::abs(*price) > std::numeric_limits<float>::max() ||
                 static_cast<float>(*price) < Money::SmallestPrice)
                 return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
                                       .arg(text, header[HeaderStart.size() + static_cast<qsizetype>(s)]));
-            item.prices[shops[s] - 1] = Money::formatPrice(static_cast<float>(*price));
+            // Money::formatPrice, remembered: a file holds few distinct prices.
+            item.prices[shops[s] - 1] = numbers.format(static_cast<double>(static_cast<float>(*price))).first;
         }
         import.items.push_back(std::move(item));
     }
@@ -214,14 +278,39 @@ Import read(const QByteArray& bytes, const Document& document, int currentList) 
     return import;
 }
 
-void apply(const Import& import, Document& document) {
+Import readFile(const QString& path, const Document& document, int currentList, const Progress& progress) {
+    Import import;
+    if (const qint64 size = QFileInfo(path).size(); size > SizeLimit) {
+        import.error = tooLarge(size);
+        return import;
+    }
+    const SafeFile::Read file = SafeFile::readRegular(path, SizeLimit);
+    if (!file.ok()) {
+        import.error = file.error;
+        return import;
+    }
+    return read(file.bytes, document, currentList, progress);
+}
+
+std::optional<Document::Step> apply(const Import& import, Document& document, const Progress& progress) {
+    document.beginStep();
     for (const auto& [shop, name] : import.newShops)
         document.renameShop(shop, name);
-    for (const ImportedItem& item : import.items) {
+    for (size_t i = 0; i < import.items.size(); ++i) {
+        if (progress && i % ProgressRows == 0 && !progress(double(i) / double(import.items.size()))) {
+            document.undo(document.endStep());
+            return std::nullopt;
+        }
+        const ImportedItem& item = import.items[i];
         const QString key = Store::itemKey(document.nextKey());
         document.insertItem(item.list, document.itemCount(item.list), {key, item.name, item.quantity, item.ticked});
         document.setPrices(key, item.prices);
     }
+    if (progress && !progress(1)) {
+        document.undo(document.endStep());
+        return std::nullopt;
+    }
+    return document.endStep();
 }
 
 } // namespace Csv

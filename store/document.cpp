@@ -168,7 +168,7 @@ void Document::deleteItem(int list, int row) {
     remove(list, row);
     bool changed = false;
     for (int shop = 1; shop <= ShopCount; ++shop)
-        changed = storePrice(key, shop, QString()) || changed;
+        changed = storePrice(key, shop, QString(), QString()) || changed;
     if (changed)
         forgetPrices(key);
 }
@@ -264,41 +264,46 @@ void Document::setSymbol(const QString& symbol) {
 }
 
 void Document::setPrices(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& changes) {
+    // Asked once: the clock reads the time zone each time.
+    const QString day = today().toString(Qt::ISODate);
     bool changed = false;
     for (int shop = 1; shop <= ShopCount; ++shop)
         if (changes[shop - 1])
-            changed = storePrice(itemKey, shop, *changes[shop - 1]) || changed;
+            changed = storePrice(itemKey, shop, *changes[shop - 1], day) || changed;
     if (changed)
         forgetPrices(itemKey);
 }
 
 void Document::setPrice(const QString& itemKey, int shop, const QString& text) {
-    if (storePrice(itemKey, shop, text))
+    if (storePrice(itemKey, shop, text, today().toString(Qt::ISODate)))
         forgetPrices(itemKey);
 }
 
-bool Document::storePrice(const QString& itemKey, int shop, const QString& text) {
+bool Document::storePrice(const QString& itemKey, int shop, const QString& text, const QString& day) {
     const QString priceKey = Store::priceKey(itemKey, shop);
     const QString dateKey = Store::priceDateKey(itemKey, shop);
-    const QString historyKey = Store::priceHistoryKey(itemKey, shop);
     if (text.isEmpty()) {
         const bool price = storeValue(priceKey, std::nullopt);
         const bool date = storeValue(dateKey, std::nullopt);
-        return storeValue(historyKey, std::nullopt) || price || date;
+        return storeValue(Store::priceHistoryKey(itemKey, shop), std::nullopt) || price || date;
     }
     const std::optional<QString> old = stored(priceKey);
     const std::optional<QString> oldDate = stored(dateKey);
     if (old && *old != text && oldDate) {
+        const QString historyKey = Store::priceHistoryKey(itemKey, shop);
         QStringList history = stored(historyKey).value_or(QString()).split(u';', Qt::SkipEmptyParts);
         history << *oldDate + QLatin1Char('=') + *old;
         storeValue(historyKey, history.mid(std::max<qsizetype>(0, history.size() - HistoryLength)).join(u';'));
     }
-    const bool price = storeValue(priceKey, text);
-    return storeValue(dateKey, today().toString(Qt::ISODate)) || price;
+    const bool price = storeValue(priceKey, old, text);
+    return storeValue(dateKey, oldDate, day) || price;
 }
 
 bool Document::storeValue(const QString& key, const std::optional<QString>& value) {
-    const std::optional<QString> was = stored(key);
+    return storeValue(key, stored(key), value);
+}
+
+bool Document::storeValue(const QString& key, const std::optional<QString>& was, const std::optional<QString>& value) {
     if (was == value)
         return false;
     record({.kind = Edit::Kind::StoreValue, .key = key, .was = was, .now = value});

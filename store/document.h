@@ -17,6 +17,7 @@
 #include <QObject>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -84,7 +85,7 @@ public:
     // The changes between beginStep and endStep, which undo takes back together. Steps may nest: only the
     // outermost one collects. The key counter never goes back.
     struct Step {
-        std::vector<Edit> edits;
+        std::deque<Edit> edits; // grows without moving what it holds: an import records millions
         quint64 before = 0;
         quint64 after = 0;
     };
@@ -160,11 +161,13 @@ private:
     void remove(int list, int row);
     void replace(int list, int row, Item changed);
     bool storeValue(const QString& key, const std::optional<QString>& value);
+    // The same, for a key whose value was just read.
+    bool storeValue(const QString& key, const std::optional<QString>& was, const std::optional<QString>& value);
     void replay(const Step& step, bool forward);
     void record(Edit edit);
     void setRevision(quint64 revision);
-    // Whether anything stored changed.
-    bool storePrice(const QString& itemKey, int shop, const QString& text);
+    // Whether anything stored changed; a price set is dated `day` (an ISO date).
+    bool storePrice(const QString& itemKey, int shop, const QString& text, const QString& day);
     std::optional<QString> stored(const QString& key) const;
     void readAllPrices() const;
     // Keeps a stored price in its item's prices; the key is a price key.

@@ -3,6 +3,7 @@
 #include "csv_exchange.h"
 #include "money.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -47,6 +48,8 @@ private slots:
     void roundTripIntoEmptyLists();
     void unreadableFilesChangeNothing_data();
     void unreadableFilesChangeNothing();
+    void stoppingChangesNothing_data();
+    void stoppingChangesNothing();
 };
 
 void CsvExchangeTest::roundTripIntoEmptyLists() {
@@ -121,6 +124,12 @@ void CsvExchangeTest::unreadableFilesChangeNothing_data() {
         full += ",New " + QByteArray::number(s);
     QTest::newRow("no shop left") << full + "\n"
                                   << "Line 1: there is no shop left for \"New 18\"; every shop has a name or prices.";
+    QTest::newRow("more rows than an import takes")
+        << header + QByteArray("Weekly,Milk,,,\r\n").repeated(Csv::RowLimit + 1)
+        << "The file has 50,001 rows of items; an import takes up to 50,000. Please split it into smaller files.";
+    QTest::newRow("larger than an import takes")
+        << header + QByteArray(Csv::SizeLimit, ' ')
+        << "The file is 20.1 MB; an import takes files of up to 20 MB. Please split it into smaller files.";
 }
 
 void CsvExchangeTest::unreadableFilesChangeNothing() {
@@ -132,6 +141,42 @@ void CsvExchangeTest::unreadableFilesChangeNothing() {
     const Csv::Import import = Csv::read(csv, document, 0);
     QCOMPARE(import.error, error);
     QVERIFY(import.items.empty() && import.newShops.empty());
+    // The same from the file, whose size is checked before it is read.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("import.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size());
+    file.close();
+    QCOMPARE(Csv::readFile(file.fileName(), document, 0).error, error);
+}
+
+void CsvExchangeTest::stoppingChangesNothing_data() {
+    QTest::addColumn<bool>("whileAdding");
+    QTest::addColumn<double>("at"); // how much is done when progress says stop
+    QTest::newRow("reading") << false << 0.5;
+    QTest::newRow("adding, before the first item") << true << 0.0;
+    QTest::newRow("adding, half way") << true << 0.5;
+    QTest::newRow("adding, after the last item") << true << 1.0;
+}
+
+void CsvExchangeTest::stoppingChangesNothing() {
+    QFETCH(bool, whileAdding);
+    QFETCH(double, at);
+    Document document;
+    fill(document);
+    const QStringList before = contents(document);
+    const quint64 revision = document.revision();
+    const QByteArray csv =
+        "List,Item,Quantity,Ticked,Market,New\r\n" + QByteArray("Weekly,Tea,2,True,1.00,2.00\r\n").repeated(2000);
+    bool adding = false;
+    const Csv::Progress progress = [&](double done) { return adding != whileAdding || done < at; };
+    const Csv::Import import = Csv::read(csv, document, 0, progress);
+    QCOMPARE(import.stopped, !whileAdding);
+    adding = true;
+    if (whileAdding)
+        QVERIFY(!Csv::apply(import, document, progress));
+    QCOMPARE(contents(document), before);
+    QCOMPARE(document.shopName(2), QString());
+    QCOMPARE(document.revision(), revision);
 }
 
 QTEST_GUILESS_MAIN(CsvExchangeTest)
