@@ -13,12 +13,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -89,8 +89,8 @@ frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* 
 
 frmLists::~frmLists() {
     // A window closed without its close event (as tests do) keeps the meaning of Exit without Saving.
-    if (ExitWithoutSaving)
-        discardRecoveryFile();
+    if (ExitWithoutSaving && m_safety)
+        m_safety->discardRecoveryFile();
     // The views and the undo history go while the document they show is still there.
     delete takeCentralWidget();
     delete m_undo;
@@ -329,13 +329,17 @@ void frmLists::startUp(const QString& programFolder) {
     AppFolder = programFolder;
     if (!AppFolder.endsWith(QLatin1Char('/')))
         AppFolder += QLatin1Char('/');
-    DataFile = AppFolder + Store::DataFileName;
     Varnet = std::make_unique<VarnetHost>(AppFolder);
+    m_safety = std::make_unique<DataSafety>(m_document, AppFolder, prompts());
+    DataFile = m_safety->dataFile();
+    connect(m_safety.get(), &DataSafety::savedStateChanged, this, [this] { setWindowModified(hasUnsavedChanges()); });
 
-    if (!lockFolder())
+    if (!m_safety->claimFolder()) {
+        ExitWithoutSaving = true;
         return;
+    }
     bool shopsKnown = false;
-    if (std::optional<Store::StoredData> data = loadData()) {
+    if (std::optional<Store::StoredData> data = m_safety->load()) {
         shopsKnown = data->shopsKnown;
         m_document.adopt(std::move(*data));
     }
@@ -356,7 +360,22 @@ void frmLists::startUp(const QString& programFolder) {
     lvList_GotFocus(0);
     // Every price in the store is now in the current locale's form, and saving says so.
     m_document.store().setNumbers(Money::current());
-    watchForChanges();
+    m_safety->watch();
+}
+
+bool frmLists::sve() {
+    QString error;
+    const DataSafety::SaveOutcome outcome = m_safety->save(&error);
+    if (outcome == DataSafety::SaveOutcome::Failed)
+        prompts().message(m_safety->saveFailureText(error), tr("Pantrova Error"), UserPrompts::Icon::Critical);
+    return outcome == DataSafety::SaveOutcome::Saved;
+}
+
+void frmLists::closeEvent(QCloseEvent* event) {
+    if (m_safety->close(ExitWithoutSaving))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmLists::applyGeometry() {
@@ -597,6 +616,9 @@ void frmLists::tabMain_Change(int previousTab) {
     cmdPrint->setVisible(shown == PreviewTab);
     if (shown == ComparisonTab)
         GenPCList();
-    else if (shown == PreviewTab)
+    else if (shown == PreviewTab) {
+        // Showing the page sets the comparison back to the ticked items, which the page lists.
+        optShow[0]->setChecked(true);
         buildPage();
+    }
 }

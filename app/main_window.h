@@ -5,9 +5,9 @@
 // work with. Each command turns a user's action into a call on the document and brings the views up to date.
 // Its folder (the program's folder) holds the data file.
 
+#include "comparison_engine.h"
+#include "data_safety.h"
 #include "document.h"
-#include "safe_file.h"
-#include "stored_data.h"
 #include "undo.h"
 #include "user_prompts.h"
 #include "window_layout.h"
@@ -18,7 +18,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class ComparisonModel;
 class FindBar;
@@ -28,7 +27,6 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QLockFile;
 class QMenu;
 class QPrinter;
 class VarnetHost;
@@ -37,7 +35,6 @@ class QRadioButton;
 class QShortcut;
 class QTabWidget;
 class QTextBrowser;
-class QTimer;
 class QTreeView;
 class QUndoStack;
 class ShopModel;
@@ -64,22 +61,14 @@ public:
 
     // False when another Pantrova already had this folder open: this window then said so, loaded nothing and
     // never writes anything; the program ends without showing it.
-    bool ownsFolder() const { return m_ownsFolder; }
+    bool ownsFolder() const { return m_safety->ownsFolder(); }
     // True while there are changes that no save has written to the data file.
-    bool hasUnsavedChanges() const { return changeStamp() != m_savedStamp; }
+    bool hasUnsavedChanges() const { return m_safety->hasUnsavedChanges(); }
 
     // Writes the document's lists, shop names and key counter into the store, then the store to the data file.
     // A failure, or the user's choice not to save over a file someone else changed, has already been shown to
     // the user when this returns false.
     bool sve();
-    // LeftAsItIs: closing found the file changed by someone else and nothing of this window's to save.
-    enum class SaveOutcome { Saved, Failed, Cancelled, LeftAsItIs };
-    // Saves as sve does and gives the reason of a failure instead of showing it; `closing` when the window closes.
-    SaveOutcome trySave(QString* error, bool closing = false);
-    // Keeps the unsaved changes in the recovery file beside the data file, when they changed since it was last
-    // written; the recovery timer calls it a few seconds after a change. Gives the reason of a failure.
-    QString keepRecoveryFile();
-    QString recoveryFile() const { return DataFile + QStringLiteral(".recovery"); }
 
     // The list commands; each takes the index of the list whose control fired.
     void lvList_GotFocus(int list);
@@ -109,7 +98,7 @@ public:
     // Reacts to the tab in front, as if it had just been chosen after previousTab.
     void tabMain_Change(int previousTab);
 
-    // The price comparison: rebuilds lvCompare and sets BestPrice and BestShop.
+    // The price comparison: rebuilds lvCompare.
     void GenPCList();
     void lvCompare_ItemClick(const QModelIndex& index);
     void cmdCEdit_Click();
@@ -135,8 +124,6 @@ public:
     QString DataFile;
     QString AppFolder;
     bool ExitWithoutSaving = false;
-    float BestPrice = 0;
-    QString BestShop;
 
     // The store behind the document, for reading; every change goes through the document.
     const ConfigFile& CF = m_document.store();
@@ -200,47 +187,14 @@ private:
     void setMoveOrCopyCaption(const QString& itemName);
 
     void startUp(const QString& programFolder);
-    // Keeping the user's data safe (data_safety.cpp).
-    bool lockFolder();
-    // Asks whether a lock that proves no running Pantrova (unreadable, or another computer's) may go; true when
-    // it is gone.
-    bool askToClearUnprovenLock(const QString& lockFile);
-    std::optional<QByteArray> askToRestoreRecovery();
-    std::optional<Store::StoredData> loadData();
-    // The backup's bytes when it loads whole.
-    std::optional<QByteArray> soundBackup() const;
-    std::optional<Store::StoredData> offerBackupOfMissingFile();
-    Store::StoredData restoreRecovery(const QByteArray& recovery, bool dataFileExists, const SafeFile::Read& dataFile);
-    QString keepAside(const SafeFile::Read& original, QString* keptError);
-    bool reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
-                           const QStringList& problems, bool backupIsGood);
-    // Asks what to do about a data file someone else changed: keep both, replace it, or cancel.
-    SaveOutcome resolveOutsideChange(QString* error);
-    void watchForChanges();
-    quint64 changeStamp() const { return m_document.revision(); }
-    void savedNow();
-    void discardRecoveryFile();
-    QString saveFailureText(const QString& error) const;
-    void showSaveFailure(const QString& error);
 
-    std::unique_ptr<QLockFile> m_lock; // this window's claim on the folder
-    bool m_ownsFolder = true;
-    QByteArray m_diskDigest;     // the data file as loaded or last saved; empty when there was none
-    bool m_refreshBackup = true; // false for a session whose data file did not load whole: the backup stays
-    quint64 m_savedStamp = 0;    // changeStamp() when the data file was loaded or last saved
-    quint64 m_recoveryStamp = 0; // changeStamp() when the recovery file was last written or removed
-    QTimer* m_recoveryTimer = nullptr;
+    std::unique_ptr<DataSafety> m_safety; // the lock, loading, the recovery file and saving
 
     QUndoStack* m_undo = nullptr;
     std::array<ListModel*, ListCount> m_listModels{};
     ShopModel* m_shopModel = nullptr;
     ComparisonModel* m_comparisonModel = nullptr;
-    NumberMemo m_costs; // the comparison's amounts already formatted
-    // The last comparison's plain-text lines for the page: how many items the best shop prices and which it
-    // lacks, and what buying each item at its cheapest shop costs.
-    QString m_coverageLine;
-    QString m_splitTripLine;
-    QString m_priceSinceLine; // the day of the oldest price behind the best total, for the page
+    ComparisonEngine m_comparison; // the table's and the page's, keeping the amounts it formatted
     std::unique_ptr<UserPrompts> m_ownedPrompts;
     UserPrompts* m_prompts;
     std::array<QShortcut*, ListCount> m_nameShortcuts{};

@@ -10,8 +10,6 @@
 #include <QList>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTabWidget>
@@ -122,9 +120,6 @@ QByteArray encode(const QString& page) {
 } // namespace Printable
 
 void frmLists::buildPage() {
-    optShow[0]->setChecked(true);
-    GenPCList();
-
     const QString templatePath = AppFolder + Printable::TemplateFileName;
     if (!Varnet->isLoaded()) {
         prompts().message(tr("The page cannot be built: the library '%1' could not be loaded (%2).")
@@ -150,6 +145,9 @@ void frmLists::buildPage() {
 
     // From here on a step that fails is skipped and the next one runs.
     const auto escaped = [this](const QString& text) { return Varnet->PT2HTML(text).value_or(text.toHtmlEscaped()); };
+    // The page lists the ticked items, and so does its comparison, whatever the comparison tab shows.
+    const Comparison comparison =
+        m_comparison.compare(m_document, ComparisonEngine::Mode::SelectedItems, m_document.today());
     Printable::Content content;
     for (int l = 0; l < ListCount; ++l) {
         content.listTitles[l] = escaped(m_document.listName(l));
@@ -157,12 +155,12 @@ void frmLists::buildPage() {
             if (item.ticked)
                 content.listContents[l] += Printable::itemLine(escaped(item.name), item.quantity);
     }
-    content.bestShop = escaped(BestShop);
+    content.bestShop = escaped(comparison.bestShopName);
     content.currencySymbol = escaped(m_document.symbol());
-    content.bestPrice = Money::format(BestPrice);
-    content.coverage = escaped(m_coverageLine);
-    content.splitTrip = escaped(m_splitTripLine);
-    content.priceSince = escaped(m_priceSinceLine);
+    content.bestPrice = Money::format(comparison.bestPrice);
+    content.coverage = escaped(comparison.coverageLine);
+    content.splitTrip = escaped(comparison.splitTripLine);
+    content.priceSince = escaped(comparison.priceSinceLine);
     const QByteArray page = Printable::page(read.bytes, content);
 
     const QString pagePath = AppFolder + Printable::PageFileName;

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QString UserPrompts::plainToolTip(const QString& text) {
+QString plainToolTip(const QString& text) {
     if (!Qt::mightBeRichText(text))
         return text;
     return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");

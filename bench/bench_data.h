@@ -3,7 +3,7 @@
 // The data the benchmarks measure, built the way the program itself stores it: four lists of ticked items, each
 // item priced at every shop, plus the shop names, list names and key counter a saved file always holds.
 
-#include "user_prompts.h"
+#include "prompts.h"
 
 #include <QString>
 

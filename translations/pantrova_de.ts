@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Keines)</translation>
+    </message>
+    <message>
+        <source>TOTALS</source>
+        <translation>SUMMEN</translation>
+    </message>
+    <message>
+        <source>%1 prices %2 of %3 shown items</source>
+        <translation>%1 hat Preise für %2 von %3 angezeigten Artikeln</translation>
+    </message>
+    <message>
+        <source>; missing: %1</source>
+        <translation>; es fehlen: %1</translation>
+    </message>
+    <message>
+        <source>BEST PRICE:</source>
+        <translation>BESTER PREIS:</translation>
+    </message>
+    <message>
+        <source>shop %1</source>
+        <translation>Geschäft %1</translation>
+    </message>
+    <message>
+        <source>No shop has a price for the shown items.</source>
+        <translation>Kein Geschäft hat einen Preis für die angezeigten Artikel.</translation>
+    </message>
+    <message>
+        <source>No shop has a price for these items.</source>
+        <translation>Kein Geschäft hat einen Preis für diese Artikel.</translation>
+    </message>
+    <message>
+        <source>Cheapest: %1, %2%3 — prices %4 of %5 shown items</source>
+        <translation>Am günstigsten: %1, %2%3 — Preise für %4 von %5 angezeigten Artikeln</translation>
+    </message>
+    <message>
+        <source>%1 prices all %2 items</source>
+        <translation>%1 hat Preise für alle %2 Artikel</translation>
+    </message>
+    <message>
+        <source>%1 prices %2 of %3 items; missing: %4</source>
+        <translation>%1 hat Preise für %2 von %3 Artikeln; es fehlen: %4</translation>
+    </message>
+    <message>
+        <source>; 1 of its prices is older than %1 days</source>
+        <translation>; 1 seiner Preise ist älter als %1 Tage</translation>
+    </message>
+    <message>
+        <source>; %1 of its prices are older than %2 days</source>
+        <translation>; %1 seiner Preise sind älter als %2 Tage</translation>
+    </message>
+    <message>
+        <source>prices checked since %1</source>
+        <translation>Preise geprüft seit %1</translation>
+    </message>
+    <message>
+        <source>Each item at its cheapest shop: %1%2 at 1 shop</source>
+        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in 1 Geschäft</translation>
+    </message>
+    <message>
+        <source>Each item at its cheapest shop: %1%2 at %3 shops</source>
+        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in %3 Geschäften</translation>
+    </message>
+    <message>
+        <source> — the same as %1</source>
+        <translation> — genauso viel wie bei %1</translation>
+    </message>
+    <message>
+        <source> — %1%2 less than %3</source>
+        <translation> — %1%2 weniger als bei %3</translation>
+    </message>
+    <message>
+        <source> — %1%2 more than %3, which has no price for %4 of the items</source>
+        <translation> — %1%2 mehr als bei %3, wo %4 der Artikel keinen Preis haben</translation>
+    </message>
+    <message>
+        <source>not priced anywhere: %1</source>
+        <translation>nirgends mit Preis: %1</translation>
+    </message>
+</context>
+<context>
     <name>Csv</name>
     <message>
         <source>Line %1: %2.</source>
@@ -63,6 +158,227 @@
         <source>there is no shop left for &quot;%1&quot;; every shop has a name or prices.</source>
         <translation>für &quot;%1&quot; ist kein Geschäft mehr frei; alle Geschäfte haben einen Namen oder Preise.</translation>
     </message>
+    <message>
+        <source>The file is %1 MB; an import takes files of up to %2 MB. Please split it into smaller files.</source>
+        <translation>Die Datei ist %1 MB groß; ein Import nimmt Dateien bis %2 MB. Bitte teilen Sie sie in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>The file has %1 rows of items; an import takes up to %2. Please split it into smaller files.</source>
+        <translation>Die Datei hat %1 Artikelzeilen; ein Import nimmt höchstens %2. Bitte teilen Sie sie in kleinere Dateien auf.</translation>
+    </message>
+</context>
+<context>
+    <name>DataSafety</name>
+    <message>
+        <source>Pantrova is already open in the folder &apos;%1&apos;. Please use the window that is open there: two windows over the same data would overwrite each other&apos;s changes.</source>
+        <translation>Pantrova ist im Ordner „%1“ bereits geöffnet. Bitte verwenden Sie das dort geöffnete Fenster: Zwei Fenster über denselben Daten würden gegenseitig ihre Änderungen überschreiben.</translation>
+    </message>
+    <message>
+        <source>Pantrova</source>
+        <translation>Pantrova</translation>
+    </message>
+    <message>
+        <source>It was made by Pantrova on the computer &apos;%1&apos;, and Pantrova cannot tell from here whether it is still open there.</source>
+        <translation>Sie wurde von Pantrova auf dem Computer „%1“ angelegt, und Pantrova kann von hier aus nicht erkennen, ob es dort noch geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>It cannot be read as such a mark, so it tells nothing about who made it.</source>
+        <translation>Sie lässt sich nicht als solche Markierung lesen und sagt daher nichts darüber, wer sie angelegt hat.</translation>
+    </message>
+    <message>
+        <source>The folder &apos;%1&apos; is marked as in use by another Pantrova window: the file &apos;%2&apos; says so.</source>
+        <translation>Der Ordner „%1“ ist als von einem anderen Pantrova-Fenster belegt markiert: Die Datei „%2“ sagt das.</translation>
+    </message>
+    <message>
+        <source>Is Pantrova open over this folder anywhere else? If not, the mark was left behind by a Pantrova that ended without closing. Choose Yes to remove the mark and open your data; choose No if it is open elsewhere, so that two windows do not overwrite each other&apos;s changes.</source>
+        <translation>Ist Pantrova für diesen Ordner irgendwo anders geöffnet? Wenn nicht, stammt die Markierung von einem Pantrova, das ohne Schließen beendet wurde. Wählen Sie Ja, um die Markierung zu entfernen und Ihre Daten zu öffnen; wählen Sie Nein, wenn es anderswo geöffnet ist, damit nicht zwei Fenster gegenseitig ihre Änderungen überschreiben.</translation>
+    </message>
+    <message>
+        <source>Folder in Use</source>
+        <translation>Ordner belegt</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>It is kept unchanged as &apos;%1&apos;.</source>
+        <translation>Sie wird unverändert als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>It could not be kept as &apos;%1&apos; (%2), and stays where it is.</source>
+        <translation>Sie konnte nicht als „%1“ aufbewahrt werden (%2) und bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Pantrova was not closed normally last time, and the changes it kept then in &apos;%1&apos; cannot be restored: %2.</source>
+        <translation>Pantrova wurde beim letzten Mal nicht normal beendet, und die damals in „%1“ aufbewahrten Änderungen lassen sich nicht wiederherstellen: %2.</translation>
+    </message>
+    <message>
+        <source>Pantrova opens the data as last saved.</source>
+        <translation>Pantrova öffnet die Daten so, wie sie zuletzt gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Pantrova Error</source>
+        <translation>Pantrova-Fehler</translation>
+    </message>
+    <message>
+        <source>Pantrova was not closed normally last time, and it kept the changes you had not saved (as of %1).
+
+Do you want to restore them? They are then shown as unsaved changes; save them as usual.
+
+Choose No to open the data as last saved; the unsaved changes are then kept as &apos;%2&apos;.</source>
+        <translation>Pantrova wurde beim letzten Mal nicht normal beendet und hat die nicht gespeicherten Änderungen aufbewahrt (Stand %1).
+
+Möchten Sie sie wiederherstellen? Sie erscheinen dann als nicht gespeicherte Änderungen; speichern Sie sie wie gewohnt.
+
+Wählen Sie Nein, um die zuletzt gespeicherten Daten zu öffnen; die nicht gespeicherten Änderungen werden dann als „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Changes</source>
+        <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is missing, but its backup copy &apos;%2&apos; of %3 is sound.
+
+Do you want to open the backup? Choose No to start with empty lists.
+
+Either way, saving writes a new &apos;%1&apos;, and the backup is left as it is while this window is open.</source>
+        <translation>Die Datendatei „%1“ fehlt, aber ihre Sicherungskopie „%2“ vom %3 ist in Ordnung.
+
+Möchten Sie die Sicherungskopie öffnen? Wählen Sie Nein, um mit leeren Listen zu beginnen.
+
+In jedem Fall schreibt das Speichern eine neue „%1“, und die Sicherungskopie bleibt unverändert, solange dieses Fenster geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>Data File Missing</source>
+        <translation>Datendatei fehlt</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged or could not be read; it is kept unchanged as &apos;%2&apos;. Saving writes the restored data in its place.</source>
+        <translation>Die Datendatei „%1“ ist beschädigt oder konnte nicht gelesen werden; sie wird unverändert als „%2“ aufbewahrt. Beim Speichern werden die wiederhergestellten Daten an ihre Stelle geschrieben.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged or could not be read, and could not be kept as &apos;%2&apos; (%3).</source>
+        <translation>Die Datendatei „%1“ ist beschädigt oder konnte nicht gelesen werden und konnte nicht als „%2“ aufbewahrt werden (%3).</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; could not be read: %2.</source>
+        <translation>Die Datendatei „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged.</source>
+        <translation>Die Datendatei „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; is damaged: %2.</source>
+        <translation>Die Datendatei „%1“ ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Pantrova has started with empty lists.</source>
+        <translation>Pantrova wurde mit leeren Listen gestartet.</translation>
+    </message>
+    <message>
+        <source>Pantrova has loaded everything it could read.</source>
+        <translation>Pantrova hat alles geladen, was es lesen konnte.</translation>
+    </message>
+    <message>
+        <source>The original file is kept unchanged as &apos;%1&apos;.</source>
+        <translation>Die ursprüngliche Datei wird unverändert als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The original file could not be kept as &apos;%1&apos; (%2).</source>
+        <translation>Die ursprüngliche Datei konnte nicht als „%1“ aufbewahrt werden (%2).</translation>
+    </message>
+    <message>
+        <source>The backup copy &apos;%1&apos; of %2 is sound. Do you want to open it instead? Choose No to keep what was loaded.
+
+Either way, saving writes &apos;%3&apos;, and the backup is left as it is while this window is open.</source>
+        <translation>Die Sicherungskopie „%1“ vom %2 ist in Ordnung. Möchten Sie stattdessen sie öffnen? Wählen Sie Nein, um das Geladene zu behalten.
+
+In jedem Fall schreibt das Speichern „%3“, und die Sicherungskopie bleibt unverändert, solange dieses Fenster geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; was moved or deleted by another program since this window opened or last saved it.
+
+Save Again: this window&apos;s data is saved as &apos;%1&apos; again.
+Cancel: nothing is saved now.</source>
+        <translation>Die Datendatei „%1“ wurde von einem anderen Programm verschoben oder gelöscht, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat.
+
+Erneut speichern: Die Daten dieses Fensters werden wieder als „%1“ gespeichert.
+Abbrechen: Jetzt wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Data File Changed</source>
+        <translation>Datendatei geändert</translation>
+    </message>
+    <message>
+        <source>&amp;Save Again</source>
+        <translation>Erneut &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace: this window&apos;s data is saved as &apos;%1&apos;, and the other version becomes the backup copy &apos;%2&apos;.</source>
+        <translation>Ersetzen: Die Daten dieses Fensters werden als „%1“ gespeichert, und die andere Fassung wird zur Sicherungskopie „%2“.</translation>
+    </message>
+    <message>
+        <source>Replace: this window&apos;s data is saved as &apos;%1&apos;, and the other version is lost.</source>
+        <translation>Ersetzen: Die Daten dieses Fensters werden als „%1“ gespeichert, und die andere Fassung geht verloren.</translation>
+    </message>
+    <message>
+        <source>The data file &apos;%1&apos; was changed by another program, or by Pantrova on another computer, since this window opened or last saved it.</source>
+        <translation>Die Datendatei „%1“ wurde von einem anderen Programm oder von Pantrova auf einem anderen Computer geändert, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Keep Both: the other version is kept as &apos;%1&apos;, and this window&apos;s data is saved as &apos;%2&apos;.</source>
+        <translation>Beide behalten: Die andere Fassung wird als „%1“ aufbewahrt, und die Daten dieses Fensters werden als „%2“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cancel: nothing is saved now.</source>
+        <translation>Abbrechen: Jetzt wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Both</source>
+        <translation>&amp;Beide behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>the other version could not be kept as &apos;%1&apos; (%2)</source>
+        <translation>die andere Fassung konnte nicht als „%1“ aufbewahrt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the other version could not be read (%1)</source>
+        <translation>die andere Fassung konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the changes take more than %1 MB</source>
+        <translation>die Änderungen brauchen mehr als %1 MB</translation>
+    </message>
+    <message>
+        <source>Pantrova could not save your data to &apos;%1&apos;: %2.</source>
+        <translation>Pantrova konnte Ihre Daten nicht in „%1“ speichern: %2.</translation>
+    </message>
+    <message>
+        <source>Pantrova keeps its data beside the program, so its folder must be one you can write to: install Pantrova into a folder you own.</source>
+        <translation>Pantrova legt seine Daten neben dem Programm ab, daher muss dessen Ordner für Sie beschreibbar sein: Installieren Sie Pantrova in einen Ordner, der Ihnen gehört.</translation>
+    </message>
+    <message>
+        <source>Your changes could not be kept in &apos;%1&apos; (%2), so the window stays open.</source>
+        <translation>Ihre Änderungen konnten nicht in „%1“ aufbewahrt werden (%2), daher bleibt das Fenster geöffnet.</translation>
+    </message>
+    <message>
+        <source>Do you want to try again? Choose No to close without saving your changes.</source>
+        <translation>Möchten Sie es erneut versuchen? Wählen Sie Nein, um ohne Speichern Ihrer Änderungen zu schließen.</translation>
+    </message>
 </context>
 <context>
     <name>FindBar</name>
@@ -115,10 +431,6 @@
     <message>
         <source>the file was changed by someone else</source>
         <translation>die Datei wurde von jemand anderem geändert</translation>
-    </message>
-    <message>
-        <source>the backup copy could not be written (%1)</source>
-        <translation>die Sicherungskopie konnte nicht geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -179,6 +491,26 @@
     <message>
         <source>The item-key counter %1 was below a key in use; it now starts at %2.</source>
         <translation>Der Artikelschlüssel-Zähler %1 lag unter einem verwendeten Schlüssel; er beginnt jetzt bei %2.</translation>
+    </message>
+    <message>
+        <source>the data would take more than %1 MB, more than Pantrova can read back; nothing was written</source>
+        <translation>die Daten bräuchten mehr als %1 MB, mehr als Pantrova wieder lesen kann; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the file to be replaced could not be read (%1)</source>
+        <translation>die zu ersetzende Datei konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the backup copy &apos;%1&apos; could not be written (%2); the data file is as it was</source>
+        <translation>die Sicherungskopie „%1“ konnte nicht geschrieben werden (%2); die Datendatei ist unverändert</translation>
+    </message>
+    <message>
+        <source>the new file could not take the old one&apos;s place (%1)</source>
+        <translation>die neue Datei konnte nicht an die Stelle der alten treten (%1)</translation>
+    </message>
+    <message>
+        <source>the new file could not be written (%1)</source>
+        <translation>die neue Datei konnte nicht geschrieben werden (%1)</translation>
     </message>
 </context>
 <context>
@@ -313,192 +645,16 @@
 <context>
     <name>frmLists</name>
     <message>
-        <source>%1 and %2 more</source>
-        <translation>%1 und %2 weitere</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
         <source>Cheapest for this item</source>
         <translation>Am günstigsten für diesen Artikel</translation>
-    </message>
-    <message>
-        <source>(None)</source>
-        <translation>(Keines)</translation>
-    </message>
-    <message>
-        <source>TOTALS</source>
-        <translation>SUMMEN</translation>
-    </message>
-    <message>
-        <source>%1 prices %2 of %3 shown items</source>
-        <translation>%1 hat Preise für %2 von %3 angezeigten Artikeln</translation>
-    </message>
-    <message>
-        <source>; missing: %1</source>
-        <translation>; es fehlen: %1</translation>
-    </message>
-    <message>
-        <source>BEST PRICE:</source>
-        <translation>BESTER PREIS:</translation>
-    </message>
-    <message>
-        <source>shop %1</source>
-        <translation>Geschäft %1</translation>
-    </message>
-    <message>
-        <source>No shop has a price for the shown items.</source>
-        <translation>Kein Geschäft hat einen Preis für die angezeigten Artikel.</translation>
-    </message>
-    <message>
-        <source>No shop has a price for these items.</source>
-        <translation>Kein Geschäft hat einen Preis für diese Artikel.</translation>
-    </message>
-    <message>
-        <source>Cheapest: %1, %2%3 — prices %4 of %5 shown items</source>
-        <translation>Am günstigsten: %1, %2%3 — Preise für %4 von %5 angezeigten Artikeln</translation>
-    </message>
-    <message>
-        <source>%1 prices all %2 items</source>
-        <translation>%1 hat Preise für alle %2 Artikel</translation>
-    </message>
-    <message>
-        <source>%1 prices %2 of %3 items; missing: %4</source>
-        <translation>%1 hat Preise für %2 von %3 Artikeln; es fehlen: %4</translation>
-    </message>
-    <message>
-        <source>Each item at its cheapest shop: %1%2 at 1 shop</source>
-        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in 1 Geschäft</translation>
-    </message>
-    <message>
-        <source>Each item at its cheapest shop: %1%2 at %3 shops</source>
-        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in %3 Geschäften</translation>
-    </message>
-    <message>
-        <source> — the same as %1</source>
-        <translation> — genauso viel wie bei %1</translation>
-    </message>
-    <message>
-        <source> — %1%2 less than %3</source>
-        <translation> — %1%2 weniger als bei %3</translation>
-    </message>
-    <message>
-        <source> — %1%2 more than %3, which has no price for %4 of the items</source>
-        <translation> — %1%2 mehr als bei %3, wo %4 der Artikel keinen Preis haben</translation>
-    </message>
-    <message>
-        <source>not priced anywhere: %1</source>
-        <translation>nirgends mit Preis: %1</translation>
-    </message>
-    <message>
-        <source>Pantrova is already open in the folder &apos;%1&apos;. Please use the window that is open there: two windows over the same data would overwrite each other&apos;s changes.</source>
-        <translation>Pantrova ist im Ordner „%1“ bereits geöffnet. Bitte verwenden Sie das dort geöffnete Fenster: Zwei Fenster über denselben Daten würden gegenseitig ihre Änderungen überschreiben.</translation>
     </message>
     <message>
         <source>Pantrova</source>
         <translation>Pantrova</translation>
     </message>
     <message>
-        <source>Pantrova was not closed normally last time, and it kept the changes you had not saved (as of %1).
-
-Do you want to restore them? They are then shown as unsaved changes; save them as usual.
-
-Choose No to open the data as last saved; the unsaved changes are then kept as &apos;%2&apos;.</source>
-        <translation>Pantrova wurde beim letzten Mal nicht normal beendet und hat die nicht gespeicherten Änderungen aufbewahrt (Stand %1).
-
-Möchten Sie sie wiederherstellen? Sie erscheinen dann als nicht gespeicherte Änderungen; speichern Sie sie wie gewohnt.
-
-Wählen Sie Nein, um die zuletzt gespeicherten Daten zu öffnen; die nicht gespeicherten Änderungen werden dann als „%2“ aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>Restore Unsaved Changes</source>
-        <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; is damaged or could not be read; it is kept unchanged as &apos;%2&apos;. Saving writes the restored data in its place.</source>
-        <translation>Die Datendatei „%1“ ist beschädigt oder konnte nicht gelesen werden; sie wird unverändert als „%2“ aufbewahrt. Beim Speichern werden die wiederhergestellten Daten an ihre Stelle geschrieben.</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; is damaged or could not be read, and could not be kept as &apos;%2&apos; (%3).</source>
-        <translation>Die Datendatei „%1“ ist beschädigt oder konnte nicht gelesen werden und konnte nicht als „%2“ aufbewahrt werden (%3).</translation>
-    </message>
-    <message>
         <source>Pantrova Error</source>
         <translation>Pantrova-Fehler</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; could not be read: %2.</source>
-        <translation>Die Datendatei „%1“ konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; is damaged.</source>
-        <translation>Die Datendatei „%1“ ist beschädigt.</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; is damaged: %2.</source>
-        <translation>Die Datendatei „%1“ ist beschädigt: %2.</translation>
-    </message>
-    <message>
-        <source>... and %1 more.</source>
-        <translation>... und %1 weitere.</translation>
-    </message>
-    <message>
-        <source>Pantrova has started with empty lists.</source>
-        <translation>Pantrova wurde mit leeren Listen gestartet.</translation>
-    </message>
-    <message>
-        <source>Pantrova has loaded everything it could read.</source>
-        <translation>Pantrova hat alles geladen, was es lesen konnte.</translation>
-    </message>
-    <message>
-        <source>The original file is kept unchanged as &apos;%1&apos;.</source>
-        <translation>Die ursprüngliche Datei wird unverändert als „%1“ aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>The original file could not be kept as &apos;%1&apos; (%2).</source>
-        <translation>Die ursprüngliche Datei konnte nicht als „%1“ aufbewahrt werden (%2).</translation>
-    </message>
-    <message>
-        <source>The backup copy &apos;%1&apos; of %2 is sound. Do you want to open it instead? Choose No to keep what was loaded; the backup stays as it is either way.</source>
-        <translation>Die Sicherungskopie „%1“ vom %2 ist in Ordnung. Möchten Sie stattdessen sie öffnen? Wählen Sie Nein, um das Geladene zu behalten; die Sicherungskopie bleibt in jedem Fall unverändert.</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; was changed by another program, or by Pantrova on another computer, since this window opened or last saved it.
-
-Do you want to keep both? The other version is then kept as &apos;%2&apos;, and this window&apos;s data is saved as &apos;%1&apos;. Choose No to cancel saving.</source>
-        <translation>Die Datendatei „%1“ wurde von einem anderen Programm oder von Pantrova auf einem anderen Rechner geändert, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat.
-
-Möchten Sie beide behalten? Die andere Fassung wird dann als „%2“ aufbewahrt, und die Daten dieses Fensters werden als „%1“ gespeichert. Wählen Sie Nein, um das Speichern abzubrechen.</translation>
-    </message>
-    <message>
-        <source>The data file &apos;%1&apos; was moved or deleted by another program since this window opened or last saved it.
-
-Do you want to save this window&apos;s data as &apos;%1&apos; again? Choose No to cancel saving.</source>
-        <translation>Die Datendatei „%1“ wurde von einem anderen Programm verschoben oder gelöscht, seit dieses Fenster sie geöffnet oder zuletzt gespeichert hat.
-
-Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Sie Nein, um das Speichern abzubrechen.</translation>
-    </message>
-    <message>
-        <source>Data File Changed</source>
-        <translation>Datendatei geändert</translation>
-    </message>
-    <message>
-        <source>the other version could not be kept as &apos;%1&apos; (%2)</source>
-        <translation>die andere Fassung konnte nicht als „%1“ aufbewahrt werden (%2)</translation>
-    </message>
-    <message>
-        <source>Pantrova could not save your data to &apos;%1&apos;: %2.</source>
-        <translation>Pantrova konnte Ihre Daten nicht in „%1“ speichern: %2.</translation>
-    </message>
-    <message>
-        <source>Pantrova keeps its data beside the program, so its folder must be one you can write to: install Pantrova into a folder you own.</source>
-        <translation>Pantrova legt seine Daten neben dem Programm ab, daher muss dessen Ordner für Sie beschreibbar sein: Installieren Sie Pantrova in einen Ordner, der Ihnen gehört.</translation>
-    </message>
-    <message>
-        <source>Do you want to try again? Choose No to close without saving your changes.</source>
-        <translation>Möchten Sie es erneut versuchen? Wählen Sie Nein, um ohne Speichern Ihrer Änderungen zu schließen.</translation>
     </message>
     <message>
         <source>&amp;Move or Copy &apos;%1&apos; ...</source>
@@ -603,10 +759,6 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     <message>
         <source>Edit Prices</source>
         <translation>Preise ändern</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation>Artikel</translation>
     </message>
     <message>
         <source>&amp;PRINT</source>
@@ -901,18 +1053,6 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
         <translation>Gesetzt am %1</translation>
     </message>
     <message>
-        <source>; 1 of its prices is older than %1 days</source>
-        <translation>; 1 seiner Preise ist älter als %1 Tage</translation>
-    </message>
-    <message>
-        <source>; %1 of its prices are older than %2 days</source>
-        <translation>; %1 seiner Preise sind älter als %2 Tage</translation>
-    </message>
-    <message>
-        <source>prices checked since %1</source>
-        <translation>Preise geprüft seit %1</translation>
-    </message>
-    <message>
         <source>&amp;Old Prices...</source>
         <translation>&amp;Alte Preise...</translation>
     </message>
@@ -939,6 +1079,22 @@ Möchten Sie die Daten dieses Fensters wieder als „%1“ speichern? Wählen Si
     <message>
         <source>Imported %1 items from &apos;%2&apos;</source>
         <translation>%1 Artikel aus &apos;%2&apos; importiert</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos;...</source>
+        <translation>„%1“ wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Adding %1 items from &apos;%2&apos;...</source>
+        <translation>%1 Artikel aus „%2“ werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>The import from &apos;%1&apos; was cancelled; nothing was changed.</source>
+        <translation>Der Import aus „%1“ wurde abgebrochen; es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>

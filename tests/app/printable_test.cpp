@@ -106,6 +106,11 @@ void PrintableTest::pageFromTheLists() {
              QByteArray("[Weekly]<br>Milk<i> x 2</i><br>Bread[][Party][]|Market|\xc2\xa3|1,234.50"));
     QCOMPARE(w.wbList->source(), QUrl::fromLocalFile(f.path("Pantrova.htm")));
     QVERIFY(w.cmdPrint->isVisibleTo(&w));
+    // The page compares the ticked items whatever the comparison tab shows, and leaves that tab's choice alone.
+    w.optShow[1]->setChecked(true);
+    w.buildPage();
+    QVERIFY(readFile(f.path("Pantrova.htm")).endsWith("|Market|\xc2\xa3|1,234.50"));
+    QVERIFY(w.optShow[1]->isChecked());
 
     f.fill(0, {{"Unpriced", "1", true, "K4"}});
     w.document().setPrice(QStringLiteral("K0"), 3, QStringLiteral("0"));

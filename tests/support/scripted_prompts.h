@@ -3,7 +3,7 @@
 // Answers message and input boxes from a script instead of showing them, and records each one shown, so a
 // test can say what the user answers and check what the user was told.
 
-#include "user_prompts.h"
+#include "prompts.h"
 
 #include <QList>
 #include <QStringList>

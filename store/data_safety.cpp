@@ -1,14 +1,8 @@
-// How the main window keeps the user's data safe: one window per folder (a lock that proves no running window
-// goes once the user agrees), a damaged, unreadable or missing data file with the backup offered in its place and
-// the backup left alone until a data file loads whole, a damaged copy kept aside under a name of its own (never
-// over an earlier copy), no save over a file that someone else changed since without the user's choice, and a
-// recovery file of the unsaved changes for the next start after a crash.
+#include "data_safety.h"
 
-#include "main_window.h"
 #include "safe_file.h"
 #include "store_layout.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,8 +37,17 @@ bool loadsWhole(const QByteArray& bytes) {
 
 } // namespace
 
-bool frmLists::lockFolder() {
-    const QString lockFile = DataFile + QStringLiteral(".lock");
+DataSafety::DataSafety(Document& document, const QString& folder, UserPrompts& prompts, QObject* parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_prompts(prompts)
+    , m_folder(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'))
+    , m_dataFile(m_folder + Store::DataFileName) {}
+
+DataSafety::~DataSafety() = default;
+
+bool DataSafety::claimFolder() {
+    const QString lockFile = m_dataFile + QStringLiteral(".lock");
     m_lock = std::make_unique<QLockFile>(lockFile);
     // A lock is stale only when the process that took it is gone, never merely because it is old: a window may
     // stay open for days.
@@ -56,15 +59,14 @@ bool frmLists::lockFolder() {
     if (askToClearUnprovenLock(lockFile) && (m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError))
         return true;
     m_ownsFolder = false;
-    ExitWithoutSaving = true;
-    prompts().message(tr("Pantrova is already open in the folder '%1'. Please use the window that is open there: "
+    m_prompts.message(tr("Pantrova is already open in the folder '%1'. Please use the window that is open there: "
                          "two windows over the same data would overwrite each other's changes.")
-                          .arg(native(QDir::cleanPath(AppFolder))),
+                          .arg(native(QDir::cleanPath(m_folder))),
                       tr("Pantrova"), UserPrompts::Icon::Information);
     return false;
 }
 
-bool frmLists::askToClearUnprovenLock(const QString& lockFile) {
+bool DataSafety::askToClearUnprovenLock(const QString& lockFile) {
     // A lock of a live Pantrova on this computer proves itself; one that cannot be read as a lock, or that
     // another computer made, proves nothing, and would otherwise refuse every start until deleted by hand.
     qint64 pid = 0;
@@ -78,9 +80,9 @@ bool frmLists::askToClearUnprovenLock(const QString& lockFile) {
                       "is still open there.")
                        .arg(host)
                  : tr("It cannot be read as such a mark, so it tells nothing about who made it.");
-    const UserPrompts::Answer answer = prompts().message(
+    const UserPrompts::Answer answer = m_prompts.message(
         tr("The folder '%1' is marked as in use by another Pantrova window: the file '%2' says so.")
-                .arg(native(QDir::cleanPath(AppFolder)), native(lockFile)) +
+                .arg(native(QDir::cleanPath(m_folder)), native(lockFile)) +
             QLatin1Char(' ') + why + QStringLiteral("\n\n") +
             tr("Is Pantrova open over this folder anywhere else? If not, the mark was left behind by a Pantrova that "
                "ended without closing. Choose Yes to remove the mark and open your data; choose No if it is open "
@@ -95,7 +97,7 @@ bool frmLists::askToClearUnprovenLock(const QString& lockFile) {
     return QFile::rename(lockFile, SafeFile::freshName(lockFile + QStringLiteral(".aside")));
 }
 
-std::optional<QByteArray> frmLists::askToRestoreRecovery() {
+std::optional<QByteArray> DataSafety::askToRestoreRecovery() {
     const QString recovery = recoveryFile();
     if (!SafeFile::nameTaken(recovery))
         return std::nullopt;
@@ -112,7 +114,7 @@ std::optional<QByteArray> frmLists::askToRestoreRecovery() {
                                  ? tr("It is kept unchanged as '%1'.").arg(native(aside))
                                  : tr("It could not be kept as '%1' (%2), and stays where it is.")
                                        .arg(native(aside), QFile(recovery).errorString());
-        prompts().message(tr("Pantrova was not closed normally last time, and the changes it kept then in '%1' "
+        m_prompts.message(tr("Pantrova was not closed normally last time, and the changes it kept then in '%1' "
                              "cannot be restored: %2.")
                                   .arg(native(recovery), reason) +
                               QLatin1Char(' ') + kept + QStringLiteral("\n\n") +
@@ -120,7 +122,7 @@ std::optional<QByteArray> frmLists::askToRestoreRecovery() {
                           tr("Pantrova Error"), UserPrompts::Icon::Critical);
         return std::nullopt;
     }
-    const UserPrompts::Answer answer = prompts().message(
+    const UserPrompts::Answer answer = m_prompts.message(
         tr("Pantrova was not closed normally last time, and it kept the changes you had not saved (as of %1).\n\n"
            "Do you want to restore them? They are then shown as unsaved changes; save them as usual.\n\n"
            "Choose No to open the data as last saved; the unsaved changes are then kept as '%2'.")
@@ -133,12 +135,12 @@ std::optional<QByteArray> frmLists::askToRestoreRecovery() {
     return std::nullopt;
 }
 
-std::optional<Store::StoredData> frmLists::loadData() {
+std::optional<Store::StoredData> DataSafety::load() {
     const std::optional<QByteArray> restored = askToRestoreRecovery();
-    const bool exists = SafeFile::nameTaken(DataFile);
+    const bool exists = SafeFile::nameTaken(m_dataFile);
     if (!exists && !restored)
         return offerBackupOfMissingFile();
-    const SafeFile::Read read = exists ? SafeFile::readRegular(DataFile) : SafeFile::Read{};
+    const SafeFile::Read read = exists ? SafeFile::readRegular(m_dataFile) : SafeFile::Read{};
     if (read.ok())
         m_diskDigest = exists ? SafeFile::digest(read.bytes) : QByteArray();
 
@@ -164,8 +166,8 @@ std::optional<Store::StoredData> frmLists::loadData() {
     return data;
 }
 
-std::optional<QByteArray> frmLists::soundBackup() const {
-    const QString backup = DataFile + QStringLiteral(".bak");
+std::optional<QByteArray> DataSafety::soundBackup() const {
+    const QString backup = m_dataFile + QStringLiteral(".bak");
     if (!SafeFile::nameTaken(backup))
         return std::nullopt;
     SafeFile::Read read = SafeFile::readRegular(backup);
@@ -174,18 +176,18 @@ std::optional<QByteArray> frmLists::soundBackup() const {
     return std::move(read.bytes);
 }
 
-std::optional<Store::StoredData> frmLists::offerBackupOfMissingFile() {
+std::optional<Store::StoredData> DataSafety::offerBackupOfMissingFile() {
     // Without a backup, a missing data file is the first run.
     const std::optional<QByteArray> backup = soundBackup();
     if (!backup)
         return std::nullopt;
     m_refreshBackup = false;
-    const QString backupFile = DataFile + QStringLiteral(".bak");
-    const UserPrompts::Answer answer = prompts().message(
+    const QString backupFile = m_dataFile + QStringLiteral(".bak");
+    const UserPrompts::Answer answer = m_prompts.message(
         tr("The data file '%1' is missing, but its backup copy '%2' of %3 is sound.\n\nDo you want to open the "
            "backup? Choose No to start with empty lists.\n\nEither way, saving writes a new '%1', and the backup "
            "is left as it is while this window is open.")
-            .arg(native(DataFile), native(backupFile), modifiedAt(backupFile)),
+            .arg(native(m_dataFile), native(backupFile), modifiedAt(backupFile)),
         tr("Data File Missing"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
     if (answer != UserPrompts::Answer::Yes)
         return std::nullopt;
@@ -194,20 +196,20 @@ std::optional<Store::StoredData> frmLists::offerBackupOfMissingFile() {
     return Store::readStoredData(store);
 }
 
-Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dataFileExists,
-                                            const SafeFile::Read& dataFile) {
+Store::StoredData DataSafety::restoreRecovery(const QByteArray& recovery, bool dataFileExists,
+                                              const SafeFile::Read& dataFile) {
     m_refreshBackup = !dataFileExists || (dataFile.ok() && loadsWhole(dataFile.bytes));
     // The data file under the restored changes is kept as it is, as at any start, when it did not load whole.
     if (!m_refreshBackup) {
         QString keptError;
         const QString aside = keepAside(dataFile, &keptError);
-        prompts().message(keptError.isEmpty()
+        m_prompts.message(keptError.isEmpty()
                               ? tr("The data file '%1' is damaged or could not be read; it is kept unchanged as '%2'. "
                                    "Saving writes the restored data in its place.")
-                                    .arg(native(DataFile), native(aside))
+                                    .arg(native(m_dataFile), native(aside))
                               : tr("The data file '%1' is damaged or could not be read, and could not be kept as '%2' "
                                    "(%3).")
-                                    .arg(native(DataFile), native(aside), keptError),
+                                    .arg(native(m_dataFile), native(aside), keptError),
                           tr("Pantrova Error"), UserPrompts::Icon::Information);
     }
     ConfigFile& store = m_document.store();
@@ -215,7 +217,7 @@ Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dat
     // The changes were made to the data file as it was then: if someone else has changed it since, the first save
     // asks before it replaces that file.
     const QString base = store.ReadValue(Store::recoveryBaseKey());
-    if (base != ConfigFile::NotFound && SafeFile::nameTaken(DataFile))
+    if (base != ConfigFile::NotFound && SafeFile::nameTaken(m_dataFile))
         m_diskDigest = QByteArray::fromHex(base.toLatin1());
     store.DeleteValue(Store::recoveryBaseKey());
     Store::StoredData data = Store::readStoredData(store);
@@ -223,33 +225,33 @@ Store::StoredData frmLists::restoreRecovery(const QByteArray& recovery, bool dat
     return data;
 }
 
-QString frmLists::keepAside(const SafeFile::Read& original, QString* keptError) {
+QString DataSafety::keepAside(const SafeFile::Read& original, QString* keptError) {
     const bool unreadable = !original.ok();
     // Kept as it was before any save can replace it, under a name no earlier copy has. A file that cannot be read
     // is moved aside instead, so that saving can write a new one.
     const QString aside =
-        SafeFile::freshName(DataFile + (unreadable ? QStringLiteral(".unreadable") : QStringLiteral(".damaged")));
+        SafeFile::freshName(m_dataFile + (unreadable ? QStringLiteral(".unreadable") : QStringLiteral(".damaged")));
     if (unreadable) {
-        if (!QFile::rename(DataFile, aside))
-            *keptError = QFile(DataFile).errorString();
+        if (!QFile::rename(m_dataFile, aside))
+            *keptError = QFile(m_dataFile).errorString();
         else
             m_diskDigest.clear();
     } else {
-        *keptError = SafeFile::writeAtomically(aside, original.bytes, SafeFile::permissionsOf(DataFile));
+        *keptError = SafeFile::writeAtomically(aside, original.bytes, SafeFile::permissionsOf(m_dataFile));
     }
     return aside;
 }
 
-bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
-                                 const QStringList& problems, bool backupIsGood) {
+bool DataSafety::reportLoadFailure(const ConfigFile::LoadResult& loaded, const SafeFile::Read& original,
+                                   const QStringList& problems, bool backupIsGood) {
     const bool unreadable = loaded.status == ConfigFile::LoadResult::Status::Unreadable;
     QString keptError;
     const QString aside = keepAside(original, &keptError);
 
-    QString text = unreadable ? tr("The data file '%1' could not be read: %2.").arg(native(DataFile), loaded.reason)
+    QString text = unreadable ? tr("The data file '%1' could not be read: %2.").arg(native(m_dataFile), loaded.reason)
                    : loaded.reason.isEmpty()
-                       ? tr("The data file '%1' is damaged.").arg(native(DataFile))
-                       : tr("The data file '%1' is damaged: %2.").arg(native(DataFile), loaded.reason);
+                       ? tr("The data file '%1' is damaged.").arg(native(m_dataFile))
+                       : tr("The data file '%1' is damaged: %2.").arg(native(m_dataFile), loaded.reason);
     if (!problems.isEmpty()) {
         text += QStringLiteral("\n");
         for (int i = 0; i < std::min<int>(problems.size(), ListedProblems); ++i)
@@ -264,32 +266,32 @@ bool frmLists::reportLoadFailure(const ConfigFile::LoadResult& loaded, const Saf
     text += keptError.isEmpty() ? tr("The original file is kept unchanged as '%1'.").arg(native(aside))
                                 : tr("The original file could not be kept as '%1' (%2).").arg(native(aside), keptError);
     if (!backupIsGood) {
-        prompts().message(text, tr("Pantrova Error"), UserPrompts::Icon::Critical);
+        m_prompts.message(text, tr("Pantrova Error"), UserPrompts::Icon::Critical);
         return false;
     }
-    const QString backup = DataFile + QStringLiteral(".bak");
+    const QString backup = m_dataFile + QStringLiteral(".bak");
     text +=
         QStringLiteral("\n\n") + tr("The backup copy '%1' of %2 is sound. Do you want to open it instead? Choose No "
                                     "to keep what was loaded.\n\nEither way, saving writes '%3', and the backup is "
                                     "left as it is while this window is open.")
-                                     .arg(native(backup), modifiedAt(backup), native(DataFile));
-    return prompts().message(text, tr("Pantrova Error"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
+                                     .arg(native(backup), modifiedAt(backup), native(m_dataFile));
+    return m_prompts.message(text, tr("Pantrova Error"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo,
                              UserPrompts::Answer::Yes) == UserPrompts::Answer::Yes;
 }
 
-frmLists::SaveOutcome frmLists::trySave(QString* error, bool closing) {
+DataSafety::SaveOutcome DataSafety::save(QString* error, bool closing) {
     if (!m_ownsFolder)
         return SaveOutcome::Cancelled;
     ConfigFile& store = m_document.store();
     m_document.writeInto(store);
-    ConfigFile::SaveResult saved = store.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
+    ConfigFile::SaveResult saved = store.SaveTo(m_dataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
     if (saved.changedOnDisk) {
         // Closing with nothing to save leaves the newer file in place: the next start reads it.
         if (closing && !hasUnsavedChanges())
             return SaveOutcome::LeftAsItIs;
         if (const SaveOutcome resolved = resolveOutsideChange(error); resolved != SaveOutcome::Saved)
             return resolved;
-        saved = store.SaveTo(DataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
+        saved = store.SaveTo(m_dataFile, ConfigFile::SaveOptions{m_refreshBackup, m_diskDigest});
     }
     if (!saved.ok) {
         if (error)
@@ -301,13 +303,13 @@ frmLists::SaveOutcome frmLists::trySave(QString* error, bool closing) {
     return SaveOutcome::Saved;
 }
 
-frmLists::SaveOutcome frmLists::resolveOutsideChange(QString* error) {
-    const bool exists = SafeFile::nameTaken(DataFile);
+DataSafety::SaveOutcome DataSafety::resolveOutsideChange(QString* error) {
+    const bool exists = SafeFile::nameTaken(m_dataFile);
     if (!exists) {
-        const int answer = prompts().choose(
+        const int answer = m_prompts.choose(
             tr("The data file '%1' was moved or deleted by another program since this window opened or last saved "
                "it.\n\nSave Again: this window's data is saved as '%1' again.\nCancel: nothing is saved now.")
-                .arg(native(DataFile)),
+                .arg(native(m_dataFile)),
             tr("Data File Changed"), UserPrompts::Icon::Question, {tr("&Save Again"), tr("Cancel")}, 0, 1);
         if (answer != 0)
             return SaveOutcome::Cancelled;
@@ -315,28 +317,29 @@ frmLists::SaveOutcome frmLists::resolveOutsideChange(QString* error) {
         return SaveOutcome::Saved;
     }
     enum { KeepBoth, Replace, Cancel };
-    const QString other = SafeFile::freshName(DataFile + QStringLiteral(".other"));
+    const QString other = SafeFile::freshName(m_dataFile + QStringLiteral(".other"));
     const QString replaced =
         m_refreshBackup
             ? tr("Replace: this window's data is saved as '%1', and the other version becomes the backup copy '%2'.")
-                  .arg(native(DataFile), native(DataFile + QStringLiteral(".bak")))
-            : tr("Replace: this window's data is saved as '%1', and the other version is lost.").arg(native(DataFile));
-    const int answer = prompts().choose(
+                  .arg(native(m_dataFile), native(m_dataFile + QStringLiteral(".bak")))
+            : tr("Replace: this window's data is saved as '%1', and the other version is lost.")
+                  .arg(native(m_dataFile));
+    const int answer = m_prompts.choose(
         tr("The data file '%1' was changed by another program, or by Pantrova on another computer, since this "
            "window opened or last saved it.")
-                .arg(native(DataFile)) +
+                .arg(native(m_dataFile)) +
             QStringLiteral("\n\n") +
             tr("Keep Both: the other version is kept as '%1', and this window's data is saved as '%2'.")
-                .arg(native(other), native(DataFile)) +
+                .arg(native(other), native(m_dataFile)) +
             QLatin1Char('\n') + replaced + QLatin1Char('\n') + tr("Cancel: nothing is saved now."),
         tr("Data File Changed"), UserPrompts::Icon::Question, {tr("&Keep Both"), tr("&Replace"), tr("Cancel")},
         KeepBoth, Cancel);
     if (answer == Cancel)
         return SaveOutcome::Cancelled;
-    const SafeFile::Read current = SafeFile::readRegular(DataFile);
+    const SafeFile::Read current = SafeFile::readRegular(m_dataFile);
     QString failure = current.error;
     if (failure.isEmpty() && answer == KeepBoth)
-        failure = SafeFile::writeAtomically(other, current.bytes, SafeFile::permissionsOf(DataFile));
+        failure = SafeFile::writeAtomically(other, current.bytes, SafeFile::permissionsOf(m_dataFile));
     if (!failure.isEmpty()) {
         if (error)
             *error = answer == KeepBoth
@@ -349,21 +352,13 @@ frmLists::SaveOutcome frmLists::resolveOutsideChange(QString* error) {
     return SaveOutcome::Saved;
 }
 
-bool frmLists::sve() {
-    QString error;
-    const SaveOutcome outcome = trySave(&error);
-    if (outcome == SaveOutcome::Failed)
-        showSaveFailure(error);
-    return outcome == SaveOutcome::Saved;
-}
-
-void frmLists::watchForChanges() {
+void DataSafety::watch() {
     if (!m_ownsFolder)
         return;
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(RecoveryDelayMs);
-    connect(m_recoveryTimer, &QTimer::timeout, this, &frmLists::keepRecoveryFile);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &DataSafety::keepRecoveryFile);
     // Every change of the data goes through the document: the recovery file follows a few seconds later.
     connect(&m_document, &Document::changed, this, [this] {
         if (!m_recoveryTimer->isActive())
@@ -373,10 +368,10 @@ void frmLists::watchForChanges() {
     // A restored recovery file is unsaved already; otherwise what was loaded is what the file holds.
     if (m_savedStamp != NothingSaved)
         m_savedStamp = changeStamp();
-    setWindowModified(hasUnsavedChanges());
+    emit savedStateChanged();
 }
 
-QString frmLists::keepRecoveryFile() {
+QString DataSafety::keepRecoveryFile() {
     if (!m_ownsFolder || changeStamp() == m_recoveryStamp)
         return {};
     if (!hasUnsavedChanges()) {
@@ -386,78 +381,67 @@ QString frmLists::keepRecoveryFile() {
     ConfigFile window;
     m_document.writeInto(window);
     window.WriteValue(Store::recoveryBaseKey(), QString::fromLatin1(m_diskDigest.toHex()));
-    const QByteArray bytes = CF.toBytes(&window);
+    const QByteArray bytes = m_document.store().toBytes(&window);
     // A recovery file that the next start could not read would be no recovery.
     const QString error = bytes.size() > SafeFile::DataFileLimit
                               ? tr("the changes take more than %1 MB").arg(SafeFile::DataFileLimit >> 20)
-                              : SafeFile::writeAtomically(recoveryFile(), bytes, SafeFile::permissionsOf(DataFile));
+                              : SafeFile::writeAtomically(recoveryFile(), bytes, SafeFile::permissionsOf(m_dataFile));
     // A recovery file that cannot be written now is tried again after the next change; saving reports failures.
     if (error.isEmpty())
         m_recoveryStamp = changeStamp();
     return error;
 }
 
-void frmLists::savedNow() {
+void DataSafety::savedNow() {
     m_savedStamp = changeStamp();
-    setWindowModified(false);
     discardRecoveryFile();
+    emit savedStateChanged();
 }
 
-void frmLists::discardRecoveryFile() {
+void DataSafety::discardRecoveryFile() {
     if (!m_ownsFolder)
         return;
     QFile::remove(recoveryFile());
     m_recoveryStamp = changeStamp();
 }
 
-QString frmLists::saveFailureText(const QString& error) const {
-    QString text = tr("Pantrova could not save your data to '%1': %2.").arg(native(DataFile), error);
+QString DataSafety::saveFailureText(const QString& error) const {
+    QString text = tr("Pantrova could not save your data to '%1': %2.").arg(native(m_dataFile), error);
     // The data file lives beside the program: installed in a folder the user cannot write to, it cannot be saved.
-    if (!QFileInfo(AppFolder).isWritable())
+    if (!QFileInfo(m_folder).isWritable())
         text += QStringLiteral("\n\n") + tr("Pantrova keeps its data beside the program, so its folder must be one "
                                             "you can write to: install Pantrova into a folder you own.");
     return text;
 }
 
-void frmLists::showSaveFailure(const QString& error) {
-    prompts().message(saveFailureText(error), tr("Pantrova Error"), UserPrompts::Icon::Critical);
-}
-
-void frmLists::closeEvent(QCloseEvent* event) {
-    if (!m_ownsFolder) {
-        event->accept();
-        return;
-    }
+bool DataSafety::close(bool discard) {
+    if (!m_ownsFolder)
+        return true;
     // A failed save throws nothing away without the user's say; until the user says so, the recovery file keeps
     // the changes.
     QString error;
-    while (!ExitWithoutSaving) {
-        const SaveOutcome outcome = trySave(&error, true);
+    while (!discard) {
+        const SaveOutcome outcome = save(&error, true);
         if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::LeftAsItIs)
-            break;
+            return true;
         if (outcome == SaveOutcome::Cancelled) {
             // Not saving over someone else's file must neither throw this window's changes away nor keep the
             // window from closing: they stay in the recovery file, which the next start offers to restore.
-            if (const QString kept = keepRecoveryFile(); !kept.isEmpty()) {
-                prompts().message(tr("Your changes could not be kept in '%1' (%2), so the window stays open.")
-                                      .arg(native(recoveryFile()), kept),
-                                  tr("Pantrova Error"), UserPrompts::Icon::Critical);
-                event->ignore();
-                return;
-            }
-            event->accept();
-            return;
+            const QString kept = keepRecoveryFile();
+            if (kept.isEmpty())
+                return true;
+            m_prompts.message(tr("Your changes could not be kept in '%1' (%2), so the window stays open.")
+                                  .arg(native(recoveryFile()), kept),
+                              tr("Pantrova Error"), UserPrompts::Icon::Critical);
+            return false;
         }
-        const UserPrompts::Answer answer = prompts().message(
+        const UserPrompts::Answer answer = m_prompts.message(
             saveFailureText(error) + QStringLiteral("\n\n") +
                 tr("Do you want to try again? Choose No to close without saving your changes."),
             tr("Pantrova Error"), UserPrompts::Icon::Critical, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
-        if (answer == UserPrompts::Answer::No) {
-            discardRecoveryFile();
-            break;
-        }
+        if (answer == UserPrompts::Answer::No)
+            discard = true;
     }
-    if (ExitWithoutSaving)
-        discardRecoveryFile();
-    event->accept();
+    discardRecoveryFile();
+    return true;
 }

@@ -1,5 +1,5 @@
 // Holds Pantrova's lock on a folder, as a running Pantrova does, until it is killed.
-// Usage: app_lock_child <lock file>   Prints "locked" once it holds the lock.
+// Usage: store_lock_child <lock file>   Prints "locked" once it holds the lock.
 
 #include <QCoreApplication>
 #include <QLockFile>

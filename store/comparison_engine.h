@@ -1,0 +1,78 @@
+#pragma once
+
+// The price comparison worked out from the document as one plain value, for the comparison tab and the printable
+// page alike: for the ticked (or all) items of the four lists each item's cost at every shop, the totals per shop
+// in single precision, the cheapest shop, and the lines said below the table and on the page.
+
+#include "document.h"
+#include "number_memo.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+struct Comparison {
+    static constexpr int Columns = Store::ShopCount + 1; // the label, then a column per shop
+
+    struct Row {
+        enum class Kind { Heading, Item, Blank, Totals, BestPrice };
+        Kind kind = Kind::Blank;
+        std::array<QString, Columns> texts = {}; // the label, then a text for every shop
+        QString key = {};                        // an item's key
+        quint32 cheapest = 0;                    // bit s set: shop s has the item's lowest price
+        std::array<QDate, Columns> dates = {};   // when each shop's price was set, where known
+    };
+    // Shown items: the first few names and how many there are.
+    struct Names {
+        QStringList first;
+        int count = 0;
+        void add(const QString& name);
+        // "A, B and C", or "A, B, C and 4 more" when there are more names than listed.
+        QString text() const;
+    };
+
+    std::vector<Row> rows;
+    QStringList titles;    // by column: "Item", then each shop's name with the currency symbol
+    QStringList totalTips; // by shop from 1: how many shown items it prices and which it lacks
+    QDate today;
+    int oldDays = 0; // a price set more than this many days before today is old
+    int shownItems = 0;
+    // By shop (index 0 unused): the total, how many shown items it prices and how many of its prices are old,
+    // which items it lacks and the day of its oldest dated price.
+    std::array<float, Columns> totals{};
+    std::array<int, Columns> priced{}, old{};
+    std::array<Names, Columns> missing{};
+    std::array<QDate, Columns> oldest{};
+    int bestShop = 0; // the lowest total above 0, the lower shop number of equal ones; 0 for none
+    float bestPrice = 0;
+    QString bestShopName; // "(None)" for none
+    // Every item that some shop prices bought where it is cheapest: the sum, and at how many shops.
+    float eachAtItsCheapest = 0;
+    int splitShops = 0;
+    Names pricedNowhere;
+
+    // Said below the table: the cheapest line; on the page: what the best shop covers and since when its prices
+    // were checked; in both: the split trip, each item bought at its cheapest shop.
+    QString cheapestLine, coverageLine, priceSinceLine, splitTripLine;
+};
+
+// Makes comparisons, keeping the amounts it formatted for the next one (the text of an amount costs more than the
+// rest of a cell).
+class ComparisonEngine {
+    Q_DECLARE_TR_FUNCTIONS(Comparison)
+
+public:
+    enum class Mode { SelectedItems, AllItems };
+
+    // "Selected items only" shows the ticked items, each as its quantity times the price; "All items" every item
+    // with its prices as stored. Totals add the shown texts read back, in row order.
+    Comparison compare(const Document& document, Mode mode, QDate today);
+    // A day as the comparison and the page say it: "12 March 2026".
+    static QString day(QDate date);
+
+private:
+    NumberMemo m_costs;
+};

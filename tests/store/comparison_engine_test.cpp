@@ -1,0 +1,192 @@
+// The comparison engine without a window: cells in both modes, totals of the shown texts in single precision, the
+// cheapest shop, each item's cheapest shops, the split trip and the age of the prices behind the best total.
+#include "comparison_engine.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+using Prices = QMap<int, QString>;
+using Mode = ComparisonEngine::Mode;
+const QDate Today(2026, 7, 20);
+
+// A ticked item with its prices by shop, set on a day (today when none is given).
+struct Line {
+    QString name;
+    QString quantity;
+    Prices prices;
+    QDate set = {};
+};
+using Lines = QList<Line>;
+
+// The items in list 0, and the shops named from shop 1 on.
+Comparison compare(const Lines& lines, const QStringList& shops, Mode mode = Mode::SelectedItems) {
+    Document document;
+    for (int s = 1; s <= shops.size(); ++s)
+        document.renameShop(s, shops[s - 1]);
+    for (const Line& line : lines) {
+        const QString key = document.addItem(0, document.itemCount(0), line.name);
+        document.setItemState(0, document.itemCount(0) - 1, true, line.quantity);
+        document.today = [set = line.set] { return set.isValid() ? set : Today; };
+        for (auto it = line.prices.begin(); it != line.prices.end(); ++it)
+            document.setPrice(key, it.key(), it.value());
+    }
+    return ComparisonEngine().compare(document, mode, Today);
+}
+
+// The texts of the rows of items and of the totals in the label's and the first two shops' columns.
+QStringList cells(const Comparison& c) {
+    QStringList rows;
+    for (const Comparison::Row& row : c.rows)
+        if (row.kind == Comparison::Row::Kind::Item || row.kind == Comparison::Row::Kind::Totals)
+            rows << QStringList{row.texts[0], row.texts[1], row.texts[2]}.join(u'|');
+    return rows;
+}
+
+} // namespace
+
+class ComparisonEngineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cellsAndTotals_data();
+    void cellsAndTotals();
+    void cheapestShop_data();
+    void cheapestShop();
+    void eachItemAtItsCheapestShop_data();
+    void eachItemAtItsCheapestShop();
+};
+
+void ComparisonEngineTest::cellsAndTotals_data() {
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<float>("bestPrice");
+    // 3 x 0.335 shows as 1.01 (1.005 rounded); the total adds what is shown, not the unrounded products.
+    QTest::newRow("totals add the shown texts")
+        << Lines{{"Nails", "3", {{1, "0.335"}}}, {"Screws", "3", {{1, "0.335"}}}, {"Tiles", "1", {{2, "1,234.5"}}}}
+        << Mode::SelectedItems
+        << QStringList{"Nails x 3|1.01|", "Screws x 3|1.01|", "Tiles x 1||1,234.50", "TOTALS|2.02|1,234.50"} << 2.02f;
+    // Only an edited data file holds these: a ticked item without a numeric quantity, a price that is no number.
+    const Lines odd{{"Odd", "lots", {{1, "1.00"}}}, {"Tea", "2", {{1, "cheap"}, {2, "1.00"}}}};
+    QTest::newRow("unusable numbers give empty cells")
+        << odd << Mode::SelectedItems << QStringList{"Odd x lots||", "Tea x 2||2.00", "TOTALS|0.00|2.00"} << 2.0f;
+    QTest::newRow("all items as stored") << odd << Mode::AllItems
+                                         << QStringList{"Odd|1.00| ", "Tea|cheap|1.00", "TOTALS|1.00|1.00"} << 1.0f;
+}
+
+void ComparisonEngineTest::cellsAndTotals() {
+    QFETCH(Lines, lines);
+    QFETCH(Mode, mode);
+    QFETCH(QStringList, rows);
+    QFETCH(float, bestPrice);
+    const Comparison c = compare(lines, {}, mode);
+    QCOMPARE(cells(c), rows);
+    QCOMPARE(c.bestShopName, QString());
+    QCOMPARE(c.bestPrice, bestPrice);
+}
+
+void ComparisonEngineTest::cheapestShop_data() {
+    QTest::addColumn<Prices>("milk");
+    QTest::addColumn<Prices>("bread");
+    QTest::addColumn<QString>("bestShop");
+    QTest::addColumn<QString>("bestRow");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("a shop pricing one item beats a complete one")
+        << Prices{{1, "1.00"}, {2, "0.50"}} << Prices{{1, "2.00"}} << "Shop 2"
+        << "£0.50"
+        << "prices 1 of 2";
+    QTest::newRow("a tie goes to the lower shop number")
+        << Prices{{4, "2.00"}, {7, "3.00"}, {9, "9.00"}} << Prices{{4, "3.00"}, {7, "2.00"}} << "Shop 4"
+        << "£5.00"
+        << "prices 2 of 2";
+    // In single precision 131,072 + 0.01 is 131,072.015625: above 2^17 the steps are 1/64.
+    QTest::newRow("totals above 2^17 in single precision")
+        << Prices{{1, "131,072.00"}} << Prices{{1, "0.01"}} << "Shop 1"
+        << "£131,072.02"
+        << "prices 2 of 2";
+    QTest::newRow("an unnamed shop can be cheapest") << Prices{{1, "4.00"}, {20, "1.00"}} << Prices{} << ""
+                                                     << "£1.00"
+                                                     << "prices 1 of 2";
+    QTest::newRow("no shop prices anything") << Prices{} << Prices{} << "(None)"
+                                             << "£0.00"
+                                             << "No shop has a price for the shown items.";
+}
+
+void ComparisonEngineTest::cheapestShop() {
+    QFETCH(Prices, milk);
+    QFETCH(Prices, bread);
+    QFETCH(QString, bestShop);
+    QFETCH(QString, bestRow);
+    QFETCH(QString, note);
+    QStringList shops;
+    for (int s = 1; s <= 19; ++s)
+        shops << QStringLiteral("Shop %1").arg(s);
+    const Comparison c = compare({{"Milk", "1", milk}, {"Bread", "1", bread}}, shops);
+    QCOMPARE(c.bestShopName, bestShop);
+    const Comparison::Row& best = c.rows.back();
+    QCOMPARE(best.texts[0], QStringLiteral("BEST PRICE:"));
+    QCOMPARE(best.texts[1], bestShop);
+    QCOMPARE(best.texts[2], bestRow);
+    const auto& totals = c.rows[c.rows.size() - 3].texts;
+    QVERIFY(std::find(totals.begin(), totals.end(), bestRow.mid(1)) != totals.end()); // the best shop's, as shown
+    QVERIFY2(c.cheapestLine.contains(note), qPrintable(c.cheapestLine));
+}
+
+void ComparisonEngineTest::eachItemAtItsCheapestShop_data() {
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<QStringList>("marks"); // per item, the shops where it is cheapest
+    QTest::addColumn<QString>("figures");
+    // As the window's test works it out: Market 3.00 (2 of 6), the split trip 14.30 at Market, Corner and Online.
+    QTest::newRow("gaps and ties") << Lines{{"Bread", "1", {{1, "1.20"}, {2, "1.00"}, {3, "1.10"}}},
+                                            {"Milk", "2", {{1, "0.90"}, {2, "0.95"}, {4, "1.00"}}},
+                                            {"Coffee beans", "1", {{2, "6.00"}, {3, "5.50"}, {4, "7.00"}}},
+                                            {"Olive oil", "1", {{3, "4.00"}, {4, "4.00"}}},
+                                            {"Tea", "1", {{2, "2.00"}, {3, "2.00"}}},
+                                            {"Saffron", "1", {}}}
+                                   << QStringList{"2", "1", "3", "34", "23", ""}
+                                   << "shop 1 at 3.00 prices 2 of 6; split 14.30 at 3 shops, 1 nowhere; 0 old; "
+                                      "prices checked since 20 July 2026";
+    // Only the oldest price behind the best total counts: Corner's older one does not.
+    QTest::newRow("the age of the best total's prices")
+        << Lines{{"Bread", "1", {{1, "1.00"}}, QDate(2026, 1, 1)},
+                 {"Milk", "1", {{1, "1.00"}}, QDate(2026, 7, 1)},
+                 {"Tea", "1", {{2, "5.00"}}, QDate(2025, 1, 1)}}
+        << QStringList{"1", "1", "2"}
+        << "shop 1 at 2.00 prices 2 of 3; split 7.00 at 2 shops, 0 nowhere; 1 old; "
+           "prices checked since 1 January 2026";
+}
+
+void ComparisonEngineTest::eachItemAtItsCheapestShop() {
+    QFETCH(Lines, lines);
+    QFETCH(QStringList, marks);
+    QFETCH(QString, figures);
+    const Comparison c = compare(lines, {"Market", "Corner", "Online", "Deli"});
+    QStringList marked;
+    for (const Comparison::Row& row : c.rows) {
+        if (row.kind != Comparison::Row::Kind::Item)
+            continue;
+        marked << QString();
+        for (int s = 1; s < Comparison::Columns; ++s)
+            if (row.cheapest & (1u << s))
+                marked.back() += QString::number(s);
+    }
+    QCOMPARE(marked, marks);
+    const int b = c.bestShop;
+    QCOMPARE(QStringLiteral("shop %1 at %2 prices %3 of %4; split %5 at %6 shops, %7 nowhere; %8 old; ")
+                     .arg(b)
+                     .arg(c.bestPrice, 0, 'f', 2)
+                     .arg(c.priced[b])
+                     .arg(c.shownItems)
+                     .arg(c.eachAtItsCheapest, 0, 'f', 2)
+                     .arg(c.splitShops)
+                     .arg(c.pricedNowhere.count)
+                     .arg(c.old[b]) +
+                 c.priceSinceLine,
+             figures);
+}
+
+QTEST_GUILESS_MAIN(ComparisonEngineTest)
+#include "comparison_engine_test.moc"
