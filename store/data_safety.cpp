@@ -383,9 +383,9 @@ QString DataSafety::keepRecoveryFile() {
     window.WriteValue(Store::recoveryBaseKey(), QString::fromLatin1(m_diskDigest.toHex()));
     const QByteArray bytes = m_document.store().toBytes(&window);
     // A recovery file that the next start could not read would be no recovery.
-    const QString error = bytes.size() > SafeFile::DataFileLimit
-                              ? tr("the changes take more than %1 MB").arg(SafeFile::DataFileLimit >> 20)
-                              : SafeFile::writeAtomically(recoveryFile(), bytes, SafeFile::permissionsOf(m_dataFile));
+    QString error = bytes.size() > SafeFile::DataFileLimit
+                        ? tr("the changes take more than %1 MB").arg(SafeFile::DataFileLimit >> 20)
+                        : SafeFile::writeAtomically(recoveryFile(), bytes, SafeFile::permissionsOf(m_dataFile));
     // A recovery file that cannot be written now is tried again after the next change; saving reports failures.
     if (error.isEmpty())
         m_recoveryStamp = changeStamp();
