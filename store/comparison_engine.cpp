@@ -95,7 +95,7 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                     row.cheapest = 0;
                 }
                 if (numbers[s - 1] == lowest)
-                    row.cheapest |= 1u << s;
+                    row.cheapest |= 1u << (s - 1);
             }
             if (row.cheapest)
                 c.eachAtItsCheapest += static_cast<float>(lowest);
@@ -154,10 +154,11 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
     }
     if (c.shownItems > c.pricedNowhere.count) {
         // Where an item is cheapest at several shops, the best shop is taken if it is one of them, else the first.
+        const quint32 best = b == 0 ? 0 : 1u << (b - 1);
         quint32 used = 0;
         for (const Row& row : c.rows)
             if (const quint32 shops = row.cheapest)
-                used |= (shops & (1u << b)) ? (1u << b) : (shops & (~shops + 1));
+                used |= (shops & best) ? best : (shops & (~shops + 1));
         c.splitShops = std::popcount(used);
         const QString amount = Money::format(c.eachAtItsCheapest);
         c.splitTripLine = c.splitShops == 1 ? tr("Each item at its cheapest shop: %1%2 at 1 shop").arg(symbol, amount)

@@ -2,7 +2,9 @@
 
 // The price comparison worked out from the document as one plain value, for the comparison tab and the printable
 // page alike: for the ticked (or all) items of the four lists each item's cost at every shop, the totals per shop
-// in single precision, the cheapest shop, and the lines said below the table and on the page.
+// in single precision, the cheapest shop, and the lines said below the table and on the page. Rows count from 0
+// and shops from 1: column s (texts, dates) and index s of the per-shop arrays are shop s, and bit s - 1 of a mask
+// stands for shop s, as in Document::Prices.
 
 #include "document.h"
 #include "number_memo.h"
@@ -22,7 +24,7 @@ struct Comparison {
         Kind kind = Kind::Blank;
         std::array<QString, Columns> texts = {}; // the label, then a text for every shop
         QString key = {};                        // an item's key
-        quint32 cheapest = 0;                    // bit s set: shop s has the item's lowest price
+        quint32 cheapest = 0;                    // bit s - 1 set: shop s has the item's lowest price
         std::array<QDate, Columns> dates = {};   // when each shop's price was set, where known
     };
     // Shown items: the first few names and how many there are.

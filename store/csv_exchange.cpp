@@ -248,27 +248,21 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
         item.name = fields[1];
         if (item.name.isEmpty())
             return fail(line, tr("the item has no name."));
-        item.quantity = fields[2];
         const std::optional<bool> ticked = fields[3].trimmed().isEmpty() ? false : Store::toCheckMark(fields[3]);
         if (!ticked)
             return fail(line, tr("\"%1\" in the Ticked column is neither true nor false.").arg(fields[3]));
         item.ticked = *ticked;
-        // As in the lists: a ticked item has a quantity, an unticked one none.
-        item.quantity = !item.ticked                                  ? QString()
-                        : numbers.toNumber(item.quantity).has_value() ? item.quantity
-                                                                      : QStringLiteral("1");
+        item.quantity = Document::tickedQuantity(item.ticked, fields[2], numbers);
         for (size_t s = 0; s < shops.size(); ++s) {
             const QString& text = fields[HeaderStart.size() + static_cast<qsizetype>(s)];
             if (text.trimmed().isEmpty())
                 continue;
-            const std::optional<double> price = numbers.toNumber(text);
-            // As the editor takes a typed price: through single precision, at least the smallest price.
-            if (!price || std::abs(*price) > std::numeric_limits<float>::max() ||
-                static_cast<float>(*price) < Money::SmallestPrice)
+            const Money::Price price = Money::parsePrice(numbers.toNumber(text));
+            if (price.problem != Money::Price::Problem::None)
                 return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
                                       .arg(text, header[HeaderStart.size() + static_cast<qsizetype>(s)]));
             // Money::formatPrice, remembered: a file holds few distinct prices.
-            item.prices[shops[s] - 1] = numbers.format(static_cast<double>(static_cast<float>(*price))).first;
+            item.prices[shops[s] - 1] = numbers.format(static_cast<double>(price.amount)).first;
         }
         import.items.push_back(std::move(item));
     }
@@ -302,9 +296,9 @@ std::optional<Document::Step> apply(const Import& import, Document& document, co
             return std::nullopt;
         }
         const ImportedItem& item = import.items[i];
-        const QString key = Store::itemKey(document.nextKey());
-        document.insertItem(item.list, document.itemCount(item.list), {key, item.name, item.quantity, item.ticked});
-        document.setPrices(key, item.prices);
+        document.setPrices(
+            document.addItem(item.list, document.itemCount(item.list), item.name, item.quantity, item.ticked),
+            item.prices);
     }
     if (progress && !progress(1)) {
         document.undo(document.endStep());

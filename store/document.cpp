@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+using Store::PriceRecord;
+
 namespace {
 
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
@@ -84,16 +86,13 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
     auto found = m_prices.find(itemKey);
     if (found == m_prices.end()) {
         found = m_prices.insert(itemKey, noPrices());
-        // The item's price keys sit together in the store, from its key and the separator on.
-        const QString prefix = Store::priceKey(itemKey, 1).chopped(1);
-        m_store.forEach(prefix, [&](const QString& key, const QString& value) {
-            if (Store::itemKeyOfPrice(key) == itemKey)
-                keepPrice(*found, key, value);
-        });
-        m_store.forEach(Store::PriceDatePrefix + prefix, [&](const QString& key, const QString& value) {
-            if (Store::itemKeyOfPrice(QStringView(key).sliced(Store::PriceDatePrefix.size())) == itemKey)
-                keepDate(*found, key, value);
-        });
+        // An item's keys of a field sit together in the store, from the item key and the separator on.
+        for (const PriceRecord::Field field : {PriceRecord::Field::Amount, PriceRecord::Field::Date})
+            m_store.forEach(PriceRecord::key(field, itemKey, 1).chopped(1),
+                            [&](const QString& key, const QString& value) {
+                                if (const PriceRecord::KeyOf of = PriceRecord::keyOf(key); of.itemKey == itemKey)
+                                    keepPrice(*found, of, value);
+                            });
     }
     return *found;
 }
@@ -101,33 +100,20 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
 void Document::readAllPrices() const {
     // One pass over the store costs far less than twenty searches for every item.
     m_store.forEach({}, [this](const QString& key, const QString& value) {
-        const bool date = key.startsWith(Store::PriceDatePrefix);
-        const QStringView itemKey =
-            Store::itemKeyOfPrice(date ? QStringView(key).sliced(Store::PriceDatePrefix.size()) : QStringView(key));
-        if (itemKey.isEmpty())
+        const PriceRecord::KeyOf of = PriceRecord::keyOf(key);
+        if (of.itemKey.isEmpty())
             return;
-        auto found = m_prices.find(itemKey.toString());
+        auto found = m_prices.find(of.itemKey.toString());
         if (found == m_prices.end())
-            found = m_prices.insert(itemKey.toString(), noPrices());
-        date ? keepDate(*found, key, value) : keepPrice(*found, key, value);
+            found = m_prices.insert(of.itemKey.toString(), noPrices());
+        keepPrice(*found, of, value);
     });
     m_pricesRead = true;
 }
 
-void Document::keepDate(Prices& prices, const QString& priceKey, const QString& date) {
-    const int shop = Store::shopOfPrice(QStringView(priceKey).sliced(Store::PriceDatePrefix.size()));
-    prices.dates[shop - 1] = QDate::fromString(date, Qt::ISODate);
-}
-
 std::vector<Document::PricePoint> Document::priceHistory(const QString& itemKey, int shop) const {
-    std::vector<PricePoint> points;
-    for (const QString& entry :
-         stored(Store::priceHistoryKey(itemKey, shop)).value_or(QString()).split(u';', Qt::SkipEmptyParts)) {
-        const qsizetype separator = entry.indexOf(u'=');
-        const QDate date = QDate::fromString(entry.left(separator), Qt::ISODate);
-        if (separator > 0 && date.isValid())
-            points.push_back({date, entry.mid(separator + 1)});
-    }
+    std::vector<PricePoint> points =
+        PriceRecord::toHistory(stored(Store::priceHistoryKey(itemKey, shop)).value_or(QString()));
     const Prices& current = prices(itemKey);
     if (current.has(shop) && current.dates[shop - 1].isValid())
         points.push_back({current.dates[shop - 1], current.texts[shop - 1]});
@@ -143,17 +129,24 @@ void Document::setOldPriceDays(int days) {
         touch();
 }
 
-void Document::keepPrice(Prices& prices, const QString& priceKey, const QString& text) const {
-    const int shop = Store::shopOfPrice(priceKey);
-    prices.texts[shop - 1] = text;
-    prices.numbers[shop - 1] = m_numbers.toNumber(text).value_or(NotANumber);
-    prices.stored |= 1u << (shop - 1);
+void Document::keepPrice(Prices& prices, const PriceRecord::KeyOf& field, const QString& text) const {
+    const auto s = static_cast<size_t>(field.shop - 1);
+    if (field.field == PriceRecord::Field::Date) {
+        prices.dates[s] = PriceRecord::toDate(text);
+    } else if (field.field == PriceRecord::Field::Amount) {
+        prices.texts[s] = text;
+        prices.numbers[s] = m_numbers.toNumber(text).value_or(NotANumber);
+        prices.stored |= 1u << s;
+    }
 }
 
-QString Document::addItem(int list, int row, const QString& name) {
-    const QString key = Store::itemKey(m_nextKey);
-    ++m_nextKey;
-    insert(list, row, {key, name, QString(), false});
+QString Document::takeKey() {
+    return Store::takeItemKey(m_nextKey);
+}
+
+QString Document::addItem(int list, int row, const QString& name, const QString& quantity, bool ticked) {
+    QString key = takeKey();
+    insert(list, row, {key, name, quantity, ticked});
     return key;
 }
 
@@ -186,14 +179,36 @@ void Document::setItemState(int list, int row, bool ticked, const QString& quant
     replace(list, row, std::move(changed));
 }
 
+void Document::setTicked(int list, int row, bool ticked) {
+    setItemState(list, row, ticked, ticked ? QStringLiteral("1") : QString());
+}
+
+void Document::countUp(int list, int row) {
+    const QString text = item(list, row).quantity;
+    const std::optional<double> quantity = Money::toNumber(text);
+    setItemState(list, row, true,
+                 !quantity                 ? QStringLiteral("1")
+                 : *quantity < MaxQuantity ? Money::plainNumber(*quantity + 1)
+                                           : text);
+}
+
+void Document::countDown(int list, int row) {
+    const Item& counted = item(list, row);
+    const std::optional<double> quantity = Money::toNumber(counted.quantity);
+    if (quantity && counted.quantity == QLatin1String("1"))
+        setItemState(list, row, false, QString());
+    else if (quantity)
+        setItemState(list, row, counted.ticked, Money::plainNumber(*quantity - 1));
+}
+
+QString Document::tickedQuantity(bool ticked, const QString& quantity, NumberMemo& numbers) {
+    return !ticked ? QString() : numbers.toNumber(quantity).has_value() ? quantity : QStringLiteral("1");
+}
+
 void Document::setAllTicked(int list, bool ticked) {
-    for (int row = 0; row < itemCount(list); ++row) {
-        const QString& quantity = item(list, row).quantity;
-        setItemState(list, row, ticked,
-                     !ticked                     ? QString()
-                     : Money::isNumber(quantity) ? quantity
-                                                 : QStringLiteral("1"));
-    }
+    NumberMemo numbers;
+    for (int row = 0; row < itemCount(list); ++row)
+        setItemState(list, row, ticked, tickedQuantity(ticked, item(list, row).quantity, numbers));
 }
 
 void Document::moveItem(int list, int from, int to) {
@@ -224,16 +239,15 @@ void Document::moveItemToList(int list, int row, int toList) {
 void Document::copyItemToList(int list, int row, int toList) {
     const Item& source = item(list, row);
     const QString key = source.key;
-    const QString copyKey = Store::itemKey(m_nextKey);
-    ++m_nextKey;
+    const QString copyKey = takeKey();
     insert(toList, itemCount(toList), {copyKey, source.name, QString(), false});
     for (int shop = 1; shop <= ShopCount; ++shop) {
         // A price stored as the store's marker for a missing key cannot be told from none: the copy gets none.
         if (stored(Store::priceKey(key, shop)) == ConfigFile::NotFound)
             continue;
-        for (const auto keyOf : {&Store::priceKey, &Store::priceDateKey, &Store::priceHistoryKey})
-            if (const std::optional<QString> value = stored(keyOf(key, shop)))
-                storeValue(keyOf(copyKey, shop), value);
+        for (const PriceRecord::Field field : PriceRecord::Fields)
+            if (const std::optional<QString> value = stored(PriceRecord::key(field, key, shop)))
+                storeValue(PriceRecord::key(field, copyKey, shop), value);
     }
     forgetPrices(copyKey);
 }
@@ -265,7 +279,7 @@ void Document::setSymbol(const QString& symbol) {
 
 void Document::setPrices(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& changes) {
     // Asked once: the clock reads the time zone each time.
-    const QString day = today().toString(Qt::ISODate);
+    const QString day = PriceRecord::dateText(today());
     bool changed = false;
     for (int shop = 1; shop <= ShopCount; ++shop)
         if (changes[shop - 1])
@@ -275,25 +289,24 @@ void Document::setPrices(const QString& itemKey, const std::array<std::optional<
 }
 
 void Document::setPrice(const QString& itemKey, int shop, const QString& text) {
-    if (storePrice(itemKey, shop, text, today().toString(Qt::ISODate)))
+    if (storePrice(itemKey, shop, text, PriceRecord::dateText(today())))
         forgetPrices(itemKey);
 }
 
 bool Document::storePrice(const QString& itemKey, int shop, const QString& text, const QString& day) {
+    if (text.isEmpty()) {
+        bool changed = false;
+        for (const PriceRecord::Field field : PriceRecord::Fields)
+            changed = storeValue(PriceRecord::key(field, itemKey, shop), std::nullopt) || changed;
+        return changed;
+    }
     const QString priceKey = Store::priceKey(itemKey, shop);
     const QString dateKey = Store::priceDateKey(itemKey, shop);
-    if (text.isEmpty()) {
-        const bool price = storeValue(priceKey, std::nullopt);
-        const bool date = storeValue(dateKey, std::nullopt);
-        return storeValue(Store::priceHistoryKey(itemKey, shop), std::nullopt) || price || date;
-    }
     const std::optional<QString> old = stored(priceKey);
     const std::optional<QString> oldDate = stored(dateKey);
     if (old && *old != text && oldDate) {
         const QString historyKey = Store::priceHistoryKey(itemKey, shop);
-        QStringList history = stored(historyKey).value_or(QString()).split(u';', Qt::SkipEmptyParts);
-        history << *oldDate + QLatin1Char('=') + *old;
-        storeValue(historyKey, history.mid(std::max<qsizetype>(0, history.size() - HistoryLength)).join(u';'));
+        storeValue(historyKey, PriceRecord::addToHistory(stored(historyKey).value_or(QString()), *oldDate, *old));
     }
     const bool price = storeValue(priceKey, old, text);
     return storeValue(dateKey, oldDate, day) || price;
@@ -401,10 +414,10 @@ void Document::replay(const Step& step, bool forward) {
             break;
         case Edit::Kind::StoreValue:
             storeValue(edit.key, forward ? edit.now : edit.was);
-            if (const QStringView itemKey = Store::itemKeyOfPrice(QStringView(edit.key).sliced(
-                    edit.key.startsWith(Store::PriceDatePrefix) ? Store::PriceDatePrefix.size() : 0));
-                !itemKey.isEmpty())
-                forgetPrices(itemKey.toString());
+            // The prices kept as read hold every field but the history.
+            if (const PriceRecord::KeyOf of = PriceRecord::keyOf(edit.key);
+                !of.itemKey.isEmpty() && of.field != PriceRecord::Field::History)
+                forgetPrices(of.itemKey.toString());
             else if (edit.key == Store::symbolKey())
                 emit symbolChanged();
             break;

@@ -5,7 +5,8 @@
 // counter and the prices. The lists, the names and the counter are kept here and written into the store when
 // it is saved; the prices, the symbol and every other stored key stay in the store, in the data file's layout.
 // Every change is one call, and each sends a signal saying precisely what changed; changes of rows are
-// announced before and after, as item models need. Rows count from 0, shops from 1.
+// announced before and after, as item models need. Lists and rows count from 0, shops from 1; where shops are
+// bits of a mask, bit s - 1 stands for shop s.
 
 #include "config_file.h"
 #include "number_memo.h"
@@ -50,13 +51,14 @@ public:
 
     // Today, for the date a price is set on; tests set the clock.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
-    // The earlier prices kept per item and shop, besides the current one.
-    static constexpr int HistoryLength = 12;
+    static constexpr int HistoryLength = Store::PriceRecord::HistoryLength;
     static constexpr int DefaultOldPriceDays = 90;
-    struct PricePoint {
-        QDate date;
-        QString price;
-    };
+    using PricePoint = Store::PricePoint;
+    // The largest quantity "+" counts up to.
+    static constexpr int MaxQuantity = 999;
+    // A ticked item holds a quantity, an unticked one none: a tick keeps a quantity that is a number and gives 1
+    // to any other. `numbers` reads them, and may be kept for many items.
+    static QString tickedQuantity(bool ticked, const QString& quantity, NumberMemo& numbers);
 
     // The store behind the document: loading replaces its contents, after which adopt takes the lists out.
     ConfigFile& store() { return m_store; }
@@ -112,14 +114,20 @@ public:
     int oldPriceDays() const;
     void setOldPriceDays(int days);
 
-    // Adds an unticked item without quantity under the next key; gives the key.
-    QString addItem(int list, int row, const QString& name);
+    // Adds an item under the next key, unticked and without quantity unless told; gives the key.
+    QString addItem(int list, int row, const QString& name, const QString& quantity = {}, bool ticked = false);
     // Inserts an item that has its key already; the counter stays above it.
     void insertItem(int list, int row, const Item& item);
     // Deletes the item and its prices with their dates and history.
     void deleteItem(int list, int row);
     void renameItem(int list, int row, const QString& name);
     void setItemState(int list, int row, bool ticked, const QString& quantity);
+    // The user's tick: a ticked item holds 1, an unticked one nothing.
+    void setTicked(int list, int row, bool ticked);
+    // "+" ticks the item and counts its quantity up to MaxQuantity; a quantity that is no number becomes 1.
+    void countUp(int list, int row);
+    // "-" counts a quantity down, and at "1" unticks the item and clears it; one that is no number stays.
+    void countDown(int list, int row);
     // Ticks every item of the list, giving a quantity of 1 to those without a number, or clears every tick and
     // quantity.
     void setAllTicked(int list, bool ticked);
@@ -170,9 +178,9 @@ private:
     bool storePrice(const QString& itemKey, int shop, const QString& text, const QString& day);
     std::optional<QString> stored(const QString& key) const;
     void readAllPrices() const;
-    // Keeps a stored price in its item's prices; the key is a price key.
-    void keepPrice(Prices& prices, const QString& priceKey, const QString& text) const;
-    static void keepDate(Prices& prices, const QString& priceKey, const QString& date);
+    // Keeps a stored amount or date in its item's prices.
+    void keepPrice(Prices& prices, const Store::PriceRecord::KeyOf& field, const QString& text) const;
+    QString takeKey();
     void forgetPrices(const QString& itemKey);
     void touch();
 

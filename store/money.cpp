@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 
 namespace Money {
 
@@ -53,6 +54,13 @@ QString format(double amount) {
 
 QString formatPrice(float price) {
     return format(static_cast<double>(price));
+}
+
+Price parsePrice(std::optional<double> number) {
+    if (!number || std::abs(*number) > std::numeric_limits<float>::max())
+        return {0, Price::Problem::NotANumber};
+    const auto amount = static_cast<float>(*number);
+    return {amount, amount < SmallestPrice ? Price::Problem::TooSmall : Price::Problem::None};
 }
 
 QString plainNumber(double value) {

@@ -48,6 +48,15 @@ QString formatPrice(float price);
 // The smallest price a user may enter, in the editor or in an imported file; compared in single precision, so
 // "0.01" itself passes.
 inline constexpr float SmallestPrice = 0.01f;
+// A typed or imported price as it is stored: through single precision, so a number beyond its range is none, and
+// at least SmallestPrice.
+struct Price {
+    enum class Problem { None, NotANumber, TooSmall };
+    float amount = 0;
+    Problem problem = Problem::None;
+};
+// `number` is the text as toNumber (or a NumberMemo) reads it.
+Price parsePrice(std::optional<double> number);
 
 // A quantity written back by the list commands: plain decimal text without separators ("1", "2", "3.5").
 QString plainNumber(double value);

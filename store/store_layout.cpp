@@ -1,5 +1,8 @@
 #include "store_layout.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -36,17 +39,31 @@ QString itemCheckPrefix(int list) {
 QString itemKeyPrefix(int list) {
     return listCountKey(list) + QLatin1Char('k');
 }
+bool isItemQuantityKey(QStringView key) {
+    // By its letters rather than by comparing prefixes: called for every key of a large store.
+    if (key.size() < 4 || key[0] != u'L' || key[1] < u'0' || key[1].unicode() >= u'0' + ListCount || key[2] != u'q')
+        return false;
+    return std::all_of(key.begin() + 3, key.end(), [](QChar c) { return c.isDigit(); });
+}
 QString itemKey(qint64 number) {
     return QStringLiteral("K") + QString::number(number);
 }
 QString priceKey(const QString& itemKey, int shop) {
     return itemKey + QLatin1Char('_') + QString::number(shop);
 }
+QString takeItemKey(qint32& nextKey) {
+    return itemKey(nextKey++);
+}
 QString priceDateKey(const QString& itemKey, int shop) {
     return PriceDatePrefix + priceKey(itemKey, shop);
 }
 QString priceHistoryKey(const QString& itemKey, int shop) {
     return PriceHistoryPrefix + priceKey(itemKey, shop);
+}
+QString PriceRecord::key(Field field, const QString& itemKey, int shop) {
+    return field == Field::Date      ? priceDateKey(itemKey, shop)
+           : field == Field::History ? priceHistoryKey(itemKey, shop)
+                                     : priceKey(itemKey, shop);
 }
 QString oldPriceDaysKey() {
     return QStringLiteral("OldPriceDays");
@@ -62,6 +79,45 @@ QStringView itemKeyOfPrice(QStringView key) {
         key.startsWith(PriceDatePrefix) || key.startsWith(PriceHistoryPrefix))
         return {};
     return key.first(separator);
+}
+
+PriceRecord::KeyOf PriceRecord::keyOf(QStringView key) {
+    KeyOf of;
+    if (key.startsWith(PriceDatePrefix)) {
+        of.field = Field::Date;
+        key = key.sliced(PriceDatePrefix.size());
+    } else if (key.startsWith(PriceHistoryPrefix)) {
+        of.field = Field::History;
+        key = key.sliced(PriceHistoryPrefix.size());
+    }
+    of.itemKey = itemKeyOfPrice(key);
+    of.shop = of.itemKey.isEmpty() ? 0 : key.sliced(of.itemKey.size() + 1).toInt();
+    return of;
+}
+
+std::vector<PricePoint> PriceRecord::toHistory(const QString& text) {
+    std::vector<PricePoint> points;
+    for (const QString& entry : text.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype separator = entry.indexOf(u'=');
+        const QDate date = toDate(entry.left(separator));
+        if (separator > 0 && date.isValid())
+            points.push_back({date, entry.mid(separator + 1)});
+    }
+    return points;
+}
+
+QString PriceRecord::addToHistory(const QString& history, const QString& date, const QString& price) {
+    QStringList entries = history.split(u';', Qt::SkipEmptyParts);
+    entries << date + QLatin1Char('=') + price;
+    return entries.mid(std::max<qsizetype>(0, entries.size() - HistoryLength)).join(u';');
+}
+
+QString PriceRecord::rewriteHistory(const QString& history, const std::function<QString(const QString&)>& rewrite) {
+    QStringList entries = history.split(u';');
+    for (QString& entry : entries)
+        if (const qsizetype separator = entry.indexOf(u'='); separator > 0)
+            entry = entry.left(separator + 1) + rewrite(entry.mid(separator + 1));
+    return entries.join(u';');
 }
 
 int shopOfPrice(QStringView key) {

@@ -1,11 +1,16 @@
 #pragma once
 
 // The key layout of the data file: every key name Pantrova stores is built here, together with the
-// conversions of stored texts to check marks and whole numbers. Nothing else spells a key.
+// conversions of stored texts to check marks and whole numbers. Nothing else spells a key. Lists count from 0,
+// shops from 1, and an item's position in its list's keys from 1 (the top item is "L0i1").
 
+#include <QDate>
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace Store {
 
@@ -21,22 +26,55 @@ QString nextKeyKey(); // "NextKey"
 QString symbolKey();  // "Symbol"
 // Only in a recovery file, never in the data file: the data file (as SafeFile::digest, in hex) that the unsaved
 // changes were made to.
-QString recoveryBaseKey();                          // "RecoveryBase"
-QString shopNameKey(int shop);                      // "Shop1" .. "Shop20"
-QString listCountKey(int list);                     // "L0" .. "L3"
-QString listNameKey(int list);                      // "L0n"
-QString itemNamePrefix(int list);                   // "L0i" (+ position)
-QString itemQuantityPrefix(int list);               // "L0q"
-QString itemCheckPrefix(int list);                  // "L0c"
-QString itemKeyPrefix(int list);                    // "L0k"
-QString itemKey(qint64 number);                     // "K17"
+QString recoveryBaseKey();            // "RecoveryBase"
+QString shopNameKey(int shop);        // "Shop1" .. "Shop20"
+QString listCountKey(int list);       // "L0" .. "L3"
+QString listNameKey(int list);        // "L0n"
+QString itemNamePrefix(int list);     // "L0i" (+ position)
+QString itemQuantityPrefix(int list); // "L0q"
+QString itemCheckPrefix(int list);    // "L0c"
+QString itemKeyPrefix(int list);      // "L0k"
+// Whether a key is an item's quantity ("L0q3"), for any list.
+bool isItemQuantityKey(QStringView key);
+QString itemKey(qint64 number); // "K17"
+// Gives out the key of the counter's number and counts on: every new item key is given out here.
+QString takeItemKey(qint32& nextKey);
 QString priceKey(const QString& itemKey, int shop); // "K17_3"
-// When a price was last set (an ISO date) and its earlier values: keys of their own. A reader that looks for a
-// key above never meets them, and itemKeyOfPrice takes none of them for a price.
+// When a price was last set and its earlier values: keys of their own (see PriceRecord).
 inline const QString PriceDatePrefix = QStringLiteral("Dated:");
 inline const QString PriceHistoryPrefix = QStringLiteral("History:");
 QString priceDateKey(const QString& itemKey, int shop);    // "Dated:K17_3"
-QString priceHistoryKey(const QString& itemKey, int shop); // "History:K17_3", "2026-03-12=1.20;..." oldest first
+QString priceHistoryKey(const QString& itemKey, int shop); // "History:K17_3"
+struct PricePoint {
+    QDate date;
+    QString price;
+};
+// A price is kept under one key per field: the amount as shown ("K17_3"), the day it was set ("Dated:K17_3", an
+// ISO date) and its earlier values ("History:K17_3", "2026-03-12=1.20;..." oldest first). Only the amount's key is
+// a price key: a reader that looks for prices never meets the others. Here are the fields, their keys and the
+// texts under them; copying, deleting and undoing a price go over every field, so a new field is added here alone.
+struct PriceRecord {
+    enum class Field { Amount, Date, History };
+    static constexpr std::array Fields{Field::Amount, Field::Date, Field::History};
+    // The earlier prices kept besides the current one.
+    static constexpr int HistoryLength = 12;
+    static QString key(Field field, const QString& itemKey, int shop);
+    // Which field of which price a key holds; an empty item key for any other key.
+    struct KeyOf {
+        Field field = Field::Amount;
+        QStringView itemKey;
+        int shop = 0;
+    };
+    static KeyOf keyOf(QStringView key);
+    static QDate toDate(const QString& text) { return QDate::fromString(text, Qt::ISODate); } // invalid for others
+    static QString dateText(QDate date) { return date.toString(Qt::ISODate); }
+    // The points of a history that read, oldest first.
+    static std::vector<PricePoint> toHistory(const QString& text);
+    // A history with the price set on a day (both as stored) after its last point, keeping the last HistoryLength.
+    static QString addToHistory(const QString& history, const QString& date, const QString& price);
+    // A history with each price replaced by what `rewrite` makes of it; everything else as it was.
+    static QString rewriteHistory(const QString& history, const std::function<QString(const QString&)>& rewrite);
+};
 // The age in days from which the comparison shows a price as old.
 QString oldPriceDaysKey(); // "OldPriceDays"
 // The item key a price key belongs to ("K17" of "K17_3"); empty for any other key, a date key among them.

@@ -119,24 +119,12 @@ std::vector<StoredPosition> takeItems(ConfigFile& store, int list, int limit) {
     }
 }
 
-// Adds the numbers of the item keys that prices, their dates or their history are kept under: one pass over the
-// store.
+// Adds the numbers of the item keys that any field of a price is kept under: one pass over the store.
 void addPricedNumbers(const ConfigFile& store, QSet<int>& numbers) {
     store.forEach({}, [&](const QString& key, const QString&) {
-        QStringView price(key);
-        for (const QString& prefix : {PriceDatePrefix, PriceHistoryPrefix})
-            if (price.startsWith(prefix))
-                price = price.sliced(prefix.size());
-        if (const std::optional<int> number = itemKeyNumber(itemKeyOfPrice(price).toString()))
+        if (const std::optional<int> number = itemKeyNumber(PriceRecord::keyOf(key).itemKey.toString()))
             numbers.insert(*number);
     });
-}
-
-// "L0q3": the quantity of an item.
-bool isQuantityKey(QStringView key) {
-    if (key.size() < 4 || key[0] != u'L' || key[1] < u'0' || key[1] > u'3' || key[2] != u'q')
-        return false;
-    return std::all_of(key.begin() + 3, key.end(), [](QChar c) { return c.isDigit(); });
 }
 
 // Prices, and quantities with more than digits, written under other separators than the current locale's are
@@ -153,21 +141,17 @@ void adoptCurrentNumbers(ConfigFile& store) {
     const Money::ConventionReader reader(*written);
     std::vector<std::pair<QString, QString>> rewritten;
     store.forEach({}, [&](const QString& key, const QString& value) {
-        // Earlier prices, "date=price;...", each price as the prices themselves.
+        // Earlier prices, each as the prices themselves.
         if (key.startsWith(PriceHistoryPrefix)) {
-            QStringList entries = value.split(u';');
-            for (QString& entry : entries) {
-                const qsizetype separator = entry.indexOf(u'=');
-                if (const std::optional<double> number = reader.toNumber(entry.mid(separator + 1));
-                    separator > 0 && number)
-                    entry = entry.left(separator + 1) + Money::format(*number);
-            }
-            rewritten.emplace_back(key, entries.join(u';'));
+            rewritten.emplace_back(key, PriceRecord::rewriteHistory(value, [&](const QString& price) {
+                                       const std::optional<double> number = reader.toNumber(price);
+                                       return number ? Money::format(*number) : price;
+                                   }));
             return;
         }
         const bool price = !itemKeyOfPrice(key).isEmpty();
         if (!price &&
-            (!isQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))
+            (!isItemQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))
             return;
         static const QRegularExpression plainDecimal(QStringLiteral(R"(^\d+\.\d+$)"));
         const std::optional<double> number = !price && plainDecimal.match(value).hasMatch()
@@ -260,7 +244,7 @@ StoredData readStoredData(ConfigFile& store) {
             const size_t index = stored.items.size() - 1;
 
             if (!data.keysStored) {
-                added.key = itemKey(data.nextKey++);
+                added.key = takeItemKey(data.nextKey);
                 highestKey = data.nextKey - 1;
                 continue;
             }
@@ -332,9 +316,9 @@ StoredData readStoredData(ConfigFile& store) {
         if (rekey.oldKey.isEmpty())
             continue;
         for (int shop = 1; shop <= ShopCount; ++shop)
-            for (const auto keyOf : {&priceKey, &priceDateKey, &priceHistoryKey})
-                if (const QString from = keyOf(rekey.oldKey, shop); store.contains(from))
-                    store.WriteValue(keyOf(item.key, shop), store.ReadValue(from));
+            for (const PriceRecord::Field field : PriceRecord::Fields)
+                if (const QString from = PriceRecord::key(field, rekey.oldKey, shop); store.contains(from))
+                    store.WriteValue(PriceRecord::key(field, item.key, shop), store.ReadValue(from));
     }
     return data;
 }

@@ -170,7 +170,7 @@ void ComparisonEngineTest::eachItemAtItsCheapestShop() {
             continue;
         marked << QString();
         for (int s = 1; s < Comparison::Columns; ++s)
-            if (row.cheapest & (1u << s))
+            if (row.cheapest & (1u << (s - 1)))
                 marked.back() += QString::number(s);
     }
     QCOMPARE(marked, marks);

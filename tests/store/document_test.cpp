@@ -38,6 +38,8 @@ class DocumentTest : public QObject {
 private slots:
     void changes_data();
     void changes();
+    void ticksAndCounts_data();
+    void ticksAndCounts();
     void pricesFollowEveryChange();
     void savedDocumentReadsBackTheSame();
     void datesAndHistoryFollowThePrice_data();
@@ -104,6 +106,39 @@ void DocumentTest::changes() {
     QCOMPARE(document.revision() == before, describe(document) == "Milk[2]+K0 Tea[]-K1|Soap[lots]-K4||" &&
                                                 price("K0", 1) == "1.25" && price("K0", 3) == "0.90");
     QCOMPARE(changed.isEmpty(), document.revision() == before);
+}
+
+void DocumentTest::ticksAndCounts_data() {
+    using Change = std::function<void(Document&)>;
+    const Change tick = [](Document& d) { d.setTicked(0, 0, true); };
+    const Change untick = [](Document& d) { d.setTicked(0, 0, false); };
+    const Change up = [](Document& d) { d.countUp(0, 0); };
+    const Change down = [](Document& d) { d.countDown(0, 0); };
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("after"); // as describe() writes the item
+    QTest::newRow("a tick gives 1") << "5" << false << tick << "Milk[1]+K0";
+    QTest::newRow("an untick clears") << "2" << true << untick << "Milk[]-K0";
+    QTest::newRow("+ ticks and counts up") << "2" << false << up << "Milk[3]+K0";
+    QTest::newRow("+ keeps decimals") << "1.5" << true << up << "Milk[2.5]+K0";
+    QTest::newRow("+ stops at 999") << "999" << true << up << "Milk[999]+K0";
+    QTest::newRow("+ gives 1 to no number") << "lots" << false << up << "Milk[1]+K0";
+    QTest::newRow("- counts down") << "3" << true << down << "Milk[2]+K0";
+    QTest::newRow("- unticks at 1") << "1" << true << down << "Milk[]-K0";
+    QTest::newRow("- counts 1.0 down to 0") << "1.0" << true << down << "Milk[0]+K0";
+    QTest::newRow("- leaves no number alone") << "lots" << true << down << "Milk[lots]+K0";
+}
+
+void DocumentTest::ticksAndCounts() {
+    QFETCH(QString, quantity);
+    QFETCH(bool, ticked);
+    QFETCH(std::function<void(Document&)>, change);
+    QFETCH(QString, after);
+    Document document;
+    document.insertItem(0, 0, {"K0", "Milk", quantity, ticked});
+    change(document);
+    QCOMPARE(describe(document), after + "|||");
 }
 
 void DocumentTest::pricesFollowEveryChange() {
