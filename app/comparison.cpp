@@ -1,14 +1,9 @@
-// GenPCList, the price comparison: the comparison engine works it out from the document, and the table shows it
-// with each column as wide as its texts. The table is derived: its model is replaced at every comparison.
-
 #include "comparison.h"
-#include "item_editor.h"
-#include "main_window.h"
+
+#include "document.h"
+#include "user_prompts.h"
 
 #include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 #include <QTreeView>
 
@@ -44,34 +39,6 @@ struct ColumnText {
     }
 };
 
-// Every column at least as wide as its title and its widest cell; a shop with no name and no price among the
-// shown items is hidden, so that a few named shops do not scroll past empty columns.
-void fitColumns(QTreeView* table, const Comparison& comparison, const Document& document) {
-    std::array<ColumnText, Comparison::Columns> widest{};
-    for (const Row& row : comparison.rows) {
-        // A heading has only its label.
-        const int columns = row.kind == Row::Kind::Blank ? 0 : row.kind == Row::Kind::Heading ? 1 : Comparison::Columns;
-        for (int column = 0; column < columns; ++column)
-            widest[column].offer(row.texts[column], ComparisonModel::isBold(row, column));
-    }
-    QFont bold = table->font();
-    bold.setBold(true);
-    const QFontMetrics plain(table->font());
-    const QFontMetrics strong(bold);
-    const QFontMetrics header(table->header()->font());
-    // The cell's margins on both sides as the style draws them, and a little air.
-    const int padding = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 12;
-    for (int column = 0; column < Comparison::Columns; ++column) {
-        int width = header.horizontalAdvance(comparison.titles[column]);
-        for (const auto& [text, isBold] : widest[column].candidates)
-            width = std::max(width, (isBold ? strong : plain).horizontalAdvance(text));
-        table->setColumnWidth(column, width + padding);
-        // The best-price row writes into the first two shop columns, so they always show.
-        if (column > 2)
-            table->setColumnHidden(column, document.shopName(column).isEmpty() && comparison.priced[column] == 0);
-    }
-}
-
 } // namespace
 
 void ComparisonModel::setComparison(Comparison&& comparison) {
@@ -84,13 +51,13 @@ QString ComparisonModel::age(QDate date, QDate today) {
     const qint64 days = date.daysTo(today);
     const qint64 months = days / 30;
     const qint64 years = days / 365;
-    const QString ago = days < 1      ? frmLists::tr("today")
-                        : days == 1   ? frmLists::tr("yesterday")
-                        : months < 1  ? frmLists::tr("%1 days ago").arg(days)
-                        : months == 1 ? frmLists::tr("1 month ago")
-                        : years < 1   ? frmLists::tr("%1 months ago").arg(months)
-                        : years == 1  ? frmLists::tr("1 year ago")
-                                      : frmLists::tr("%1 years ago").arg(years);
+    const QString ago = days < 1      ? tr("today")
+                        : days == 1   ? tr("yesterday")
+                        : months < 1  ? tr("%1 days ago").arg(days)
+                        : months == 1 ? tr("1 month ago")
+                        : years < 1   ? tr("%1 months ago").arg(months)
+                        : years == 1  ? tr("1 year ago")
+                                      : tr("%1 years ago").arg(years);
     return QStringLiteral("%1 (%2)").arg(ComparisonEngine::day(date), ago);
 }
 
@@ -107,7 +74,7 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
         return {};
     const Row& r = m_comparison.rows[static_cast<size_t>(index.row())];
     const int column = index.column();
-    const bool cheapest = r.kind == Row::Kind::Item && column >= 1 && (r.cheapest & (1u << column));
+    const bool cheapest = r.kind == Row::Kind::Item && column >= 1 && (r.cheapest & (1u << (column - 1)));
     // Only the colour and the tooltip ask for a price's age, not the text a view asks for most.
     const QDate date = r.kind == Row::Kind::Item ? r.dates[static_cast<size_t>(column)] : QDate();
     const auto old = [&] { return date.isValid() && date.daysTo(m_comparison.today) > m_comparison.oldDays; };
@@ -135,11 +102,11 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
         return cheapest ? QVariant(QBrush(CheapestColour)) : QVariant();
     case Qt::ToolTipRole:
         if (old()) {
-            const QString set = frmLists::tr("Set on %1").arg(age(date, m_comparison.today));
-            return cheapest ? frmLists::tr("Cheapest for this item") + QLatin1Char('\n') + set : set;
+            const QString set = tr("Set on %1").arg(age(date, m_comparison.today));
+            return cheapest ? tr("Cheapest for this item") + QLatin1Char('\n') + set : set;
         }
         if (cheapest)
-            return frmLists::tr("Cheapest for this item");
+            return tr("Cheapest for this item");
         return r.kind == Row::Kind::Totals && column >= 1
                    ? QVariant(plainToolTip(m_comparison.totalTips.value(column - 1)))
                    : QVariant();
@@ -163,43 +130,29 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-void frmLists::GenPCList() {
-    cmdCEdit->setEnabled(false);
-    const auto mode =
-        optShow[0]->isChecked() ? ComparisonEngine::Mode::SelectedItems : ComparisonEngine::Mode::AllItems;
-    m_comparisonModel->setComparison(m_comparison.compare(m_document, mode, m_document.today()));
-    const Comparison& shown = m_comparisonModel->comparison();
-    fitColumns(lvCompare, shown, m_document);
-    lblCheapest->setText(shown.splitTripLine.isEmpty() ? shown.cheapestLine
-                                                       : shown.cheapestLine + QLatin1Char('\n') + shown.splitTripLine);
-    lblCheapest->setToolTip(plainToolTip(lblCheapest->text()));
-}
-
-void frmLists::lvCompare_ItemClick(const QModelIndex& index) {
-    cmdCEdit->setEnabled(index.isValid() &&
-                         !index.siblingAtColumn(0).data(ComparisonModel::KeyRole).toString().isEmpty());
-}
-
-std::pair<QString, QString> frmLists::comparedItem() const {
-    const QModelIndex current = lvCompare->currentIndex();
-    if (!current.isValid())
-        return {};
-    const Row& row = m_comparisonModel->comparison().rows[static_cast<size_t>(current.row())];
-    return {row.kind == Row::Kind::Item ? row.key : QString(), row.texts[0]};
-}
-
-void frmLists::cmdCEdit_Click() {
-    EditorMode = 3;
-    frmAddEdit editor(*this);
-    {
-        const UndoStep step = undoStep(tr("Edit Prices of '%1'").arg(comparedItem().second));
-        showModal(editor);
+void ComparisonModel::fitColumns(QTreeView* table, const Document& document) const {
+    const Comparison& comparison = m_comparison;
+    std::array<ColumnText, Comparison::Columns> widest{};
+    for (const Row& row : comparison.rows) {
+        // A heading has only its label.
+        const int columns = row.kind == Row::Kind::Blank ? 0 : row.kind == Row::Kind::Heading ? 1 : Comparison::Columns;
+        for (int column = 0; column < columns; ++column)
+            widest[column].offer(row.texts[column], isBold(row, column));
     }
-    if (editor.result() != QDialog::Accepted)
-        return;
-    // The table shows the new prices, with the same row chosen.
-    const int row = lvCompare->currentIndex().row();
-    GenPCList();
-    lvCompare->setCurrentIndex(m_comparisonModel->index(row, 0));
-    cmdCEdit->setEnabled(true);
+    QFont bold = table->font();
+    bold.setBold(true);
+    const QFontMetrics plain(table->font());
+    const QFontMetrics strong(bold);
+    const QFontMetrics header(table->header()->font());
+    // The cell's margins on both sides as the style draws them, and a little air.
+    const int padding = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 12;
+    for (int column = 0; column < Comparison::Columns; ++column) {
+        int width = header.horizontalAdvance(comparison.titles[column]);
+        for (const auto& [text, inBold] : widest[column].candidates)
+            width = std::max(width, (inBold ? strong : plain).horizontalAdvance(text));
+        table->setColumnWidth(column, width + padding);
+        // The best-price row writes into the first two shop columns, so they always show.
+        if (column > 2)
+            table->setColumnHidden(column, document.shopName(column).isEmpty() && comparison.priced[column] == 0);
+    }
 }

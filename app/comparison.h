@@ -8,6 +8,9 @@
 
 #include <QAbstractTableModel>
 
+class Document;
+class QTreeView;
+
 class ComparisonModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -19,6 +22,9 @@ public:
     // Shows the comparison in place of the one before.
     void setComparison(Comparison&& comparison);
     const Comparison& comparison() const { return m_comparison; }
+    // Every column at least as wide as its title and its widest cell; a shop with no name and no price among the
+    // shown items is hidden, so that a few named shops do not scroll past empty columns.
+    void fitColumns(QTreeView* table, const Document& document) const;
     // When a price set on that day was set, as the comparison says it: "12 March 2026 (8 months ago)".
     static QString age(QDate date, QDate today);
     // Whether a cell is drawn in bold: list headings, the totals' label and the best price.

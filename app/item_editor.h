@@ -1,18 +1,18 @@
 #pragma once
 
-// frmAddEdit, the item editor: names an item and sets its price at each of the twenty shops. The main
-// window's EditorMode says what it is opened for: 1 adds an item to list EditorList, 2 edits that list's
-// selected item, 3 edits the prices of the price comparison's selected item. It owns only its own controls;
-// nothing changes until OK, which makes the change through the document.
+// ItemEditor names an item and sets its price at each of the twenty shops. It opens to add an item, to edit one,
+// or to edit only the prices of one (from the price comparison); it reads the document and gives back, on OK,
+// what the user changed, which the window applies in one undo step. Shops count from 1.
 
 #include "store_layout.h"
+#include "user_prompts.h"
 
 #include <QDialog>
 
 #include <array>
 #include <optional>
 
-class frmLists;
+class Document;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -20,41 +20,59 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
-class frmAddEdit : public QDialog {
+class ItemEditor : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAddEdit(frmLists& main);
+    enum class Mode { Add, Edit, EditPrices };
+    // What the editor works on: the item's key and name, none when adding.
+    struct Subject {
+        Mode mode = Mode::Add;
+        QString itemKey;
+        QString name;
+        bool addToBottom = false; // the box's first state when adding
+    };
+    // What OK gives back: the name, the box's state and the prices set or deleted (an empty text), by shop - 1.
+    struct Edit {
+        QString name;
+        bool addToBottom = false;
+        std::array<std::optional<QString>, Store::ShopCount> prices;
+    };
 
-    void cmdSet_Click();
-    void cmdDel_Click();
+    ItemEditor(const Document& document, UserPrompts& prompts, DialogRunner runDialog, const Subject& subject,
+               QWidget* parent = nullptr);
+
+    Mode mode() const { return m_subject.mode; }
+    // Asked by OK before an item is added; false keeps the editor open.
+    void setAddCheck(std::function<bool()> check) { m_addCheck = std::move(check); }
+    Edit edit() const;
+
+    void setPrice();
+    void deletePrice();
     // Shows the item's prices over time; an item being added has none yet.
-    void cmdHistory_Click();
-    void cmdOK_Click();
-    void cmdCancel_Click() { reject(); }
-    QString itemName() const;
+    void showHistory();
+    void ok();
 
-    QLabel* lblName;
-    QLineEdit* txtName;
-    QCheckBox* chkAddBottom;
-    QGroupBox* fraPrices;
-    QTreeWidget* lvPrices;
-    QPushButton* cmdSet;
-    QPushButton* cmdDel;
-    QPushButton* cmdHistory;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    QLineEdit* nameEdit;
+    QCheckBox* addToBottomBox;
+    QTreeWidget* priceList;
+    QPushButton* setButton;
+    QPushButton* deleteButton;
+    QPushButton* historyButton;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void loadPrices(const QString& itemKey);
-    QString addItem();
+    void loadPrices();
 
-    frmLists& m_main;
-    int m_row = -1;    // the list's row edited, or below which an item is added; -1 for none
-    QString m_itemKey; // of the item whose prices were loaded
-    // The prices set or deleted here, by shop: what OK changes.
+    const Document& m_document;
+    UserPrompts& m_prompts;
+    DialogRunner m_runDialog;
+    Subject m_subject;
+    std::function<bool()> m_addCheck;
+    // The prices set or deleted here, by shop: what OK gives back.
     std::array<std::optional<QString>, Store::ShopCount> m_changes;
 };

@@ -17,36 +17,36 @@ void ListView::setModel(QAbstractItemModel* model) {
     QTreeView::setModel(model);
     header()->setSectionResizeMode(0, QHeaderView::Interactive);
     connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first) {
-        if (selectedPosition() == 0)
-            selectRow(first + 1);
+        if (selectedRow() < 0)
+            selectRow(first);
     });
     connect(model, &QAbstractItemModel::rowsRemoved, this,
-            [this](const QModelIndex&, int first) { keepASelectedRow(first + 1); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { keepASelectedRow(1); });
+            [this](const QModelIndex&, int first) { keepASelectedRow(first); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { keepASelectedRow(0); });
 }
 
 int ListView::rowCount() const {
     return model() ? model()->rowCount() : 0;
 }
 
-int ListView::selectedPosition() const {
+int ListView::selectedRow() const {
     const QModelIndexList selected = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
-    return selected.isEmpty() ? 0 : selected.front().row() + 1;
+    return selected.isEmpty() ? -1 : selected.front().row();
 }
 
-void ListView::selectRow(int position) {
-    if (position >= 1 && position <= rowCount())
-        setCurrentIndex(model()->index(position - 1, 0));
+void ListView::selectRow(int row) {
+    if (row >= 0 && row < rowCount())
+        setCurrentIndex(model()->index(row, 0));
 }
 
 void ListView::startRename() {
-    if (const int position = selectedPosition())
-        edit(model()->index(position - 1, 0));
+    if (const int row = selectedRow(); row >= 0)
+        edit(model()->index(row, 0));
 }
 
-void ListView::keepASelectedRow(int removedPosition) {
-    if (selectedPosition() == 0 && rowCount() > 0)
-        selectRow(std::min(removedPosition, rowCount()));
+void ListView::keepASelectedRow(int removedRow) {
+    if (selectedRow() < 0 && rowCount() > 0)
+        selectRow(std::min(removedRow, rowCount() - 1));
 }
 
 void ListView::focusInEvent(QFocusEvent* event) {

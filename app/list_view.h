@@ -3,7 +3,7 @@
 // One of the four item lists of the Lists tab: a report view over a ListModel, with a tick box on every row and
 // the item name and quantity in two columns. It keeps one rule of its own: a list with rows always has a
 // selected row, so that the commands on "the selected row" have one. It reports what the list commands react
-// to: a key going down and the focus arriving. Positions are 1-based, the top row being 1.
+// to: a key going down and the focus arriving. Rows count from 0.
 
 #include <QTreeView>
 
@@ -16,9 +16,9 @@ public:
     void setModel(QAbstractItemModel* model) override;
 
     int rowCount() const;
-    // The selected row's position; 0 when no row is selected.
-    int selectedPosition() const;
-    void selectRow(int position);
+    // The selected row; -1 when no row is selected.
+    int selectedRow() const;
+    void selectRow(int row);
     void startRename();
 
 signals:
@@ -31,5 +31,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void keepASelectedRow(int removedPosition);
+    void keepASelectedRow(int removedRow);
 };

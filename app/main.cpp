@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pantrova"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrova.svg")));
     Translations::install(QLocale());
-    frmLists window(QCoreApplication::applicationDirPath());
+    MainWindow window(QCoreApplication::applicationDirPath());
     // Another Pantrova has this folder open; the window said so and shows nothing more.
     if (!window.ownsFolder())
         return 0;

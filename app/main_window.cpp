@@ -2,14 +2,15 @@
 
 #include "comparison.h"
 #include "csv_exchange.h"
+#include "data_safety.h"
 #include "find_bar.h"
+#include "item_editor.h"
 #include "list_models.h"
 #include "list_view.h"
 #include "money.h"
-#include "store_layout.h"
-#include "stored_data.h"
+#include "move_copy.h"
+#include "printable.h"
 #include "varnet_host.h"
-#include "window_layout.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,7 +37,9 @@
 #include <QTextBrowser>
 #include <QTreeView>
 #include <QUndoStack>
+#include <QUrl>
 
+#include <algorithm>
 #include <limits>
 
 using WindowLayout::TwipRect;
@@ -60,6 +65,16 @@ void place(QWidget* widget, const TwipRect& rect) {
                         std::max(px(rect.height), needed.height()));
 }
 
+template <typename T> T* named(T* object, const QString& name) {
+    object->setObjectName(name);
+    return object;
+}
+
+// "&&" keeps an ampersand of a name from becoming a menu's access key.
+QString escapedAmpersands(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 // The layout computes for the area the tab pages fill plus this much, so that the bottom hint labels, which it
 // places 401 twips above the bottom, keep a margin of 120 twips inside the page.
 constexpr float PageHeightAllowance = 281.0f;
@@ -74,188 +89,204 @@ constexpr int ProgressDelayMs = 500;
 
 } // namespace
 
-frmLists::frmLists(const QString& programFolder, UserPrompts* prompts, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidget* parent)
     : QMainWindow(parent)
     , m_ownedPrompts(prompts ? nullptr : std::make_unique<QtUserPrompts>(this))
-    , m_prompts(prompts ? prompts : m_ownedPrompts.get()) {
+    , m_prompts(prompts ? prompts : m_ownedPrompts.get())
+    , m_runDialog([](QDialog& dialog) { dialog.exec(); }) {
     // "[*]" is where Qt shows that there are unsaved changes.
     setWindowTitle(tr("Pantrova") + QStringLiteral("[*]"));
-    createControls();
+    m_tabs = named(new QTabWidget, QStringLiteral("tabs"));
+    m_tabs->setAccessibleName(tr("Tabs"));
+    // On a screen smaller than the window's designed size the tabs scroll; on any other nothing shows of this.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(m_tabs);
+    setCentralWidget(scroller);
+    const QStringList captions{tr("Lists"), tr("Shops"), tr("Price Comparison"), tr("Print Preview")};
+    std::array<QWidget*, 4> pages{};
+    for (int tab = 0; tab < 4; ++tab) {
+        pages[tab] = new QWidget(m_tabs);
+        m_tabs->addTab(pages[tab], captions[tab]);
+    }
+    createListsTab(pages[ListsTab]);
+    createShopsTab(pages[ShopsTab]);
+    createComparisonTab(pages[ComparisonTab]);
+    createPreviewTab(pages[PreviewTab]);
+    m_geometry = WindowLayout::designGeometry();
+    applyGeometry();
+    // The pages' area is where the controls stand; it is laid out whenever it changes size.
+    m_pageArea = m_tabs->findChild<QStackedWidget*>();
+    m_pageArea->installEventFilter(this);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int) {
+        m_shownTab = m_tabs->currentIndex();
+        showTab();
+    });
+
     createMenus();
     fitScreen();
     connectDocument();
     startUp(programFolder);
 }
 
-frmLists::~frmLists() {
-    // A window closed without its close event (as tests do) keeps the meaning of Exit without Saving.
-    if (ExitWithoutSaving && m_safety)
+MainWindow::~MainWindow() {
+    // A window closed without its close event keeps the meaning of Exit without Saving.
+    if (m_exitWithoutSaving && m_safety)
         m_safety->discardRecoveryFile();
     // The views and the undo history go while the document they show is still there.
     delete takeCentralWidget();
     delete m_undo;
 }
 
-void frmLists::createControls() {
-    tabMain = new QTabWidget;
-    tabMain->setAccessibleName(tr("Tabs"));
-    // On a screen smaller than the window's designed size the tabs scroll; on any other nothing shows of this.
-    auto* scroller = new QScrollArea(this);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    scroller->setFocusPolicy(Qt::NoFocus);
-    scroller->setWidget(tabMain);
-    setCentralWidget(scroller);
-    const QStringList captions{tr("Lists"), tr("Shops"), tr("Price Comparison"), tr("Print Preview")};
-    std::array<QWidget*, 4> pages{};
-    for (int tab = 0; tab < 4; ++tab) {
-        pages[tab] = new QWidget(tabMain);
-        tabMain->addTab(pages[tab], captions[tab]);
-    }
-    createListsTab(pages[ListsTab]);
-    createShopsTab(pages[ShopsTab]);
-    createComparisonTab(pages[ComparisonTab]);
-    createPreviewTab(pages[PreviewTab]);
-
-    m_geometry = WindowLayout::designGeometry();
-    applyGeometry();
-    // The pages' area is where the controls stand; it is laid out whenever it changes size.
-    m_pageArea = tabMain->findChild<QStackedWidget*>();
-    m_pageArea->installEventFilter(this);
-
-    connect(tabMain, &QTabWidget::currentChanged, this, [this](int) {
-        const int previous = m_shownTab;
-        m_shownTab = tabMain->currentIndex();
-        tabMain_Change(previous);
-    });
+bool MainWindow::ownsFolder() const {
+    return m_safety->ownsFolder();
 }
 
-void frmLists::createListsTab(QWidget* page) {
+bool MainWindow::hasUnsavedChanges() const {
+    return m_safety->hasUnsavedChanges();
+}
+
+void MainWindow::createListsTab(QWidget* page) {
     const std::array<QString, ListCount> nameCaptions{tr("&List name:"), tr("List &name:"), tr("Li&st name:"),
                                                       tr("List na&me:")};
     const std::array<Qt::Key, ListCount> accessKeys{Qt::Key_L, Qt::Key_N, Qt::Key_S, Qt::Key_M};
     for (int l = 0; l < ListCount; ++l) {
-        lblName[l] = new QLabel(nameCaptions[l], page);
-        txtName[l] = new QLineEdit(page);
+        ListColumn& c = m_lists[l];
+        const QString number = QString::number(l);
+        c.nameLabel = new QLabel(nameCaptions[l], page);
+        c.name = named(new QLineEdit(page), QStringLiteral("listName") + number);
         // A name of any length is kept whole: the box would otherwise cut it at 32767 characters.
-        txtName[l]->setMaxLength(std::numeric_limits<int>::max());
-        lblName[l]->setBuddy(txtName[l]);
-        txtName[l]->installEventFilter(this);
+        c.name->setMaxLength(std::numeric_limits<int>::max());
+        c.nameLabel->setBuddy(c.name);
+        c.name->installEventFilter(this);
 
-        chkSelAll[l] = new SelectAllBox(page);
-        chkSelAll[l]->setTristate(true);
-        chkSelAll[l]->setToolTip(tr("Tick or clear every item of this list"));
-        chkSelAll[l]->setAccessibleName(tr("Tick every item of list %1").arg(l + 1));
-        txtName[l]->setAccessibleName(tr("Name of list %1").arg(l + 1));
-        lblInfo[l + 2] = new QLabel(tr("Qty:"), page);
-        cmdPlus[l] = new QPushButton(QStringLiteral("+"), page);
-        cmdMinus[l] = new QPushButton(QStringLiteral("-"), page);
-        cmdPlus[l]->setAccessibleName(tr("More"));
-        cmdPlus[l]->setAccessibleDescription(tr("Count the selected item up by one"));
-        cmdMinus[l]->setAccessibleName(tr("Fewer"));
-        cmdMinus[l]->setAccessibleDescription(tr("Count the selected item down by one"));
+        c.tickAll = named(new SelectAllBox(page), QStringLiteral("tickAll") + number);
+        c.tickAll->setTristate(true);
+        c.tickAll->setToolTip(tr("Tick or clear every item of this list"));
+        c.tickAll->setAccessibleName(tr("Tick every item of list %1").arg(l + 1));
+        c.name->setAccessibleName(tr("Name of list %1").arg(l + 1));
+        c.quantityLabel = new QLabel(tr("Qty:"), page);
+        c.more = named(new QPushButton(QStringLiteral("+"), page), QStringLiteral("more") + number);
+        c.fewer = named(new QPushButton(QStringLiteral("-"), page), QStringLiteral("fewer") + number);
+        c.more->setAccessibleName(tr("More"));
+        c.more->setAccessibleDescription(tr("Count the selected item up by one"));
+        c.fewer->setAccessibleName(tr("Fewer"));
+        c.fewer->setAccessibleDescription(tr("Count the selected item down by one"));
 
-        lvList[l] = new ListView(page);
-        m_listModels[l] = new ListModel(m_document, l, this);
-        lvList[l]->setModel(m_listModels[l]);
+        c.view = named(new ListView(page), QStringLiteral("list") + number);
+        c.model = new ListModel(m_document, l, this);
+        c.view->setModel(c.model);
 
-        cmdAdd[l] = new QPushButton(tr("Add"), page);
-        cmdEdit[l] = new QPushButton(tr("Edit"), page);
-        cmdNUp[l] = new QPushButton(QStringLiteral("\u2191"), page);
-        cmdNDown[l] = new QPushButton(QStringLiteral("\u2193"), page);
-        cmdNUp[l]->setToolTip(tr("Move the selected item up"));
-        cmdNDown[l]->setToolTip(tr("Move the selected item down"));
-        cmdNUp[l]->setAccessibleName(tr("Up"));
-        cmdNUp[l]->setAccessibleDescription(cmdNUp[l]->toolTip());
-        cmdNDown[l]->setAccessibleName(tr("Down"));
-        cmdNDown[l]->setAccessibleDescription(cmdNDown[l]->toolTip());
+        c.add = named(new QPushButton(tr("Add"), page), QStringLiteral("add") + number);
+        c.edit = named(new QPushButton(tr("Edit"), page), QStringLiteral("edit") + number);
+        c.up = named(new QPushButton(QStringLiteral("\u2191"), page), QStringLiteral("up") + number);
+        c.down = named(new QPushButton(QStringLiteral("\u2193"), page), QStringLiteral("down") + number);
+        c.up->setToolTip(tr("Move the selected item up"));
+        c.down->setToolTip(tr("Move the selected item down"));
+        c.up->setAccessibleName(tr("Up"));
+        c.up->setAccessibleDescription(c.up->toolTip());
+        c.down->setAccessibleName(tr("Down"));
+        c.down->setAccessibleDescription(c.down->toolTip());
 
         // The name's access key works from every tab; on the Lists tab the label's own mnemonic serves.
-        m_nameShortcuts[l] = new QShortcut(QKeySequence(Qt::ALT | accessKeys[l]), this);
-        m_nameShortcuts[l]->setEnabled(false);
-        connect(m_nameShortcuts[l], &QShortcut::activated, this, [this, l] {
-            tabMain->setCurrentIndex(ListsTab);
-            txtName[l]->setFocus(Qt::ShortcutFocusReason);
+        c.nameShortcut = new QShortcut(QKeySequence(Qt::ALT | accessKeys[l]), this);
+        c.nameShortcut->setEnabled(false);
+        connect(c.nameShortcut, &QShortcut::activated, this, [this, l] {
+            m_tabs->setCurrentIndex(ListsTab);
+            m_lists[l].name->setFocus(Qt::ShortcutFocusReason);
         });
 
         // Keyboard order within a column: name, list, its buttons.
-        QWidget::setTabOrder(txtName[l], chkSelAll[l]);
-        QWidget::setTabOrder(chkSelAll[l], cmdPlus[l]);
-        QWidget::setTabOrder(cmdPlus[l], cmdMinus[l]);
-        QWidget::setTabOrder(cmdMinus[l], lvList[l]);
-        QWidget::setTabOrder(lvList[l], cmdAdd[l]);
-        QWidget::setTabOrder(cmdAdd[l], cmdEdit[l]);
-        QWidget::setTabOrder(cmdEdit[l], cmdNUp[l]);
-        QWidget::setTabOrder(cmdNUp[l], cmdNDown[l]);
+        const std::array<QWidget*, 9> order{c.name, c.tickAll, c.more, c.fewer, c.view, c.add, c.edit, c.up, c.down};
+        for (size_t i = 1; i < order.size(); ++i)
+            QWidget::setTabOrder(order[i - 1], order[i]);
         if (l > 0)
-            QWidget::setTabOrder(cmdNDown[l - 1], txtName[l]);
+            QWidget::setTabOrder(m_lists[l - 1].down, c.name);
 
-        connectListCommands(l);
+        connect(c.view, &ListView::gotFocus, this, [this, l] { listFocused(l); });
+        connect(c.view, &ListView::keyDown, this, [this, l](int key) { listKeyPressed(l, key); });
+        // Only the user's own ticks and renames arrive here; the program's never run the quantity rule.
+        connect(c.model, &ListModel::renamedByUser, this,
+                [this, l](int row, const QString& text) { renameItemByUser(l, row, text); });
+        connect(c.model, &ListModel::tickedByUser, this,
+                [this, l](int row, bool ticked) { tickItemByUser(l, row, ticked); });
+        connect(c.tickAll, &QCheckBox::clicked, this, [this, l] { tickAll(l); });
+        connect(c.add, &QPushButton::clicked, this, [this, l] { openItemEditor(l, true); });
+        connect(c.edit, &QPushButton::clicked, this, [this, l] {
+            if (selectedRow(l) >= 0)
+                openItemEditor(l, false);
+        });
+        connect(c.up, &QPushButton::clicked, this, [this, l] { moveSelectedRow(l, -1); });
+        connect(c.down, &QPushButton::clicked, this, [this, l] { moveSelectedRow(l, +1); });
+        connect(c.more, &QPushButton::clicked, this, [this, l] { count(l, +1); });
+        connect(c.fewer, &QPushButton::clicked, this, [this, l] { count(l, -1); });
     }
-    lblInfo[0] = new QLabel(tr("Click on an item and then press Del to delete or F2 to rename"), page);
+    m_listsHint = named(new QLabel(tr("Click on an item and then press Del to delete or F2 to rename"), page),
+                        QStringLiteral("listsHint"));
 }
 
-void frmLists::createShopsTab(QWidget* page) {
-    lvShops = new QTreeView(page);
+void MainWindow::createShopsTab(QWidget* page) {
+    m_shopView = named(new QTreeView(page), QStringLiteral("shops"));
     m_shopModel = new ShopModel(m_document, this);
-    lvShops->setModel(m_shopModel);
-    lvShops->setRootIsDecorated(false);
-    lvShops->setUniformRowHeights(true);
-    lvShops->setColumnWidth(0, 40);
-    lvShops->setAccessibleName(tr("Shops"));
-    lvShops->installEventFilter(this);
-    connect(lvShops, &QTreeView::clicked, this,
-            [this](const QModelIndex& index) { lvShops_ItemClick(index.row() + 1); });
-    lblInfo[1] = new QLabel(tr("Click on a shop to edit its name"), page);
+    m_shopView->setModel(m_shopModel);
+    m_shopView->setRootIsDecorated(false);
+    m_shopView->setUniformRowHeights(true);
+    m_shopView->setColumnWidth(0, 40);
+    m_shopView->setAccessibleName(tr("Shops"));
+    m_shopView->installEventFilter(this);
+    connect(m_shopView, &QTreeView::clicked, this, [this](const QModelIndex& index) { renameShop(index.row() + 1); });
+    m_shopsHint = new QLabel(tr("Click on a shop to edit its name"), page);
 }
 
-void frmLists::createComparisonTab(QWidget* page) {
-    lblShow = new QLabel(tr("S&how:"), page);
-    optShow[0] = new QRadioButton(tr("Selected items only"), page);
-    optShow[1] = new QRadioButton(tr("All items"), page);
-    optShow[0]->setChecked(true);
-    lblShow->setBuddy(optShow[0]);
-    cmdCEdit = new QPushButton(tr("Edit Prices"), page);
-    cmdCEdit->setEnabled(false);
-    lvCompare = new QTreeView(page);
+void MainWindow::createComparisonTab(QWidget* page) {
+    m_showLabel = new QLabel(tr("S&how:"), page);
+    m_show[0] = named(new QRadioButton(tr("Selected items only"), page), QStringLiteral("showTicked"));
+    m_show[1] = named(new QRadioButton(tr("All items"), page), QStringLiteral("showAll"));
+    m_show[0]->setChecked(true);
+    m_showLabel->setBuddy(m_show[0]);
+    m_editPricesButton = named(new QPushButton(tr("Edit Prices"), page), QStringLiteral("editPrices"));
+    m_editPricesButton->setEnabled(false);
+    m_comparisonView = named(new QTreeView(page), QStringLiteral("comparison"));
     m_comparisonModel = new ComparisonModel(this);
-    lvCompare->setModel(m_comparisonModel);
-    lvCompare->setRootIsDecorated(false);
-    lvCompare->setUniformRowHeights(true);
-    lvCompare->setAccessibleName(tr("Price comparison"));
+    m_comparisonView->setModel(m_comparisonModel);
+    m_comparisonView->setRootIsDecorated(false);
+    m_comparisonView->setUniformRowHeights(true);
+    m_comparisonView->setAccessibleName(tr("Price comparison"));
     // Each column takes the width its texts need; the last shown one is not stretched away from its neighbours.
-    lvCompare->header()->setStretchLastSection(false);
-    lblCheapest = new QLabel(page);
-    lblCheapest->setTextFormat(Qt::PlainText); // it quotes shop and item names
-    lblCheapest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_comparisonView->header()->setStretchLastSection(false);
+    m_cheapestLabel = named(new QLabel(page), QStringLiteral("cheapest"));
+    m_cheapestLabel->setTextFormat(Qt::PlainText); // it quotes shop and item names
+    m_cheapestLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    for (QRadioButton* option : optShow) {
-        connect(option, &QRadioButton::clicked, this, [this] { GenPCList(); });
+    for (QRadioButton* option : m_show) {
+        connect(option, &QRadioButton::clicked, this, [this] { compare(); });
         option->installEventFilter(this);
     }
-    connect(lvCompare, &QTreeView::clicked, this, &frmLists::lvCompare_ItemClick);
+    connect(m_comparisonView, &QTreeView::clicked, this, &MainWindow::comparisonRowChosen);
     // Keyboard users choose a row with the arrow keys.
-    connect(lvCompare->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(m_comparisonView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
-                if (lvCompare->hasFocus())
-                    lvCompare_ItemClick(current);
+                if (m_comparisonView->hasFocus())
+                    comparisonRowChosen(current);
             });
-    connect(cmdCEdit, &QPushButton::clicked, this, &frmLists::cmdCEdit_Click);
+    connect(m_editPricesButton, &QPushButton::clicked, this, &MainWindow::editComparedPrices);
 }
 
-void frmLists::createPreviewTab(QWidget* page) {
-    wbList = new QTextBrowser(page);
-    wbList->setAccessibleName(tr("Printable page"));
-    cmdPrint = new QPushButton(tr("&PRINT"), page);
-    cmdPrint->hide();
-    connect(cmdPrint, &QPushButton::clicked, this, &frmLists::cmdPrint_Click);
-    lblInfo[6] = new QLabel(tr("TIP: Print in draft quality to save ink or toner"), page);
+void MainWindow::createPreviewTab(QWidget* page) {
+    m_pageView = named(new QTextBrowser(page), QStringLiteral("page"));
+    m_pageView->setAccessibleName(tr("Printable page"));
+    m_printButton = named(new QPushButton(tr("&PRINT"), page), QStringLiteral("print"));
+    m_printButton->hide();
+    connect(m_printButton, &QPushButton::clicked, this, &MainWindow::print);
+    m_printHint = new QLabel(tr("TIP: Print in draft quality to save ink or toner"), page);
 }
 
-void frmLists::fitScreen() {
+void MainWindow::fitScreen() {
     const QSize designed(qRound(WindowLayout::MinimumOuterWidth / WindowLayout::TwipsPerPixel),
                          qRound(WindowLayout::MinimumOuterHeight / WindowLayout::TwipsPerPixel));
-    tabMain->setMinimumSize(designed - QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
+    m_tabs->setMinimumSize(designed - QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
     // A screen too small for that (a large scale, a small display) gets a window that fits it, title bar
     // included, and the tabs scroll.
     const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
@@ -268,30 +299,35 @@ void frmLists::fitScreen() {
     resize(minimumSize());
 }
 
-void frmLists::createMenus() {
-    mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFileSave = mnuFile->addAction(tr("&Save"), this, [this] {
-        if (sve())
-            statusBar()->showMessage(tr("Saved to '%1'").arg(QDir::toNativeSeparators(DataFile)), SavedMessageMs);
-    });
-    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFile->addSeparator();
-    mnuFileExport = mnuFile->addAction(tr("Export to &CSV..."), this, [this] { mnuFileExport_Click(); });
-    mnuFileImport = mnuFile->addAction(tr("&Import from CSV..."), this, [this] { mnuFileImport_Click(); });
-    mnuFile->addSeparator();
-    mnuFileEWS = mnuFile->addAction(tr("&Exit without Saving"), this, [this] {
-        ExitWithoutSaving = true;
+void MainWindow::createMenus() {
+    const auto action = [this](QMenu* menu, const QString& text, const QString& name, auto slot) {
+        QAction* added = menu->addAction(text, this, slot);
+        added->setObjectName(name);
+        return added;
+    };
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    action(file, tr("&Save"), QStringLiteral("save"), [this] {
+        if (save())
+            statusBar()->showMessage(tr("Saved to '%1'").arg(QDir::toNativeSeparators(m_safety->dataFile())),
+                                     SavedMessageMs);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    file->addSeparator();
+    action(file, tr("Export to &CSV..."), QStringLiteral("exportCsv"), [this] { exportCsv(); });
+    action(file, tr("&Import from CSV..."), QStringLiteral("importCsv"), [this] { importCsv(); });
+    file->addSeparator();
+    action(file, tr("&Exit without Saving"), QStringLiteral("exitWithoutSaving"), [this] {
+        m_exitWithoutSaving = true;
         close();
     });
-    mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &QWidget::close);
+    file->addSeparator();
+    action(file, tr("E&xit"), QStringLiteral("exit"), [this] { close(); });
 
-    mnuEdit = menuBar()->addMenu(tr("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     m_undo = new QUndoStack(this);
-    mnuEditUndo = mnuEdit->addAction(tr("&Undo"), this, [this] { undoOrRedo(true); });
-    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = mnuEdit->addAction(tr("&Redo"), this, [this] { undoOrRedo(false); });
-    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* undo = action(edit, tr("&Undo"), QStringLiteral("undo"), [this] { undoOrRedo(true); });
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = action(edit, tr("&Redo"), QStringLiteral("redo"), [this] { undoOrRedo(false); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The captions name the step: "Undo Delete 'Milk'".
     const auto follow = [](QAction* action, const QString& caption, const QString& named) {
         return [action, caption, named](const QString& step) {
@@ -299,43 +335,42 @@ void frmLists::createMenus() {
             action->setEnabled(!step.isEmpty());
         };
     };
-    connect(m_undo, &QUndoStack::undoTextChanged, mnuEditUndo, follow(mnuEditUndo, tr("&Undo"), tr("&Undo %1")));
-    connect(m_undo, &QUndoStack::redoTextChanged, mnuEditRedo, follow(mnuEditRedo, tr("&Redo"), tr("&Redo %1")));
-    mnuEditUndo->setEnabled(false);
-    mnuEditRedo->setEnabled(false);
-    mnuEdit->addSeparator();
-    mnuEditFind = mnuEdit->addAction(tr("&Find..."), this, [this] { findBar->open(); });
-    mnuEditFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    findBar = new FindBar(this);
-    statusBar()->addPermanentWidget(findBar);
-    connect(findBar, &FindBar::findRequested, this, [this](const QString& text, bool backwards, bool fromCurrent) {
-        findBar->setFound(findItem(text, backwards, fromCurrent));
+    connect(m_undo, &QUndoStack::undoTextChanged, undo, follow(undo, tr("&Undo"), tr("&Undo %1")));
+    connect(m_undo, &QUndoStack::redoTextChanged, redo, follow(redo, tr("&Redo"), tr("&Redo %1")));
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    edit->addSeparator();
+    m_findBar = named(new FindBar(this), QStringLiteral("findBar"));
+    action(edit, tr("&Find..."), QStringLiteral("find"), [this] {
+        m_findBar->open();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    statusBar()->addPermanentWidget(m_findBar);
+    connect(m_findBar, &FindBar::findRequested, this, [this](const QString& text, bool backwards, bool fromCurrent) {
+        m_findBar->setFound(findItem(text, backwards, fromCurrent));
     });
-    connect(findBar, &FindBar::closed, this, [this] { lvList[CurrentList]->setFocus(); });
-    mnuEdit->addSeparator();
-    mnuEditMOC = mnuEdit->addAction(tr("&Move or Copy..."));
-    mnuEditMOC->setShortcut(QKeySequence(Qt::Key_F4));
-    mnuEditMOC->setEnabled(false);
-    connect(mnuEditMOC, &QAction::triggered, this, [this] { mnuEditMOC_Click(); });
+    connect(m_findBar, &FindBar::closed, this, [this] { m_lists[m_currentList].view->setFocus(); });
+    edit->addSeparator();
+    m_moveOrCopyAction = action(edit, tr("&Move or Copy..."), QStringLiteral("moveOrCopy"), [this] { moveOrCopy(); });
+    m_moveOrCopyAction->setShortcut(QKeySequence(Qt::Key_F4));
+    m_moveOrCopyAction->setEnabled(false);
 
-    mnuOptions = menuBar()->addMenu(tr("&Options"));
-    mnuOptionsSymbol =
-        mnuOptions->addAction(tr("Change &Currency Symbol/Code..."), this, [this] { mnuOptionsSymbol_Click(); });
-    mnuOptionsSymbol->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuOptionsOldPrices = mnuOptions->addAction(tr("&Old Prices..."), this, [this] { mnuOptionsOldPrices_Click(); });
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    action(options, tr("Change &Currency Symbol/Code..."), QStringLiteral("currencySymbol"), [this] {
+        changeSymbol();
+    })->setShortcut(QKeySequence(Qt::Key_F3));
+    action(options, tr("&Old Prices..."), QStringLiteral("oldPrices"), [this] { changeOldPriceDays(); });
 }
 
-void frmLists::startUp(const QString& programFolder) {
-    AppFolder = programFolder;
-    if (!AppFolder.endsWith(QLatin1Char('/')))
-        AppFolder += QLatin1Char('/');
-    Varnet = std::make_unique<VarnetHost>(AppFolder);
-    m_safety = std::make_unique<DataSafety>(m_document, AppFolder, prompts());
-    DataFile = m_safety->dataFile();
+void MainWindow::startUp(const QString& programFolder) {
+    m_folder = programFolder;
+    if (!m_folder.endsWith(QLatin1Char('/')))
+        m_folder += QLatin1Char('/');
+    m_varnet = std::make_unique<VarnetHost>(m_folder);
+    m_safety = std::make_unique<DataSafety>(m_document, m_folder, *m_prompts);
     connect(m_safety.get(), &DataSafety::savedStateChanged, this, [this] { setWindowModified(hasUnsavedChanges()); });
 
     if (!m_safety->claimFolder()) {
-        ExitWithoutSaving = true;
+        m_exitWithoutSaving = true;
         return;
     }
     bool shopsKnown = false;
@@ -346,87 +381,87 @@ void frmLists::startUp(const QString& programFolder) {
 
     if (!shopsKnown) {
         show();
-        const UserPrompts::Answer answer = prompts().message(
+        const UserPrompts::Answer answer = m_prompts->message(
             tr("You have not entered any shop details yet.  Do you want to do this now?"), tr("Enter Shop Details"),
             UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
         if (answer == UserPrompts::Answer::Yes) {
-            tabMain->setCurrentIndex(ShopsTab);
-            lvShops_ItemClick(1);
+            m_tabs->setCurrentIndex(ShopsTab);
+            renameShop(1);
         }
     }
 
-    for (int l = 0; l < ListCount; ++l)
-        RefreshSelectAll(l);
-    lvList_GotFocus(0);
+    refreshTickAll();
+    listFocused(0);
     // Every price in the store is now in the current locale's form, and saving says so.
     m_document.store().setNumbers(Money::current());
     m_safety->watch();
 }
 
-bool frmLists::sve() {
+bool MainWindow::save() {
     QString error;
     const DataSafety::SaveOutcome outcome = m_safety->save(&error);
     if (outcome == DataSafety::SaveOutcome::Failed)
-        prompts().message(m_safety->saveFailureText(error), tr("Pantrova Error"), UserPrompts::Icon::Critical);
+        m_prompts->message(m_safety->saveFailureText(error), tr("Pantrova Error"), UserPrompts::Icon::Critical);
     return outcome == DataSafety::SaveOutcome::Saved;
 }
 
-void frmLists::closeEvent(QCloseEvent* event) {
-    if (m_safety->close(ExitWithoutSaving))
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_safety->close(m_exitWithoutSaving))
         event->accept();
     else
         event->ignore();
 }
 
-void frmLists::applyGeometry() {
+void MainWindow::applyGeometry() {
     const WindowLayout::Geometry& g = m_geometry;
     for (int l = 0; l < ListCount; ++l) {
-        const WindowLayout::ListColumn& c = g.lists[l];
-        place(lblName[l], c.lblName);
+        const WindowLayout::ListColumn& at = g.lists[l];
+        const ListColumn& c = m_lists[l];
+        place(c.nameLabel, at.lblName);
         // A label that needs more than its designed room (a longer language, a larger font) pushes its text box
         // right instead of being covered by it.
         const float labelEnd =
-            static_cast<float>(lblName[l]->geometry().right() + 1) * WindowLayout::TwipsPerPixel + 60;
-        const float nameLeft = std::max(c.txtName.left, labelEnd);
-        place(txtName[l], {nameLeft, c.txtName.top, std::max(0.0f, c.txtName.width - (nameLeft - c.txtName.left)),
-                           c.txtName.height});
-        place(chkSelAll[l], c.chkSelAll);
-        place(lblInfo[l + 2], c.lblQty);
-        place(cmdPlus[l], c.cmdPlus);
-        place(cmdMinus[l], c.cmdMinus);
-        place(lvList[l], c.lvList);
-        lvList[l]->setColumnWidth(0, qRound(c.firstColumnWidth / WindowLayout::TwipsPerPixel));
-        lvList[l]->setColumnWidth(1, QuantityColumnWidth);
-        place(cmdAdd[l], c.cmdAdd);
-        place(cmdEdit[l], c.cmdEdit);
-        place(cmdNUp[l], c.cmdNUp);
-        place(cmdNDown[l], c.cmdNDown);
+            static_cast<float>(c.nameLabel->geometry().right() + 1) * WindowLayout::TwipsPerPixel + 60;
+        const float nameLeft = std::max(at.txtName.left, labelEnd);
+        place(c.name, {nameLeft, at.txtName.top, std::max(0.0f, at.txtName.width - (nameLeft - at.txtName.left)),
+                       at.txtName.height});
+        place(c.tickAll, at.chkSelAll);
+        place(c.quantityLabel, at.lblQty);
+        place(c.more, at.cmdPlus);
+        place(c.fewer, at.cmdMinus);
+        place(c.view, at.lvList);
+        c.view->setColumnWidth(0, qRound(at.firstColumnWidth / WindowLayout::TwipsPerPixel));
+        c.view->setColumnWidth(1, QuantityColumnWidth);
+        place(c.add, at.cmdAdd);
+        place(c.edit, at.cmdEdit);
+        place(c.up, at.cmdNUp);
+        place(c.down, at.cmdNDown);
     }
-    place(lblInfo[0], g.lblInfo0);
-    place(lvShops, g.lvShops);
-    place(lblInfo[1], g.lblInfo1);
-    place(lblShow, g.lblShow);
+    place(m_listsHint, g.lblInfo0);
+    place(m_shopView, g.lvShops);
+    place(m_shopsHint, g.lblInfo1);
+    place(m_showLabel, g.lblShow);
     // The options' texts may need more room than designed; each control of the row then moves right.
     const auto rightOf = [](const QWidget* widget, float gap) {
         return static_cast<float>(widget->geometry().right() + 1) * WindowLayout::TwipsPerPixel + gap;
     };
-    place(optShow[0], g.optShow0);
-    place(optShow[1],
-          {std::max(g.optShow1.left, rightOf(optShow[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
-    place(cmdCEdit,
-          {std::max(g.cmdCEdit.left, rightOf(optShow[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
+    place(m_show[0], g.optShow0);
+    place(m_show[1],
+          {std::max(g.optShow1.left, rightOf(m_show[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
+    place(m_editPricesButton,
+          {std::max(g.cmdCEdit.left, rightOf(m_show[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
     // The two lines on the cheapest shop stand below the table, which gives up the room for them.
     constexpr float CheapestLine = 480;
     const float tableHeight = std::max(0.0f, g.lvCompare.height - CheapestLine - 60);
-    place(lvCompare, {g.lvCompare.left, g.lvCompare.top, g.lvCompare.width, tableHeight});
-    place(lblCheapest,
+    place(m_comparisonView, {g.lvCompare.left, g.lvCompare.top, g.lvCompare.width, tableHeight});
+    place(m_cheapestLabel,
           {g.lvCompare.left, g.lvCompare.top + g.lvCompare.height - CheapestLine, g.lvCompare.width, CheapestLine});
-    place(wbList, g.wbList);
-    place(cmdPrint, g.cmdPrint);
-    place(lblInfo[6], g.lblInfo6);
+    place(m_pageView, g.wbList);
+    place(m_printButton, g.cmdPrint);
+    place(m_printHint, g.lblInfo6);
 }
 
-bool frmLists::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pageArea && event->type() == QEvent::Resize) {
         const QSize area = static_cast<QResizeEvent*>(event)->size();
         m_geometry = WindowLayout::layoutWindow(
@@ -436,35 +471,35 @@ bool frmLists::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusIn) {
         for (int l = 0; l < ListCount; ++l)
-            if (watched == txtName[l]) {
-                lvList_GotFocus(l);
-                tabMain->setCurrentIndex(ListsTab);
+            if (watched == m_lists[l].name) {
+                listFocused(l);
+                m_tabs->setCurrentIndex(ListsTab);
             }
-        if (watched == optShow[0] || watched == optShow[1])
-            tabMain->setCurrentIndex(ComparisonTab);
-    } else if (watched == lvShops && event->type() == QEvent::KeyPress) {
+        if (watched == m_show[0] || watched == m_show[1])
+            m_tabs->setCurrentIndex(ComparisonTab);
+    } else if (watched == m_shopView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvShops->currentIndex().isValid()) {
-            lvShops_ItemClick(lvShops->currentIndex().row() + 1);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_shopView->currentIndex().isValid()) {
+            renameShop(m_shopView->currentIndex().row() + 1);
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmLists::connectDocument() {
+void MainWindow::connectDocument() {
     for (int l = 0; l < ListCount; ++l)
-        connect(txtName[l], &QLineEdit::textChanged, this, [this, l](const QString& text) {
+        connect(m_lists[l].name, &QLineEdit::textChanged, this, [this, l](const QString& text) {
             // Typing a name letter by letter is one step.
             const UndoStep step = undoStep(tr("Rename List %1").arg(l + 1), l);
             m_document.setListName(l, text);
         });
     const auto showListName = [this](int l) {
-        if (txtName[l]->text() != m_document.listName(l))
-            txtName[l]->setText(m_document.listName(l));
+        if (m_lists[l].name->text() != m_document.listName(l))
+            m_lists[l].name->setText(m_document.listName(l));
         // A screen reader calls each list by its name.
-        lvList[l]->setAccessibleName(m_document.listName(l).isEmpty() ? tr("List %1").arg(l + 1)
-                                                                      : m_document.listName(l));
+        m_lists[l].view->setAccessibleName(m_document.listName(l).isEmpty() ? tr("List %1").arg(l + 1)
+                                                                            : m_document.listName(l));
     };
     connect(&m_document, &Document::listNameChanged, this, showListName);
     for (int l = 0; l < ListCount; ++l)
@@ -472,7 +507,175 @@ void frmLists::connectDocument() {
     connect(&m_document, &Document::changed, this, [this] { setWindowModified(hasUnsavedChanges()); });
 }
 
-bool frmLists::findItem(const QString& text, bool backwards, bool fromCurrent) {
+int MainWindow::selectedRow(int list) const {
+    return m_lists[list].view->selectedRow();
+}
+
+void MainWindow::setMoveOrCopyCaption(const QString& itemName) {
+    m_moveOrCopyAction->setText(tr("&Move or Copy '%1' ...").arg(escapedAmpersands(itemName)));
+}
+
+void MainWindow::listFocused(int list) {
+    m_currentList = list;
+    if (const int row = selectedRow(list); row >= 0) {
+        setMoveOrCopyCaption(m_document.item(list, row).name);
+        m_moveOrCopyAction->setEnabled(true);
+    } else {
+        m_moveOrCopyAction->setText(tr("&Move or Copy..."));
+        m_moveOrCopyAction->setEnabled(false);
+    }
+}
+
+void MainWindow::listKeyPressed(int list, int key) {
+    if (m_document.itemCount(list) == 0)
+        return;
+    if (key == Qt::Key_Delete) {
+        if (const int row = selectedRow(list); row >= 0) {
+            const UserPrompts::Answer answer = m_prompts->message(
+                tr("Are you sure you want to delete the item '%1' from the '%2' list?")
+                    .arg(m_document.item(list, row).name, m_document.listName(list)),
+                tr("Delete Item"), UserPrompts::Icon::Question, UserPrompts::Buttons::YesNo, UserPrompts::Answer::Yes);
+            if (answer == UserPrompts::Answer::Yes) {
+                const UndoStep step = undoStep(tr("Delete '%1'").arg(m_document.item(list, row).name));
+                m_document.deleteItem(list, row);
+            }
+        }
+        refreshTickAll();
+    }
+    listFocused(list);
+    if (key == Qt::Key_F2)
+        m_lists[list].view->startRename();
+}
+
+void MainWindow::renameItemByUser(int list, int row, const QString& name) {
+    {
+        const UndoStep step = undoStep(tr("Rename '%1'").arg(name));
+        m_document.renameItem(list, row, name);
+    }
+    setMoveOrCopyCaption(name);
+}
+
+void MainWindow::tickItemByUser(int list, int row, bool ticked) {
+    if (row < 0 || row >= m_document.itemCount(list))
+        return;
+    {
+        const QString& name = m_document.item(list, row).name;
+        const UndoStep step = undoStep((ticked ? tr("Tick '%1'") : tr("Untick '%1'")).arg(name));
+        m_document.setTicked(list, row, ticked);
+    }
+    refreshTickAll(list);
+}
+
+void MainWindow::refreshTickAll(int list) {
+    const std::vector<Item>& items = m_document.items(list);
+    if (items.empty())
+        return;
+    const auto ticked = std::count_if(items.begin(), items.end(), [](const Item& item) { return item.ticked; });
+    m_lists[list].tickAll->setCheckState(ticked == std::ssize(items) ? Qt::Checked
+                                         : ticked == 0               ? Qt::Unchecked
+                                                                     : Qt::PartiallyChecked);
+}
+
+void MainWindow::refreshTickAll() {
+    for (int l = 0; l < ListCount; ++l)
+        refreshTickAll(l);
+}
+
+void MainWindow::tickAll(int list) {
+    listFocused(list);
+    const Qt::CheckState state = m_lists[list].tickAll->checkState();
+    if (state == Qt::PartiallyChecked)
+        return;
+    const UndoStep step =
+        undoStep((state == Qt::Checked ? tr("Tick All of List %1") : tr("Clear List %1")).arg(list + 1));
+    m_document.setAllTicked(list, state == Qt::Checked);
+}
+
+void MainWindow::count(int list, int by) {
+    listFocused(list);
+    const int row = selectedRow(list);
+    if (row < 0)
+        return;
+    const Item before = m_document.item(list, row);
+    {
+        const UndoStep step = undoStep((by > 0 ? tr("Count Up '%1'") : tr("Count Down '%1'")).arg(before.name));
+        by > 0 ? m_document.countUp(list, row) : m_document.countDown(list, row);
+    }
+    // The box follows when counting up starts a count, or counting down ends one.
+    if (by > 0 ? !Money::toNumber(before.quantity) : before.quantity == QLatin1String("1"))
+        refreshTickAll(list);
+}
+
+void MainWindow::moveSelectedRow(int list, int offset) {
+    listFocused(list);
+    const int row = selectedRow(list);
+    const int target = row + offset;
+    if (row < 0 || target < 0 || target >= m_document.itemCount(list))
+        return;
+    {
+        const UndoStep step =
+            undoStep((offset < 0 ? tr("Move Up '%1'") : tr("Move Down '%1'")).arg(m_document.item(list, row).name));
+        m_document.moveItem(list, row, target);
+    }
+    m_lists[list].view->selectRow(target);
+}
+
+void MainWindow::openItemEditor(int list, bool adding) {
+    listFocused(list);
+    const int row = selectedRow(list);
+    ItemEditor::Subject subject{ItemEditor::Mode::Add, {}, {}, m_addToBottom};
+    if (!adding) {
+        const Item& item = m_document.item(list, row);
+        subject = {ItemEditor::Mode::Edit, item.key, item.name};
+    }
+    ItemEditor editor(m_document, *m_prompts, m_runDialog, subject, this);
+    editor.setAddCheck([this] { return keysLeft(); });
+    runDialog(editor);
+    if (editor.result() != QDialog::Accepted)
+        return;
+    const ItemEditor::Edit edit = editor.edit();
+    const UndoStep step = undoStep((adding ? tr("Add '%1'") : tr("Edit '%1'")).arg(edit.name));
+    QString key = subject.itemKey;
+    if (adding) {
+        m_addToBottom = edit.addToBottom;
+        // No selected row means there is nothing to add below: the item goes to the bottom.
+        key = m_document.addItem(list, !edit.addToBottom && row >= 0 ? row + 1 : m_document.itemCount(list), edit.name);
+        refreshTickAll();
+        m_moveOrCopyAction->setEnabled(true);
+    } else {
+        m_document.renameItem(list, row, edit.name);
+    }
+    m_document.setPrices(key, edit.prices);
+}
+
+bool MainWindow::keysLeft() {
+    if (m_document.keysLeft())
+        return true;
+    m_prompts->message(tr("No more items can be added: every item key this data file can number has been used."),
+                       tr("Error"), UserPrompts::Icon::Exclamation);
+    return false;
+}
+
+void MainWindow::moveOrCopy() {
+    const int list = m_currentList;
+    const int row = selectedRow(list);
+    if (row < 0)
+        return;
+    MoveCopyDialog dialog(m_document, list, row, this);
+    dialog.setCopyCheck([this] { return keysLeft(); });
+    runDialog(dialog);
+    const int target = dialog.targetList();
+    if (dialog.result() == QDialog::Accepted && (dialog.copies() || target != list)) {
+        const UndoStep step =
+            undoStep((dialog.copies() ? tr("Copy '%1'") : tr("Move '%1'")).arg(m_document.item(list, row).name));
+        dialog.copies() ? m_document.copyItemToList(list, row, target) : m_document.moveItemToList(list, row, target);
+        // Only the list that received the item: the source list's box is left as it was.
+        refreshTickAll(target);
+    }
+    showTab();
+}
+
+bool MainWindow::findItem(const QString& text, bool backwards, bool fromCurrent) {
     // Positions count through the four lists in order; the search starts at the current item.
     std::array<int, ListCount + 1> starts{};
     for (int l = 0; l < ListCount; ++l)
@@ -480,7 +683,7 @@ bool frmLists::findItem(const QString& text, bool backwards, bool fromCurrent) {
     const int total = starts[ListCount];
     if (total == 0)
         return false;
-    const int current = starts[CurrentList] + std::max(selectedRow(CurrentList), 0);
+    const int current = starts[m_currentList] + std::max(selectedRow(m_currentList), 0);
     const int step = backwards ? total - 1 : 1;
     for (int i = fromCurrent ? 0 : 1; i <= total; ++i) {
         const auto position = static_cast<int>((current + static_cast<qint64>(i) * step) % total);
@@ -489,30 +692,31 @@ bool frmLists::findItem(const QString& text, bool backwards, bool fromCurrent) {
         const int row = position - starts[list];
         if (!m_document.item(list, row).name.contains(text, Qt::CaseInsensitive))
             continue;
-        tabMain->setCurrentIndex(ListsTab);
-        lvList[list]->selectRow(row + 1);
-        lvList[list]->scrollTo(lvList[list]->currentIndex());
-        lvList_GotFocus(list);
+        m_tabs->setCurrentIndex(ListsTab);
+        ListView* view = m_lists[list].view;
+        view->selectRow(row);
+        view->scrollTo(view->currentIndex());
+        listFocused(list);
         return true;
     }
     return false;
 }
 
-void frmLists::mnuFileExport_Click() {
+void MainWindow::exportCsv() {
     const QString path =
-        prompts().saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"), AppFolder + QStringLiteral("Pantrova.csv"));
+        m_prompts->saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"), m_folder + QStringLiteral("Pantrova.csv"));
     if (path.isEmpty())
         return;
     if (const QString error = SafeFile::writeAtomically(path, Csv::exportLists(m_document)); !error.isEmpty()) {
-        prompts().message(tr("The file '%1' could not be written: %2.").arg(QDir::toNativeSeparators(path), error),
-                          tr("Export to CSV"), UserPrompts::Icon::Critical);
+        m_prompts->message(tr("The file '%1' could not be written: %2.").arg(QDir::toNativeSeparators(path), error),
+                           tr("Export to CSV"), UserPrompts::Icon::Critical);
         return;
     }
     statusBar()->showMessage(tr("Exported to '%1'").arg(QDir::toNativeSeparators(path)), SavedMessageMs);
 }
 
-void frmLists::mnuFileImport_Click() {
-    const QString path = prompts().openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"));
+void MainWindow::importCsv() {
+    const QString path = m_prompts->openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     const QString file = QDir::toNativeSeparators(path);
@@ -526,11 +730,11 @@ void frmLists::mnuFileImport_Click() {
         progress.setValue(static_cast<int>(done * ProgressSteps));
         return !progress.wasCanceled();
     };
-    const Csv::Import import = Csv::readFile(path, m_document, CurrentList, tell);
+    const Csv::Import import = Csv::readFile(path, m_document, m_currentList, tell);
     if (!import.error.isEmpty()) {
         progress.reset();
-        prompts().message(tr("Nothing was imported from '%1':\n\n%2").arg(file, import.error), tr("Import from CSV"),
-                          UserPrompts::Icon::Exclamation);
+        m_prompts->message(tr("Nothing was imported from '%1':\n\n%2").arg(file, import.error), tr("Import from CSV"),
+                           UserPrompts::Icon::Exclamation);
         return;
     }
     std::optional<Document::Step> step;
@@ -547,78 +751,139 @@ void frmLists::mnuFileImport_Click() {
     }
     if (!step->edits.empty())
         m_undo->push(new DocumentStep(m_document, std::move(*step), tr("Import from CSV"), -1));
-    for (int l = 0; l < ListCount; ++l)
-        RefreshSelectAll(l);
-    lvList_GotFocus(CurrentList);
-    tabMain_Change(m_shownTab);
+    refreshTickAll();
+    listFocused(m_currentList);
+    showTab();
     statusBar()->showMessage(import.items.size() == 1
                                  ? tr("Imported 1 item from '%1'").arg(file)
                                  : tr("Imported %1 items from '%2'").arg(QString::number(import.items.size()), file),
                              SavedMessageMs);
 }
 
-void frmLists::undoOrRedo(bool undo) {
+void MainWindow::undoOrRedo(bool undo) {
     undo ? m_undo->undo() : m_undo->redo();
     // The boxes, the menu's caption and the tab in front follow as after any other change.
-    for (int l = 0; l < ListCount; ++l)
-        RefreshSelectAll(l);
-    lvList_GotFocus(CurrentList);
-    tabMain_Change(m_shownTab);
+    refreshTickAll();
+    listFocused(m_currentList);
+    showTab();
 }
 
-void frmLists::lvShops_ItemClick(int shop) {
+void MainWindow::renameShop(int shop) {
     if (shop < 1 || shop > Store::ShopCount)
         return;
     const QString answer =
-        prompts().input(tr("Set name for shop:"), tr("Shop %1").arg(shop), m_document.shopName(shop));
+        m_prompts->input(tr("Set name for shop:"), tr("Shop %1").arg(shop), m_document.shopName(shop));
     if (!answer.isEmpty()) {
         const UndoStep step = undoStep(tr("Rename Shop %1").arg(shop));
         m_document.renameShop(shop, answer);
     }
 }
 
-void frmLists::mnuOptionsSymbol_Click() {
+void MainWindow::changeSymbol() {
     const QString old = m_document.symbol();
     const QString answer =
-        prompts().input(tr("Change currency symbol/code from '%1':").arg(old), tr("Change Currency Symbol/Code"), old);
+        m_prompts->input(tr("Change currency symbol/code from '%1':").arg(old), tr("Change Currency Symbol/Code"), old);
     if (!answer.isEmpty()) {
         const UndoStep step = undoStep(tr("Change Currency Symbol"));
         m_document.setSymbol(answer);
     }
-    tabMain_Change(ListsTab);
+    showTab();
 }
 
-void frmLists::mnuOptionsOldPrices_Click() {
+void MainWindow::changeOldPriceDays() {
     constexpr int MostDays = 36500;
     const QString answer =
-        prompts().input(tr("Show prices as old in the comparison when they were set more than this many days ago:"),
-                        tr("Old Prices"), QString::number(m_document.oldPriceDays()));
+        m_prompts->input(tr("Show prices as old in the comparison when they were set more than this many days ago:"),
+                         tr("Old Prices"), QString::number(m_document.oldPriceDays()));
     if (answer.isEmpty())
         return;
     const std::optional<int> days = Store::toWholeNumber(answer);
     if (!days || *days < 1 || *days > MostDays) {
-        prompts().message(tr("Please enter a whole number of days from 1 to %1.").arg(MostDays), tr("Error"),
-                          UserPrompts::Icon::Exclamation);
+        m_prompts->message(tr("Please enter a whole number of days from 1 to %1.").arg(MostDays), tr("Error"),
+                           UserPrompts::Icon::Exclamation);
         return;
     }
     {
         const UndoStep step = undoStep(tr("Change Old Prices"));
         m_document.setOldPriceDays(*days);
     }
-    tabMain_Change(m_shownTab);
+    showTab();
 }
 
-void frmLists::tabMain_Change(int previousTab) {
-    Q_UNUSED(previousTab)
-    const int shown = tabMain->currentIndex();
-    for (QShortcut* shortcut : m_nameShortcuts)
-        shortcut->setEnabled(shown != ListsTab);
-    cmdPrint->setVisible(shown == PreviewTab);
+void MainWindow::showTab() {
+    const int shown = m_tabs->currentIndex();
+    for (const ListColumn& c : m_lists)
+        c.nameShortcut->setEnabled(shown != ListsTab);
+    m_printButton->setVisible(shown == PreviewTab);
     if (shown == ComparisonTab)
-        GenPCList();
+        compare();
     else if (shown == PreviewTab) {
         // Showing the page sets the comparison back to the ticked items, which the page lists.
-        optShow[0]->setChecked(true);
-        buildPage();
+        m_show[0]->setChecked(true);
+        showPage();
     }
+}
+
+void MainWindow::compare() {
+    m_editPricesButton->setEnabled(false);
+    const auto mode = m_show[0]->isChecked() ? ComparisonEngine::Mode::SelectedItems : ComparisonEngine::Mode::AllItems;
+    m_comparisonModel->setComparison(m_comparison.compare(m_document, mode, m_document.today()));
+    const Comparison& shown = m_comparisonModel->comparison();
+    m_comparisonModel->fitColumns(m_comparisonView, m_document);
+    m_cheapestLabel->setText(shown.splitTripLine.isEmpty()
+                                 ? shown.cheapestLine
+                                 : shown.cheapestLine + QLatin1Char('\n') + shown.splitTripLine);
+    m_cheapestLabel->setToolTip(plainToolTip(m_cheapestLabel->text()));
+}
+
+void MainWindow::comparisonRowChosen(const QModelIndex& index) {
+    m_editPricesButton->setEnabled(index.isValid() &&
+                                   !index.siblingAtColumn(0).data(ComparisonModel::KeyRole).toString().isEmpty());
+}
+
+void MainWindow::editComparedPrices() {
+    const QModelIndex current = m_comparisonView->currentIndex();
+    QString key;
+    QString label;
+    if (current.isValid()) {
+        const Comparison::Row& compared = m_comparisonModel->comparison().rows[static_cast<size_t>(current.row())];
+        key = compared.kind == Comparison::Row::Kind::Item ? compared.key : QString();
+        label = compared.texts[0];
+    }
+    ItemEditor editor(m_document, *m_prompts, m_runDialog, {ItemEditor::Mode::EditPrices, key, label}, this);
+    runDialog(editor);
+    if (editor.result() != QDialog::Accepted)
+        return;
+    {
+        const UndoStep step = undoStep(tr("Edit Prices of '%1'").arg(label));
+        m_document.setPrices(key, editor.edit().prices);
+    }
+    // The table shows the new prices, with the same row chosen.
+    const int row = m_comparisonView->currentIndex().row();
+    compare();
+    m_comparisonView->setCurrentIndex(m_comparisonModel->index(row, 0));
+    m_editPricesButton->setEnabled(true);
+}
+
+void MainWindow::showPage() {
+    const PageBuilder::Built built =
+        PageBuilder::build(m_document, m_comparison, *m_varnet, m_folder, m_safety->dataFile());
+    if (!built.error.isEmpty()) {
+        m_prompts->message(built.error, tr("Pantrova Error"), UserPrompts::Icon::Critical);
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(built.path);
+    if (m_pageView->source() == url)
+        m_pageView->reload();
+    else
+        m_pageView->setSource(url);
+}
+
+void MainWindow::print() {
+    m_tabs->setCurrentIndex(PreviewTab);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    runDialog(dialog);
+    if (dialog.result() == QDialog::Accepted)
+        m_pageView->document()->print(&printer);
 }

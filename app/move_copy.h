@@ -1,47 +1,49 @@
 #pragma once
 
-// frmMOC moves or copies the selected item of the current list to the end of any of the four lists. A move
-// keeps the item's key, so its prices go with it; a copy gets a new key and copies of the prices. Either way
-// the item arrives unticked and without a quantity. It owns only its own controls and makes the change through
-// the document.
+// MoveCopyDialog asks where to move or copy one item: to the end of which of the four lists, and whether as a
+// move (the item keeps its key, so its prices go with it) or a copy (a new key and copies of the prices). It
+// reads the document and gives back the choice, which the window applies. Lists count from 0.
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
-class frmLists;
+class Document;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class frmMOC : public QDialog {
+class MoveCopyDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmMOC(frmLists& main);
+    // Opens on the item at `row` of `list`.
+    MoveCopyDialog(const Document& document, int list, int row, QWidget* parent = nullptr);
 
-    void optMC_Click();
-    void optTo_Click(int list) { TargetList = static_cast<qint16>(list); }
-    void cmdOK_Click();
-    void cmdCancel_Click() { reject(); }
+    // Asked by OK before a copy; false keeps the dialog open.
+    void setCopyCheck(std::function<bool()> check) { m_copyCheck = std::move(check); }
     bool copies() const;
+    int targetList() const { return m_targetList; }
 
-    qint16 TargetList = 0;
+    void operationChosen();
+    void ok();
 
-    QLabel* lblMOC;
-    QGroupBox* frmOp;
-    std::array<QRadioButton*, 2> optMC{};
-    QGroupBox* fraTo;
-    std::array<QRadioButton*, 4> optTo{};
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    QLabel* question;
+    QGroupBox* operations;
+    std::array<QRadioButton*, 2> operation{}; // move, copy
+    QGroupBox* targets;
+    std::array<QRadioButton*, 4> target{};
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
 private:
-    QString sourceName() const;
+    QString itemName() const;
 
-    frmLists& m_main;
-    // The selected row of the current list when the dialog opened; -1 when there was none.
-    int m_sourceList;
-    int m_sourceRow;
+    const Document& m_document;
+    int m_list;
+    int m_row;
+    int m_targetList = 0;
+    std::function<bool()> m_copyCheck;
 };

@@ -16,14 +16,15 @@
 #include <QValueAxis>
 #include <algorithm>
 
-frmHistory::frmHistory(const Document& document, const QString& itemKey, const QString& itemName, QWidget* parent)
+PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& itemKey, const QString& itemName,
+                                       QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Price History of '%1'").arg(itemName));
     const QLocale locale;
-    lvPoints = new QTreeWidget(this);
-    lvPoints->setAccessibleName(tr("Prices over time"));
-    lvPoints->setRootIsDecorated(false);
-    lvPoints->setHeaderLabels({tr("Date"), tr("Shop"), tr("Price (%1)").arg(document.symbol())});
+    pointList = new QTreeWidget(this);
+    pointList->setAccessibleName(tr("Prices over time"));
+    pointList->setRootIsDecorated(false);
+    pointList->setHeaderLabels({tr("Date"), tr("Shop"), tr("Price (%1)").arg(document.symbol())});
 
     auto* plot = new QChart;
     plot->setLocalizeNumbers(true);
@@ -73,7 +74,7 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
     }
     std::stable_sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
     for (const TableRow& row : table)
-        lvPoints->addTopLevelItem(
+        pointList->addTopLevelItem(
             new QTreeWidgetItem({locale.toString(row.date, QLocale::ShortFormat), row.shop, row.price}));
 
     auto* layout = new QVBoxLayout(this);
@@ -92,7 +93,7 @@ frmHistory::frmHistory(const Document& document, const QString& itemKey, const Q
         chart = view;
     }
     layout->addWidget(chart, 1);
-    layout->addWidget(lvPoints);
+    layout->addWidget(pointList);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -1,6 +1,6 @@
 #pragma once
 
-// frmHistory shows how an item's prices went over time: a line chart with a line per shop, and the same points
+// PriceHistoryDialog shows how an item's prices went over time: a line chart with a line per shop, and the same points
 // in a table below it, in the user's date and money format. It only reads the document.
 
 #include <QDialog>
@@ -10,13 +10,14 @@ class QLabel;
 class QTreeWidget;
 class QWidget;
 
-class frmHistory : public QDialog {
+class PriceHistoryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    frmHistory(const Document& document, const QString& itemKey, const QString& itemName, QWidget* parent = nullptr);
+    PriceHistoryDialog(const Document& document, const QString& itemKey, const QString& itemName,
+                       QWidget* parent = nullptr);
 
     QWidget* chart = nullptr; // the chart, or the line that says there is no history yet
-    QTreeWidget* lvPoints = nullptr;
+    QTreeWidget* pointList = nullptr;
     int seriesCount = 0;
 };

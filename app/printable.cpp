@@ -1,6 +1,7 @@
 #include "printable.h"
 
-#include "main_window.h"
+#include "comparison_engine.h"
+#include "document.h"
 #include "money.h"
 #include "safe_file.h"
 #include "store_layout.h"
@@ -8,13 +9,8 @@
 
 #include <QFile>
 #include <QList>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QTabWidget>
-#include <QTextBrowser>
-#include <QUrl>
 
 namespace Printable {
 
@@ -119,78 +115,50 @@ QByteArray encode(const QString& page) {
 
 } // namespace Printable
 
-void frmLists::buildPage() {
-    const QString templatePath = AppFolder + Printable::TemplateFileName;
-    if (!Varnet->isLoaded()) {
-        prompts().message(tr("The page cannot be built: the library '%1' could not be loaded (%2).")
-                              .arg(AppFolder + VarnetHost::LibraryFileName, Varnet->errorString()),
-                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
-        return;
-    }
-    if (Varnet->FExists(templatePath) != true) {
-        prompts().message(tr("The template file '%1' could not be found. Try reinstalling the program or downloading "
-                             "the template from %2.")
-                              .arg(templatePath, Printable::TemplateAddress),
-                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
-        return;
-    }
+PageBuilder::Built PageBuilder::build(const Document& document, ComparisonEngine& engine, const VarnetHost& varnet,
+                                      const QString& folder, const QString& dataFile) {
+    const QString templatePath = folder + Printable::TemplateFileName;
+    if (!varnet.isLoaded())
+        return {{},
+                tr("The page cannot be built: the library '%1' could not be loaded (%2).")
+                    .arg(folder + VarnetHost::LibraryFileName, varnet.errorString())};
+    if (varnet.FExists(templatePath) != true)
+        return {{},
+                tr("The template file '%1' could not be found. Try reinstalling the program or downloading the "
+                   "template from %2.")
+                    .arg(templatePath, Printable::TemplateAddress)};
 
     // A template that is no regular file (a pipe would block the window) or is absurdly large is not read.
     const SafeFile::Read read = SafeFile::readRegular(templatePath, Printable::TemplateLimit);
-    if (!read.ok()) {
-        prompts().message(tr("The template file '%1' could not be read: %2.").arg(templatePath, read.error),
-                          tr("Pantrova Error"), UserPrompts::Icon::Critical);
-        return;
-    }
+    if (!read.ok())
+        return {{}, tr("The template file '%1' could not be read: %2.").arg(templatePath, read.error)};
 
     // From here on a step that fails is skipped and the next one runs.
-    const auto escaped = [this](const QString& text) { return Varnet->PT2HTML(text).value_or(text.toHtmlEscaped()); };
+    const auto escaped = [&varnet](const QString& text) { return varnet.PT2HTML(text).value_or(text.toHtmlEscaped()); };
     // The page lists the ticked items, and so does its comparison, whatever the comparison tab shows.
-    const Comparison comparison =
-        m_comparison.compare(m_document, ComparisonEngine::Mode::SelectedItems, m_document.today());
+    const Comparison comparison = engine.compare(document, ComparisonEngine::Mode::SelectedItems, document.today());
     Printable::Content content;
-    for (int l = 0; l < ListCount; ++l) {
-        content.listTitles[l] = escaped(m_document.listName(l));
-        for (const Item& item : m_document.items(l))
+    for (int l = 0; l < Store::ListCount; ++l) {
+        content.listTitles[l] = escaped(document.listName(l));
+        for (const Item& item : document.items(l))
             if (item.ticked)
                 content.listContents[l] += Printable::itemLine(escaped(item.name), item.quantity);
     }
     content.bestShop = escaped(comparison.bestShopName);
-    content.currencySymbol = escaped(m_document.symbol());
+    content.currencySymbol = escaped(document.symbol());
     content.bestPrice = Money::format(comparison.bestPrice);
     content.coverage = escaped(comparison.coverageLine);
     content.splitTrip = escaped(comparison.splitTripLine);
     content.priceSince = escaped(comparison.priceSinceLine);
     const QByteArray page = Printable::page(read.bytes, content);
 
-    const QString pagePath = AppFolder + Printable::PageFileName;
-    if (Varnet->FExists(pagePath) == true)
+    const QString pagePath = folder + Printable::PageFileName;
+    if (varnet.FExists(pagePath) == true)
         QFile::remove(pagePath);
     // Written whole or not at all, and never into a pipe or device of that name, which could block the window.
     // The page holds the lists, so it is no more readable than the data file.
-    if (const QString error = SafeFile::writeAtomically(pagePath, page, SafeFile::permissionsOf(DataFile));
-        !error.isEmpty()) {
-        prompts().message(tr("The page '%1' could not be written: %2.").arg(pagePath, error), tr("Pantrova Error"),
-                          UserPrompts::Icon::Critical);
-        return;
-    }
-
-    const QUrl url = QUrl::fromLocalFile(pagePath);
-    if (wbList->source() == url)
-        wbList->reload();
-    else
-        wbList->setSource(url);
-}
-
-void frmLists::cmdPrint_Click() {
-    tabMain->setCurrentIndex(PreviewTab);
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    showModal(dialog);
-    if (dialog.result() == QDialog::Accepted)
-        printPage(printer);
-}
-
-void frmLists::printPage(QPrinter& printer) {
-    wbList->document()->print(&printer);
+    if (const QString error = SafeFile::writeAtomically(pagePath, page, SafeFile::permissionsOf(dataFile));
+        !error.isEmpty())
+        return {{}, tr("The page '%1' could not be written: %2.").arg(pagePath, error)};
+    return {pagePath, {}};
 }

@@ -4,6 +4,7 @@
 // shop, the currency symbol and the best price. The page is 8-bit text in the system's code page.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -47,3 +48,23 @@ QString decode(const QByteArray& bytes, bool* isText = nullptr);
 QByteArray encode(const QString& page);
 
 } // namespace Printable
+
+class ComparisonEngine;
+class Document;
+class VarnetHost;
+
+// Builds the page file from the template beside the program, with the library's HTML escaping.
+class PageBuilder {
+    Q_DECLARE_TR_FUNCTIONS(PageBuilder)
+
+public:
+    // The page's path; or no path and the message that says why there is no page.
+    struct Built {
+        QString path;
+        QString error;
+    };
+    // Merges the ticked items and their comparison into the template of `folder` and writes the page there, no
+    // more readable than the data file.
+    static Built build(const Document& document, ComparisonEngine& engine, const VarnetHost& varnet,
+                       const QString& folder, const QString& dataFile);
+};

@@ -4,7 +4,13 @@
 
 #include "prompts.h"
 
+#include <functional>
+
+class QDialog;
 class QWidget;
+
+// Shows a dialog modally: exec() in the program; tests drive the dialog instead.
+using DialogRunner = std::function<void(QDialog&)>;
 
 // A tooltip that shows the text as typed: Qt takes a tooltip that looks like markup for markup, and a name such
 // as "T-shirt <S>" would lose its letters.

@@ -97,6 +97,45 @@
     </message>
 </context>
 <context>
+    <name>ComparisonModel</name>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>1 month ago</source>
+        <translation>vor 1 Monat</translation>
+    </message>
+    <message>
+        <source>%1 months ago</source>
+        <translation>vor %1 Monaten</translation>
+    </message>
+    <message>
+        <source>1 year ago</source>
+        <translation>vor 1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years ago</source>
+        <translation>vor %1 Jahren</translation>
+    </message>
+    <message>
+        <source>Set on %1</source>
+        <translation>Gesetzt am %1</translation>
+    </message>
+    <message>
+        <source>Cheapest for this item</source>
+        <translation>Am günstigsten für diesen Artikel</translation>
+    </message>
+</context>
+<context>
     <name>Csv</name>
     <message>
         <source>Line %1: %2.</source>
@@ -396,6 +435,593 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>ItemEditor</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Add to bottom of list</source>
+        <translation>Am &amp;Ende der Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Prices</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>&amp;Set price</source>
+        <translation>Preis &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete price</source>
+        <translation>Preis &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Price (%1)</source>
+        <translation>Preis (%1)</translation>
+    </message>
+    <message>
+        <source>Set on</source>
+        <translation>Gesetzt am</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Editing &apos;%1&apos;</source>
+        <translation>„%1“ bearbeiten</translation>
+    </message>
+    <message>
+        <source>date unknown</source>
+        <translation>Datum unbekannt</translation>
+    </message>
+    <message>
+        <source>Please enter the cost of &apos;%1&apos; at &apos;%2&apos;:</source>
+        <translation>Bitte geben Sie den Preis von „%1“ bei „%2“ ein:</translation>
+    </message>
+    <message>
+        <source>Edit Price</source>
+        <translation>Preis bearbeiten</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a value of 0.01 or greater.</source>
+        <translation>Bitte geben Sie einen Wert von 0,01 oder mehr ein.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please type in a name for this item.</source>
+        <translation>Bitte geben Sie einen Namen für diesen Artikel ein.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Pantrova</source>
+        <translation>Pantrova</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Registerkarten</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>Shops</source>
+        <translation>Geschäfte</translation>
+    </message>
+    <message>
+        <source>Price Comparison</source>
+        <translation>Preisvergleich</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;List name:</source>
+        <translation>&amp;Listenname:</translation>
+    </message>
+    <message>
+        <source>List &amp;name:</source>
+        <translation>Listen&amp;name:</translation>
+    </message>
+    <message>
+        <source>Li&amp;st name:</source>
+        <translation>Li&amp;stenname:</translation>
+    </message>
+    <message>
+        <source>List na&amp;me:</source>
+        <translation>Listenna&amp;me:</translation>
+    </message>
+    <message>
+        <source>Tick or clear every item of this list</source>
+        <translation>Alle Artikel dieser Liste abhaken oder freigeben</translation>
+    </message>
+    <message>
+        <source>Tick every item of list %1</source>
+        <translation>Alle Artikel der Liste %1 abhaken</translation>
+    </message>
+    <message>
+        <source>Name of list %1</source>
+        <translation>Name der Liste %1</translation>
+    </message>
+    <message>
+        <source>Qty:</source>
+        <translation>Anz.:</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Count the selected item up by one</source>
+        <translation>Die Anzahl des gewählten Artikels um eins erhöhen</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>Count the selected item down by one</source>
+        <translation>Die Anzahl des gewählten Artikels um eins verringern</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Move the selected item up</source>
+        <translation>Den gewählten Artikel nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move the selected item down</source>
+        <translation>Den gewählten Artikel nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Click on an item and then press Del to delete or F2 to rename</source>
+        <translation>Klicken Sie auf einen Artikel und drücken Sie Entf zum Löschen oder F2 zum Umbenennen</translation>
+    </message>
+    <message>
+        <source>Click on a shop to edit its name</source>
+        <translation>Klicken Sie auf ein Geschäft, um seinen Namen zu ändern</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Selected items only</source>
+        <translation>Nur abgehakte Artikel</translation>
+    </message>
+    <message>
+        <source>All items</source>
+        <translation>Alle Artikel</translation>
+    </message>
+    <message>
+        <source>Edit Prices</source>
+        <translation>Preise ändern</translation>
+    </message>
+    <message>
+        <source>Price comparison</source>
+        <translation>Preisvergleich</translation>
+    </message>
+    <message>
+        <source>Printable page</source>
+        <translation>Druckseite</translation>
+    </message>
+    <message>
+        <source>&amp;PRINT</source>
+        <translation>D&amp;RUCKEN</translation>
+    </message>
+    <message>
+        <source>TIP: Print in draft quality to save ink or toner</source>
+        <translation>TIPP: Drucken Sie in Entwurfsqualität, um Tinte oder Toner zu sparen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Saved to &apos;%1&apos;</source>
+        <translation>Gespeichert in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Export to &amp;CSV...</source>
+        <translation>Als &amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import from CSV...</source>
+        <translation>Aus CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit without Saving</source>
+        <translation>Beenden &amp;ohne Speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Move or Copy...</source>
+        <translation>&amp;Verschieben oder Kopieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Change &amp;Currency Symbol/Code...</source>
+        <translation>&amp;Währungssymbol/-code ändern...</translation>
+    </message>
+    <message>
+        <source>&amp;Old Prices...</source>
+        <translation>&amp;Alte Preise...</translation>
+    </message>
+    <message>
+        <source>You have not entered any shop details yet.  Do you want to do this now?</source>
+        <translation>Sie haben noch keine Geschäfte eingetragen. Möchten Sie das jetzt tun?</translation>
+    </message>
+    <message>
+        <source>Enter Shop Details</source>
+        <translation>Geschäfte eintragen</translation>
+    </message>
+    <message>
+        <source>Pantrova Error</source>
+        <translation>Pantrova-Fehler</translation>
+    </message>
+    <message>
+        <source>Rename List %1</source>
+        <translation>Liste %1 umbenennen</translation>
+    </message>
+    <message>
+        <source>List %1</source>
+        <translation>Liste %1</translation>
+    </message>
+    <message>
+        <source>&amp;Move or Copy &apos;%1&apos; ...</source>
+        <translation>„%1“ &amp;verschieben oder kopieren ...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the item &apos;%1&apos; from the &apos;%2&apos; list?</source>
+        <translation>Möchten Sie den Artikel „%1“ wirklich aus der Liste „%2“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Artikel löschen</translation>
+    </message>
+    <message>
+        <source>Delete &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; löschen</translation>
+    </message>
+    <message>
+        <source>Rename &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; umbenennen</translation>
+    </message>
+    <message>
+        <source>Tick &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; abhaken</translation>
+    </message>
+    <message>
+        <source>Untick &apos;%1&apos;</source>
+        <translation>Haken bei &apos;%1&apos; entfernen</translation>
+    </message>
+    <message>
+        <source>Tick All of List %1</source>
+        <translation>Alles in Liste %1 abhaken</translation>
+    </message>
+    <message>
+        <source>Clear List %1</source>
+        <translation>Haken in Liste %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Count Up &apos;%1&apos;</source>
+        <translation>Anzahl von &apos;%1&apos; erhöhen</translation>
+    </message>
+    <message>
+        <source>Count Down &apos;%1&apos;</source>
+        <translation>Anzahl von &apos;%1&apos; verringern</translation>
+    </message>
+    <message>
+        <source>Move Up &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; nach unten</translation>
+    </message>
+    <message>
+        <source>Add &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; bearbeiten</translation>
+    </message>
+    <message>
+        <source>No more items can be added: every item key this data file can number has been used.</source>
+        <translation>Es können keine weiteren Artikel hinzugefügt werden: Jeder Artikelschlüssel, den diese Datendatei zählen kann, ist vergeben.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Copy &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; kopieren</translation>
+    </message>
+    <message>
+        <source>Move &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; verschieben</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2.</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Exported to &apos;%1&apos;</source>
+        <translation>Exportiert nach &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reading &apos;%1&apos;...</source>
+        <translation>„%1“ wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from &apos;%1&apos;:
+
+%2</source>
+        <translation>Aus &apos;%1&apos; wurde nichts importiert:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Adding %1 items from &apos;%2&apos;...</source>
+        <translation>%1 Artikel aus „%2“ werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>The import from &apos;%1&apos; was cancelled; nothing was changed.</source>
+        <translation>Der Import aus „%1“ wurde abgebrochen; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Imported 1 item from &apos;%1&apos;</source>
+        <translation>1 Artikel aus &apos;%1&apos; importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 items from &apos;%2&apos;</source>
+        <translation>%1 Artikel aus &apos;%2&apos; importiert</translation>
+    </message>
+    <message>
+        <source>Set name for shop:</source>
+        <translation>Name des Geschäfts:</translation>
+    </message>
+    <message>
+        <source>Shop %1</source>
+        <translation>Geschäft %1</translation>
+    </message>
+    <message>
+        <source>Rename Shop %1</source>
+        <translation>Geschäft %1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Change currency symbol/code from &apos;%1&apos;:</source>
+        <translation>Währungssymbol/-code „%1“ ändern in:</translation>
+    </message>
+    <message>
+        <source>Change Currency Symbol/Code</source>
+        <translation>Währungssymbol/-code ändern</translation>
+    </message>
+    <message>
+        <source>Change Currency Symbol</source>
+        <translation>Währungssymbol ändern</translation>
+    </message>
+    <message>
+        <source>Show prices as old in the comparison when they were set more than this many days ago:</source>
+        <translation>Preise im Vergleich als alt zeigen, wenn sie vor mehr als so vielen Tagen gesetzt wurden:</translation>
+    </message>
+    <message>
+        <source>Old Prices</source>
+        <translation>Alte Preise</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of days from 1 to %1.</source>
+        <translation>Bitte eine ganze Zahl von Tagen von 1 bis %1 eingeben.</translation>
+    </message>
+    <message>
+        <source>Change Old Prices</source>
+        <translation>Alte Preise ändern</translation>
+    </message>
+    <message>
+        <source>Edit Prices of &apos;%1&apos;</source>
+        <translation>Preise von &apos;%1&apos; bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>MoveCopyDialog</name>
+    <message>
+        <source>Move or Copy</source>
+        <translation>Verschieben oder Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Aktion</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Move or Copy &apos;%1&apos; from list &apos;%2&apos;:</source>
+        <translation>„%1“ aus der Liste „%2“ verschieben oder kopieren:</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2</source>
+        <translation>&amp;%1: %2</translation>
+    </message>
+    <message>
+        <source>Move &apos;%1&apos; to:</source>
+        <translation>„%1“ verschieben nach:</translation>
+    </message>
+    <message>
+        <source>Copy &apos;%1&apos; to:</source>
+        <translation>„%1“ kopieren nach:</translation>
+    </message>
+</context>
+<context>
+    <name>PageBuilder</name>
+    <message>
+        <source>The page cannot be built: the library &apos;%1&apos; could not be loaded (%2).</source>
+        <translation>Die Seite kann nicht erstellt werden: Die Bibliothek „%1“ konnte nicht geladen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The template file &apos;%1&apos; could not be found. Try reinstalling the program or downloading the template from %2.</source>
+        <translation>Die Vorlagendatei „%1“ wurde nicht gefunden. Installieren Sie das Programm neu oder laden Sie die Vorlage von %2 herunter.</translation>
+    </message>
+    <message>
+        <source>The template file &apos;%1&apos; could not be read: %2.</source>
+        <translation>Die Vorlagendatei „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The page &apos;%1&apos; could not be written: %2.</source>
+        <translation>Die Seite „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceHistoryDialog</name>
+    <message>
+        <source>Price History of &apos;%1&apos;</source>
+        <translation>Preisverlauf von &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Prices over time</source>
+        <translation>Preise im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Price (%1)</source>
+        <translation>Preis (%1)</translation>
+    </message>
+    <message>
+        <source>Shop %1</source>
+        <translation>Geschäft %1</translation>
+    </message>
+    <message>
+        <source>No price history yet</source>
+        <translation>Noch kein Preisverlauf</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Preisdiagramm</translation>
+    </message>
+</context>
+<context>
     <name>ShopModel</name>
     <message>
         <source>#</source>
@@ -518,626 +1144,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>the library made no Varnet object</source>
         <translation>die Bibliothek hat kein Varnet-Objekt erzeugt</translation>
-    </message>
-</context>
-<context>
-    <name>frmAddEdit</name>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>&amp;Add to bottom of list</source>
-        <translation>Am &amp;Ende der Liste hinzufügen</translation>
-    </message>
-    <message>
-        <source>Prices</source>
-        <translation>Preise</translation>
-    </message>
-    <message>
-        <source>&amp;Set price</source>
-        <translation>Preis &amp;festlegen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete price</source>
-        <translation>Preis &amp;löschen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Shop</source>
-        <translation>Geschäft</translation>
-    </message>
-    <message>
-        <source>Price (%1)</source>
-        <translation>Preis (%1)</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Editing &apos;%1&apos;</source>
-        <translation>„%1“ bearbeiten</translation>
-    </message>
-    <message>
-        <source>Please enter the cost of &apos;%1&apos; at &apos;%2&apos;:</source>
-        <translation>Bitte geben Sie den Preis von „%1“ bei „%2“ ein:</translation>
-    </message>
-    <message>
-        <source>Edit Price</source>
-        <translation>Preis bearbeiten</translation>
-    </message>
-    <message>
-        <source>Please enter a number.</source>
-        <translation>Bitte geben Sie eine Zahl ein.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Please enter a value of 0.01 or greater.</source>
-        <translation>Bitte geben Sie einen Wert von 0,01 oder mehr ein.</translation>
-    </message>
-    <message>
-        <source>Please type in a name for this item.</source>
-        <translation>Bitte geben Sie einen Namen für diesen Artikel ein.</translation>
-    </message>
-    <message>
-        <source>&amp;History...</source>
-        <translation>&amp;Verlauf...</translation>
-    </message>
-    <message>
-        <source>Set on</source>
-        <translation>Gesetzt am</translation>
-    </message>
-    <message>
-        <source>date unknown</source>
-        <translation>Datum unbekannt</translation>
-    </message>
-</context>
-<context>
-    <name>frmHistory</name>
-    <message>
-        <source>Price History of &apos;%1&apos;</source>
-        <translation>Preisverlauf von &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>Prices over time</source>
-        <translation>Preise im Zeitverlauf</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Shop</source>
-        <translation>Geschäft</translation>
-    </message>
-    <message>
-        <source>Price (%1)</source>
-        <translation>Preis (%1)</translation>
-    </message>
-    <message>
-        <source>Shop %1</source>
-        <translation>Geschäft %1</translation>
-    </message>
-    <message>
-        <source>No price history yet</source>
-        <translation>Noch kein Preisverlauf</translation>
-    </message>
-    <message>
-        <source>Price chart</source>
-        <translation>Preisdiagramm</translation>
-    </message>
-</context>
-<context>
-    <name>frmLists</name>
-    <message>
-        <source>Cheapest for this item</source>
-        <translation>Am günstigsten für diesen Artikel</translation>
-    </message>
-    <message>
-        <source>Pantrova</source>
-        <translation>Pantrova</translation>
-    </message>
-    <message>
-        <source>Pantrova Error</source>
-        <translation>Pantrova-Fehler</translation>
-    </message>
-    <message>
-        <source>&amp;Move or Copy &apos;%1&apos; ...</source>
-        <translation>„%1“ &amp;verschieben oder kopieren ...</translation>
-    </message>
-    <message>
-        <source>&amp;Move or Copy...</source>
-        <translation>&amp;Verschieben oder Kopieren...</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the item &apos;%1&apos; from the &apos;%2&apos; list?</source>
-        <translation>Möchten Sie den Artikel „%1“ wirklich aus der Liste „%2“ löschen?</translation>
-    </message>
-    <message>
-        <source>Delete Item</source>
-        <translation>Artikel löschen</translation>
-    </message>
-    <message>
-        <source>No more items can be added: every item key this data file can number has been used.</source>
-        <translation>Es können keine weiteren Artikel hinzugefügt werden: Jeder Artikelschlüssel, den diese Datendatei zählen kann, ist vergeben.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Lists</source>
-        <translation>Listen</translation>
-    </message>
-    <message>
-        <source>Shops</source>
-        <translation>Geschäfte</translation>
-    </message>
-    <message>
-        <source>Price Comparison</source>
-        <translation>Preisvergleich</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Druckvorschau</translation>
-    </message>
-    <message>
-        <source>&amp;List name:</source>
-        <translation>&amp;Listenname:</translation>
-    </message>
-    <message>
-        <source>List &amp;name:</source>
-        <translation>Listen&amp;name:</translation>
-    </message>
-    <message>
-        <source>Li&amp;st name:</source>
-        <translation>Li&amp;stenname:</translation>
-    </message>
-    <message>
-        <source>List na&amp;me:</source>
-        <translation>Listenna&amp;me:</translation>
-    </message>
-    <message>
-        <source>Tick or clear every item of this list</source>
-        <translation>Alle Artikel dieser Liste abhaken oder freigeben</translation>
-    </message>
-    <message>
-        <source>Qty:</source>
-        <translation>Anz.:</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Move the selected item up</source>
-        <translation>Den gewählten Artikel nach oben schieben</translation>
-    </message>
-    <message>
-        <source>Move the selected item down</source>
-        <translation>Den gewählten Artikel nach unten schieben</translation>
-    </message>
-    <message>
-        <source>Click on an item and then press Del to delete or F2 to rename</source>
-        <translation>Klicken Sie auf einen Artikel und drücken Sie Entf zum Löschen oder F2 zum Umbenennen</translation>
-    </message>
-    <message>
-        <source>Click on a shop to edit its name</source>
-        <translation>Klicken Sie auf ein Geschäft, um seinen Namen zu ändern</translation>
-    </message>
-    <message>
-        <source>S&amp;how:</source>
-        <translation>&amp;Zeigen:</translation>
-    </message>
-    <message>
-        <source>Selected items only</source>
-        <translation>Nur abgehakte Artikel</translation>
-    </message>
-    <message>
-        <source>All items</source>
-        <translation>Alle Artikel</translation>
-    </message>
-    <message>
-        <source>Edit Prices</source>
-        <translation>Preise ändern</translation>
-    </message>
-    <message>
-        <source>&amp;PRINT</source>
-        <translation>D&amp;RUCKEN</translation>
-    </message>
-    <message>
-        <source>TIP: Print in draft quality to save ink or toner</source>
-        <translation>TIPP: Drucken Sie in Entwurfsqualität, um Tinte oder Toner zu sparen</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Exit without Saving</source>
-        <translation>Beenden &amp;ohne Speichern</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <source>Change &amp;Currency Symbol/Code...</source>
-        <translation>&amp;Währungssymbol/-code ändern...</translation>
-    </message>
-    <message>
-        <source>You have not entered any shop details yet.  Do you want to do this now?</source>
-        <translation>Sie haben noch keine Geschäfte eingetragen. Möchten Sie das jetzt tun?</translation>
-    </message>
-    <message>
-        <source>Enter Shop Details</source>
-        <translation>Geschäfte eintragen</translation>
-    </message>
-    <message>
-        <source>Set name for shop:</source>
-        <translation>Name des Geschäfts:</translation>
-    </message>
-    <message>
-        <source>Shop %1</source>
-        <translation>Geschäft %1</translation>
-    </message>
-    <message>
-        <source>Change currency symbol/code from &apos;%1&apos;:</source>
-        <translation>Währungssymbol/-code „%1“ ändern in:</translation>
-    </message>
-    <message>
-        <source>Change Currency Symbol/Code</source>
-        <translation>Währungssymbol/-code ändern</translation>
-    </message>
-    <message>
-        <source>The page cannot be built: the library &apos;%1&apos; could not be loaded (%2).</source>
-        <translation>Die Seite kann nicht erstellt werden: Die Bibliothek „%1“ konnte nicht geladen werden (%2).</translation>
-    </message>
-    <message>
-        <source>The template file &apos;%1&apos; could not be found. Try reinstalling the program or downloading the template from %2.</source>
-        <translation>Die Vorlagendatei „%1“ wurde nicht gefunden. Installieren Sie das Programm neu oder laden Sie die Vorlage von %2 herunter.</translation>
-    </message>
-    <message>
-        <source>The template file &apos;%1&apos; could not be read: %2.</source>
-        <translation>Die Vorlagendatei „%1“ konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>The page &apos;%1&apos; could not be written: %2.</source>
-        <translation>Die Seite „%1“ konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Tabs</source>
-        <translation>Registerkarten</translation>
-    </message>
-    <message>
-        <source>Tick every item of list %1</source>
-        <translation>Alle Artikel der Liste %1 abhaken</translation>
-    </message>
-    <message>
-        <source>Name of list %1</source>
-        <translation>Name der Liste %1</translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation>Mehr</translation>
-    </message>
-    <message>
-        <source>Count the selected item up by one</source>
-        <translation>Die Anzahl des gewählten Artikels um eins erhöhen</translation>
-    </message>
-    <message>
-        <source>Fewer</source>
-        <translation>Weniger</translation>
-    </message>
-    <message>
-        <source>Count the selected item down by one</source>
-        <translation>Die Anzahl des gewählten Artikels um eins verringern</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Price comparison</source>
-        <translation>Preisvergleich</translation>
-    </message>
-    <message>
-        <source>Printable page</source>
-        <translation>Druckseite</translation>
-    </message>
-    <message>
-        <source>Saved to &apos;%1&apos;</source>
-        <translation>Gespeichert in &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>List %1</source>
-        <translation>Liste %1</translation>
-    </message>
-    <message>
-        <source>Edit Prices of &apos;%1&apos;</source>
-        <translation>Preise von &apos;%1&apos; bearbeiten</translation>
-    </message>
-    <message>
-        <source>Delete &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; löschen</translation>
-    </message>
-    <message>
-        <source>Rename &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; umbenennen</translation>
-    </message>
-    <message>
-        <source>Tick &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; abhaken</translation>
-    </message>
-    <message>
-        <source>Untick &apos;%1&apos;</source>
-        <translation>Haken bei &apos;%1&apos; entfernen</translation>
-    </message>
-    <message>
-        <source>Tick All of List %1</source>
-        <translation>Alles in Liste %1 abhaken</translation>
-    </message>
-    <message>
-        <source>Clear List %1</source>
-        <translation>Haken in Liste %1 entfernen</translation>
-    </message>
-    <message>
-        <source>Count Up &apos;%1&apos;</source>
-        <translation>Anzahl von &apos;%1&apos; erhöhen</translation>
-    </message>
-    <message>
-        <source>Count Down &apos;%1&apos;</source>
-        <translation>Anzahl von &apos;%1&apos; verringern</translation>
-    </message>
-    <message>
-        <source>Move Up &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; nach oben</translation>
-    </message>
-    <message>
-        <source>Move Down &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; nach unten</translation>
-    </message>
-    <message>
-        <source>Add &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; hinzufügen</translation>
-    </message>
-    <message>
-        <source>Edit &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; bearbeiten</translation>
-    </message>
-    <message>
-        <source>Move &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; verschieben</translation>
-    </message>
-    <message>
-        <source>Copy &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; kopieren</translation>
-    </message>
-    <message>
-        <source>Export to &amp;CSV...</source>
-        <translation>Als &amp;CSV exportieren...</translation>
-    </message>
-    <message>
-        <source>&amp;Import from CSV...</source>
-        <translation>Aus CSV &amp;importieren...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederholen: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Find...</source>
-        <translation>&amp;Suchen...</translation>
-    </message>
-    <message>
-        <source>Rename List %1</source>
-        <translation>Liste %1 umbenennen</translation>
-    </message>
-    <message>
-        <source>Export to CSV</source>
-        <translation>Als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2.</source>
-        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Exported to &apos;%1&apos;</source>
-        <translation>Exportiert nach &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>Import from CSV</source>
-        <translation>Aus CSV importieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Nothing was imported from &apos;%1&apos;:
-
-%2</source>
-        <translation>Aus &apos;%1&apos; wurde nichts importiert:
-
-%2</translation>
-    </message>
-    <message>
-        <source>Rename Shop %1</source>
-        <translation>Geschäft %1 umbenennen</translation>
-    </message>
-    <message>
-        <source>Change Currency Symbol</source>
-        <translation>Währungssymbol ändern</translation>
-    </message>
-    <message>
-        <source>today</source>
-        <translation>heute</translation>
-    </message>
-    <message>
-        <source>yesterday</source>
-        <translation>gestern</translation>
-    </message>
-    <message>
-        <source>%1 days ago</source>
-        <translation>vor %1 Tagen</translation>
-    </message>
-    <message>
-        <source>1 month ago</source>
-        <translation>vor 1 Monat</translation>
-    </message>
-    <message>
-        <source>%1 months ago</source>
-        <translation>vor %1 Monaten</translation>
-    </message>
-    <message>
-        <source>1 year ago</source>
-        <translation>vor 1 Jahr</translation>
-    </message>
-    <message>
-        <source>%1 years ago</source>
-        <translation>vor %1 Jahren</translation>
-    </message>
-    <message>
-        <source>Set on %1</source>
-        <translation>Gesetzt am %1</translation>
-    </message>
-    <message>
-        <source>&amp;Old Prices...</source>
-        <translation>&amp;Alte Preise...</translation>
-    </message>
-    <message>
-        <source>Show prices as old in the comparison when they were set more than this many days ago:</source>
-        <translation>Preise im Vergleich als alt zeigen, wenn sie vor mehr als so vielen Tagen gesetzt wurden:</translation>
-    </message>
-    <message>
-        <source>Old Prices</source>
-        <translation>Alte Preise</translation>
-    </message>
-    <message>
-        <source>Please enter a whole number of days from 1 to %1.</source>
-        <translation>Bitte eine ganze Zahl von Tagen von 1 bis %1 eingeben.</translation>
-    </message>
-    <message>
-        <source>Change Old Prices</source>
-        <translation>Alte Preise ändern</translation>
-    </message>
-    <message>
-        <source>Imported 1 item from &apos;%1&apos;</source>
-        <translation>1 Artikel aus &apos;%1&apos; importiert</translation>
-    </message>
-    <message>
-        <source>Imported %1 items from &apos;%2&apos;</source>
-        <translation>%1 Artikel aus &apos;%2&apos; importiert</translation>
-    </message>
-    <message>
-        <source>Reading &apos;%1&apos;...</source>
-        <translation>„%1“ wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Adding %1 items from &apos;%2&apos;...</source>
-        <translation>%1 Artikel aus „%2“ werden hinzugefügt...</translation>
-    </message>
-    <message>
-        <source>The import from &apos;%1&apos; was cancelled; nothing was changed.</source>
-        <translation>Der Import aus „%1“ wurde abgebrochen; es wurde nichts geändert.</translation>
-    </message>
-</context>
-<context>
-    <name>frmMOC</name>
-    <message>
-        <source>Move or Copy</source>
-        <translation>Verschieben oder Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Operation</source>
-        <translation>&amp;Aktion</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Verschieben</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Move or Copy &apos;%1&apos; from list &apos;%2&apos;:</source>
-        <translation>„%1“ aus der Liste „%2“ verschieben oder kopieren:</translation>
-    </message>
-    <message>
-        <source>&amp;%1: %2</source>
-        <translation>&amp;%1: %2</translation>
-    </message>
-    <message>
-        <source>Move &apos;%1&apos; to:</source>
-        <translation>„%1“ verschieben nach:</translation>
-    </message>
-    <message>
-        <source>Copy &apos;%1&apos; to:</source>
-        <translation>„%1“ kopieren nach:</translation>
     </message>
 </context>
 </TS>

@@ -39,27 +39,28 @@ private slots:
 
 void AccessibilityTest::everyControlHasAName() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "1", true, "K0"}});
     QVERIFY2(unnamedControls(&w).isEmpty(), qPrintable(unnamedControls(&w).join(", ")));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.lvList[0])->text(QAccessible::Name), QStringLiteral("List 1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui.lists[0])->text(QAccessible::Name), QStringLiteral("List 1"));
     w.document().setListName(0, QStringLiteral("Weekly"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.lvList[0])->text(QAccessible::Name), QStringLiteral("Weekly"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui.lists[0])->text(QAccessible::Name), QStringLiteral("Weekly"));
 
-    w.lvList[0]->selectRow(1);
-    w.lvList_GotFocus(0);
-    for (const qint16 mode : {1, 2}) {
-        w.EditorMode = mode;
-        frmAddEdit editor(w);
+    ui.lists[0]->selectRow(0);
+    ui.focusList(0);
+    for (const ItemEditor::Mode mode : {ItemEditor::Mode::Add, ItemEditor::Mode::Edit}) {
+        ItemEditor editor(w.document(), f.prompts, {}, {mode, QStringLiteral("K0"), QStringLiteral("Milk")});
         QVERIFY2(unnamedControls(&editor).isEmpty(), qPrintable(unnamedControls(&editor).join(", ")));
     }
-    frmMOC dialog(w);
+    MoveCopyDialog dialog(w.document(), 0, 0);
     QVERIFY2(unnamedControls(&dialog).isEmpty(), qPrintable(unnamedControls(&dialog).join(", ")));
 }
 
 void AccessibilityTest::everyControlCanBeReached() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QRect screen = w.screen()->availableGeometry();
@@ -67,10 +68,10 @@ void AccessibilityTest::everyControlCanBeReached() {
              qPrintable(QStringLiteral("%1 x %2").arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
     auto* scroller = qobject_cast<QScrollArea*>(w.centralWidget());
     QVERIFY(scroller);
-    for (int tab = 0; tab < w.tabMain->count(); ++tab) {
-        w.tabMain->setCurrentIndex(tab);
-        for (QWidget* control : w.tabMain->widget(tab)->findChildren<QWidget*>()) {
-            if (!control->isVisibleTo(&w) || control->parentWidget() != w.tabMain->widget(tab))
+    for (int tab = 0; tab < ui.tabs->count(); ++tab) {
+        ui.tabs->setCurrentIndex(tab);
+        for (QWidget* control : ui.tabs->widget(tab)->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(&w) || control->parentWidget() != ui.tabs->widget(tab))
                 continue;
             scroller->ensureWidgetVisible(control, 0, 0);
             const QRect shown(control->mapTo(scroller->viewport(), QPoint(0, 0)), control->size());

@@ -61,13 +61,13 @@ int rowLabelled(const QTreeView* table, const QString& label) {
 }
 
 // The comparison the table shows.
-const Comparison& shown(const frmLists& w) {
-    return static_cast<const ComparisonModel*>(w.lvCompare->model())->comparison();
+const Comparison& shown(MainWindow& w) {
+    return static_cast<const ComparisonModel*>(controls(w).comparison->model())->comparison();
 }
 
 using Prices = QMap<int, QString>;
 
-void setPrices(frmLists& w, const QString& key, const QMap<int, QString>& prices) {
+void setPrices(MainWindow& w, const QString& key, const QMap<int, QString>& prices) {
     for (auto it = prices.begin(); it != prices.end(); ++it)
         w.document().setPrice(key, it.key(), it.value());
 }
@@ -91,13 +91,14 @@ private slots:
 
 void ComparisonTest::nothingTicked() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     for (int l = 0; l < 4; ++l)
         w.document().setListName(l, QStringLiteral("List %1").arg(l + 1));
     f.fill(0, {{"Milk", "", false, "K0"}});
     w.document().renameShop(1, QStringLiteral("Corner Shop"));
-    w.GenPCList();
-    const QTreeView* table = w.lvCompare;
+    ui.compare();
+    const QTreeView* table = ui.comparison;
     QCOMPARE(column(table, 0),
              (QStringList{"List 1", "", "List 2", "", "List 3", "", "List 4", "", "TOTALS", "", "BEST PRICE:"}));
     QCOMPARE(table->model()->columnCount(), 21);
@@ -115,20 +116,21 @@ void ComparisonTest::nothingTicked() {
 
 void ComparisonTest::cellsInBothModes() {
     WindowFixture f;
-    frmLists& w = f.window();
-    QAbstractItemModelTester tester(w.lvCompare->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
+    QAbstractItemModelTester tester(ui.comparison->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     w.document().setSymbol(QStringLiteral("EUR"));
     f.fill(1, {{"Milk", "2", true, "K4"}, {"Soap", "", false, "K5"}});
     setPrices(w, "K4", {{1, "1.25"}, {3, "1.10"}});
-    w.GenPCList();
-    const QTreeView* table = w.lvCompare;
+    ui.compare();
+    const QTreeView* table = ui.comparison;
     QCOMPARE(rowTexts(table, 3, 5), (QStringList{"Milk x 2", "2.50", "", "2.20", ""}));
     QCOMPARE(table->model()->columnCount(), 21);
     QCOMPARE(cell(table, 3, 0, ComparisonModel::KeyRole).toString(), QStringLiteral("K4"));
     QCOMPARE(headerText(table, 2), QStringLiteral(" (EUR)"));
     QCOMPARE(rowTexts(table, rowCount(table) - 1, 3).at(2), QStringLiteral("EUR2.20"));
 
-    w.optShow[1]->click();
+    ui.show[1]->click();
     QCOMPARE(rowTexts(table, 3, 5), (QStringList{"Milk", "1.25", " ", "1.10", " "}));
     QCOMPARE(rowTexts(table, 4).mid(1), QStringList(20, QStringLiteral(" ")));
     QCOMPARE(cell(table, 4, 0, ComparisonModel::KeyRole).toString(), QStringLiteral("K5"));
@@ -137,81 +139,87 @@ void ComparisonTest::cellsInBothModes() {
 
 void ComparisonTest::editPricesButtonFollowsClicks() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "1", true, "K0"}});
-    w.GenPCList();
-    QVERIFY(!w.cmdCEdit->isEnabled());
-    for (int r = 0; r < rowCount(w.lvCompare); ++r) {
-        w.lvCompare_ItemClick(w.lvCompare->model()->index(r, 0));
-        QCOMPARE(w.cmdCEdit->isEnabled(), cellText(w.lvCompare, r, 0) == QStringLiteral("Milk x 1"));
+    ui.compare();
+    QVERIFY(!ui.editPrices->isEnabled());
+    for (int r = 0; r < rowCount(ui.comparison); ++r) {
+        emit ui.comparison->clicked(ui.comparison->model()->index(r, 0));
+        QCOMPARE(ui.editPrices->isEnabled(), cellText(ui.comparison, r, 0) == QStringLiteral("Milk x 1"));
     }
-    w.lvCompare_ItemClick(w.lvCompare->model()->index(1, 0));
-    w.GenPCList();
-    QVERIFY(!w.cmdCEdit->isEnabled());
+    emit ui.comparison->clicked(ui.comparison->model()->index(1, 0));
+    ui.compare();
+    QVERIFY(!ui.editPrices->isEnabled());
 }
 
 void ComparisonTest::editingPricesFromTheTable() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(1, {{"Bread", "1", true, "K0"}, {"Milk", "2", true, "K1"}});
     setPrices(w, "K1", {{1, "1.00"}, {2, "3.00"}});
-    w.GenPCList();
-    const QModelIndex milk = w.lvCompare->model()->index(4, 0);
-    w.lvCompare->setCurrentIndex(milk);
-    w.lvCompare_ItemClick(milk);
+    ui.compare();
+    const QModelIndex milk = ui.comparison->model()->index(4, 0);
+    ui.comparison->setCurrentIndex(milk);
+    emit ui.comparison->clicked(milk);
     bool shown = false;
-    w.showModal = [&](QDialog& dialog) {
+    ItemEditor::Mode mode = ItemEditor::Mode::Add;
+    w.setDialogRunner([&](QDialog& dialog) {
         shown = true;
-        auto& editor = static_cast<frmAddEdit&>(dialog);
+        auto& editor = static_cast<ItemEditor&>(dialog);
+        mode = editor.mode();
         QCOMPARE(editor.windowTitle(), QStringLiteral("Editing 'Milk x 2'"));
-        QCOMPARE(editor.txtName->text(), QStringLiteral("Milk x 2"));
-        QVERIFY(!editor.txtName->isEnabled());
-        QCOMPARE(editor.txtName->palette().color(QPalette::Base), editor.palette().color(QPalette::Button));
-        QCOMPARE(editor.lvPrices->topLevelItem(1)->text(2), QStringLiteral("3.00"));
-        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(1));
-        editor.cmdDel_Click();
-        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(2));
+        QCOMPARE(editor.nameEdit->text(), QStringLiteral("Milk x 2"));
+        QVERIFY(!editor.nameEdit->isEnabled());
+        QCOMPARE(editor.nameEdit->palette().color(QPalette::Base), editor.palette().color(QPalette::Button));
+        QCOMPARE(editor.priceList->topLevelItem(1)->text(2), QStringLiteral("3.00"));
+        editor.priceList->setCurrentItem(editor.priceList->topLevelItem(1));
+        editor.deletePrice();
+        editor.priceList->setCurrentItem(editor.priceList->topLevelItem(2));
         f.prompts.typeNext(QStringLiteral("0.75"));
-        editor.cmdSet_Click();
-        editor.cmdOK_Click();
-    };
-    w.cmdCEdit->click();
+        editor.setPrice();
+        editor.ok();
+    });
+    ui.editPrices->click();
     QVERIFY(shown);
-    QCOMPARE(w.EditorMode, qint16(3));
+    QCOMPARE(mode, ItemEditor::Mode::EditPrices);
     QCOMPARE(f.rows(1).at(1), (Row{"Milk", "2", true, "K1"}));
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_2")), ConfigFile::NotFound);
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_3")), QStringLiteral("0.75"));
-    QCOMPARE(w.lvCompare->currentIndex().row(), 4);
-    QCOMPARE(rowTexts(w.lvCompare, w.lvCompare->currentIndex().row(), 4),
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K1_2")), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K1_3")), QStringLiteral("0.75"));
+    QCOMPARE(ui.comparison->currentIndex().row(), 4);
+    QCOMPARE(rowTexts(ui.comparison, ui.comparison->currentIndex().row(), 4),
              (QStringList{"Milk x 2", "2.00", "", "1.50"}));
-    QVERIFY(w.cmdCEdit->isEnabled());
+    QVERIFY(ui.editPrices->isEnabled());
 }
 
 void ComparisonTest::rebuiltWhenShown() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "1", true, "K0"}});
-    w.optShow[1]->setChecked(true);
-    w.tabMain->setCurrentIndex(frmLists::ComparisonTab);
-    QCOMPARE(cellText(w.lvCompare, 1, 0), QStringLiteral("Milk"));
+    ui.show[1]->setChecked(true);
+    ui.tabs->setCurrentIndex(MainWindow::ComparisonTab);
+    QCOMPARE(cellText(ui.comparison, 1, 0), QStringLiteral("Milk"));
     f.prompts.typeNext(QStringLiteral("CHF"));
-    w.mnuOptionsSymbol_Click();
-    QCOMPARE(headerText(w.lvCompare, 1), QStringLiteral(" (CHF)"));
-    w.optShow[0]->click();
-    QCOMPARE(cellText(w.lvCompare, 1, 0), QStringLiteral("Milk x 1"));
+    ui.currencySymbol->trigger();
+    QCOMPARE(headerText(ui.comparison, 1), QStringLiteral(" (CHF)"));
+    ui.show[0]->click();
+    QCOMPARE(cellText(ui.comparison, 1, 0), QStringLiteral("Milk x 1"));
 }
 
 // Prices are kept between comparisons; every way a price, quantity or name can change must show in the next one.
 void ComparisonTest::keptPricesFollowEveryChange() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "2", true, "K0"}, {"Bread", "1", true, "K1"}});
     setPrices(w, "K0", {{1, "1.00"}, {2, "2.00"}});
     setPrices(w, "K1", {{1, "0.50"}});
     // Compares in whichever window is open.
     const auto milk = [&f] {
-        f.window().GenPCList();
-        return rowTexts(f.window().lvCompare, 1, 3);
+        controls(f.window()).compare();
+        return rowTexts(controls(f.window()).comparison, 1, 3);
     };
     QCOMPARE(milk(), (QStringList{"Milk x 2", "2.00", "4.00"}));
 
@@ -227,9 +235,9 @@ void ComparisonTest::keptPricesFollowEveryChange() {
     document.setItemState(0, 0, true, QStringLiteral("some"));
     QCOMPARE(milk(), (QStringList{"Oat milk x some", "", ""}));
     document.setItemState(0, 0, true, QStringLiteral("1"));
-    w.optShow[1]->setChecked(true);
+    ui.show[1]->setChecked(true);
     QCOMPARE(milk(), (QStringList{"Oat milk", "1.50", " "}));
-    w.optShow[0]->setChecked(true);
+    ui.show[0]->setChecked(true);
 
     // Starting over another file replaces every price; so does a change of many prices at once.
     QMap<QString, QString> other{{"NextKey", "2"}, {"L0", "2"},    {"L0i1", "Oat milk"}, {"L0q1", "1"},
@@ -243,7 +251,7 @@ void ComparisonTest::keptPricesFollowEveryChange() {
         f.window().document().setPrice(Store::itemKey(key), 1, QStringLiteral("1"));
     f.window().document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("0.25"));
     QCOMPARE(milk(), (QStringList{"Oat milk x 1", "0.25", "9.00"}));
-    const QTreeView* table = f.window().lvCompare;
+    const QTreeView* table = controls(f.window()).comparison;
     QCOMPARE(rowTexts(table, rowLabelled(table, "TOTALS"), 3).mid(1), (QStringList{"0.25", "9.00"}));
 }
 
@@ -294,7 +302,8 @@ void ComparisonTest::eachItemAtItsCheapestShop() {
     QFETCH(QString, splitTrip);
     QFETCH(QString, coverage);
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     for (const auto& [s, name] :
          {std::pair(1, "Market"), std::pair(2, "Corner"), std::pair(3, "Online"), std::pair(4, "Deli")})
         w.document().renameShop(s, QString::fromLatin1(name));
@@ -302,63 +311,63 @@ void ComparisonTest::eachItemAtItsCheapestShop() {
         f.fill(0, {row});
         setPrices(w, row.key, prices);
     }
-    w.GenPCList();
+    ui.compare();
     for (qsizetype i = 0; i < marks.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         QString marked;
         for (int s = 1; s <= 20; ++s)
-            if (cell(w.lvCompare, row, s, Qt::BackgroundRole).isValid()) {
+            if (cell(ui.comparison, row, s, Qt::BackgroundRole).isValid()) {
                 marked += QString::number(s);
-                QCOMPARE(cell(w.lvCompare, row, s, Qt::ToolTipRole).toString(),
+                QCOMPARE(cell(ui.comparison, row, s, Qt::ToolTipRole).toString(),
                          QStringLiteral("Cheapest for this item"));
             }
         QCOMPARE(marked, marks[i]);
     }
-    QCOMPARE(w.lblCheapest->text(), cheapest + QLatin1Char('\n') + splitTrip);
+    QCOMPARE(ui.cheapest->text(), cheapest + QLatin1Char('\n') + splitTrip);
     const QStringList missing = cheapest.section(QStringLiteral("missing: "), 1).split(QStringLiteral(", "));
     if (!missing.first().isEmpty()) // the best shop's totals cell names the same items
-        QVERIFY(cell(w.lvCompare, rowLabelled(w.lvCompare, "TOTALS"), 1, Qt::ToolTipRole)
+        QVERIFY(cell(ui.comparison, rowLabelled(ui.comparison, "TOTALS"), 1, Qt::ToolTipRole)
                     .toString()
                     .endsWith(cheapest.section(QStringLiteral("; "), 1)));
 
     // Unnamed shops without prices are hidden; the best price's columns always show.
-    QVERIFY(!w.lvCompare->isColumnHidden(4));
-    QVERIFY(w.lvCompare->isColumnHidden(5));
+    QVERIFY(!ui.comparison->isColumnHidden(4));
+    QVERIFY(ui.comparison->isColumnHidden(5));
     for (int c = 0; c <= 4; ++c)
-        QVERIFY(w.lvCompare->columnWidth(c) >=
-                w.lvCompare->fontMetrics().horizontalAdvance(headerText(w.lvCompare, c)));
+        QVERIFY(ui.comparison->columnWidth(c) >=
+                ui.comparison->fontMetrics().horizontalAdvance(headerText(ui.comparison, c)));
 
     // The page says what the screen says, as a template without the new placeholders never did.
     writeFile(f.path("Pantrova Template.htm"), "%coverage%|%splittrip%");
-    w.buildPage();
+    ui.showPage();
     QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))), coverage + QLatin1Char('|') + splitTrip);
 }
 
 void ComparisonTest::pricesCountTheSameInEveryLanguage() {
     // A file written under English (UK) rules, opened under German and French rules and back again.
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     w.document().renameShop(1, QStringLiteral("Market"));
     w.document().renameShop(2, QStringLiteral("Corner"));
     f.fill(0, {{"Oven", "1", true, "K0"}, {"Tea", "2", true, "K1"}});
     setPrices(w, "K0", {{1, "1,200.00"}, {2, "1,234.50"}});
     setPrices(w, "K1", {{1, "2.15"}, {2, "1.10"}});
-    QVERIFY(w.sve());
+    QVERIFY(w.save());
     writeFile(f.path("Pantrova Template.htm"), "%bestshop% %bestprice%");
     for (const char* language : {"de_DE", "fr_FR", "en_GB"}) {
         const QLocale locale{QString::fromLatin1(language)};
         QLocale::setDefault(locale);
-        frmLists& opened = f.start();
-        opened.GenPCList();
+        MainWindow& opened = f.start();
+        controls(opened).compare();
         QCOMPARE(shown(opened).bestShopName, QStringLiteral("Market"));
         QCOMPARE(shown(opened).bestPrice, 1204.30f);
-        QCOMPARE(cellText(opened.lvCompare, 1, 2), locale.toString(1234.5, 'f', 2));
-        QCOMPARE(cellText(opened.lvCompare, 2, 1), locale.toString(4.3, 'f', 2));
-        opened.buildPage();
+        QCOMPARE(cellText(controls(opened).comparison, 1, 2), locale.toString(1234.5, 'f', 2));
+        QCOMPARE(cellText(controls(opened).comparison, 2, 1), locale.toString(4.3, 'f', 2));
+        controls(opened).showPage();
         QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))),
                  QStringLiteral("Market ") + locale.toString(1204.3, 'f', 2));
-        QVERIFY(opened.sve()); // saved under this language, read under the next
-        opened.ExitWithoutSaving = true;
+        QVERIFY(opened.save()); // saved under this language, read under the next
+        controls(opened).exitWithoutSaving->trigger();
     }
     QCOMPARE(QLocale(QStringLiteral("de_DE")).toString(1204.3, 'f', 2), QStringLiteral("1.204,30"));
 }

@@ -2,7 +2,7 @@
 // unchanged beside it and loads everything it could read.
 #include "data_files.h"
 #include "list_view.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "scripted_prompts.h"
 #include "store_layout.h"
 
@@ -81,7 +81,7 @@ void DamagedFilesTest::windowStartsAndKeepsWhatItCould() {
     ScriptedPrompts prompts;
     prompts.answerNext(UserPrompts::Answer::No); // a file without shops also asks for them
 
-    frmLists window(dir.path(), &prompts);
+    MainWindow window(dir.path(), &prompts);
     int damageMessages = 0;
     for (const ScriptedPrompts::Shown& shown : prompts.shown)
         if (shown.title == QStringLiteral("Pantrova Error")) {
@@ -103,14 +103,14 @@ void DamagedFilesTest::windowStartsAndKeepsWhatItCould() {
     for (const QString& key : keys)
         QVERIFY(Store::itemKeyNumber(key).value_or(INT_MAX) < window.document().nextKey());
     if (!list0.isEmpty())
-        QCOMPARE(window.CF.ReadValue(QStringLiteral("K0_1")), QStringLiteral("1.25"));
+        QCOMPARE(window.document().store().ReadValue(QStringLiteral("K0_1")), QStringLiteral("1.25"));
 
     // The next save writes a sound file, and the damaged original stays aside.
-    QVERIFY(window.sve());
+    QVERIFY(window.save());
     ConfigFile saved;
     QVERIFY(saved.LoadFrom(file).ok());
     QCOMPARE(readFile(file + QStringLiteral(".damaged")), bytes);
-    window.ExitWithoutSaving = true;
+    controls(window).exitWithoutSaving->trigger();
 }
 
 void DamagedFilesTest::hugeItemNameIsNoDamage() {
@@ -118,11 +118,11 @@ void DamagedFilesTest::hugeItemNameIsNoDamage() {
     const QString name(10 * 1024 * 1024, QLatin1Char('x'));
     writeFile(dir.filePath(QStringLiteral("Pantrova.dat")), damaged({{"L0i2", name}}));
     ScriptedPrompts prompts;
-    frmLists window(dir.path(), &prompts);
+    MainWindow window(dir.path(), &prompts);
     QVERIFY(prompts.shown.isEmpty());
     QCOMPARE(window.document().item(0, 1).name.size(), name.size());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Pantrova.dat.damaged"))));
-    window.ExitWithoutSaving = true;
+    controls(window).exitWithoutSaving->trigger();
 }
 
 QTEST_MAIN(DamagedFilesTest)

@@ -2,7 +2,7 @@
 // itself, and each way the window ends (File, Save; closing; File, Exit without Saving) removes that file. The
 // accidents themselves are tested on the data's safety alone (tests/store/data_safety_test.cpp).
 #include "data_files.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "scripted_prompts.h"
 
 #include <QFile>
@@ -42,23 +42,23 @@ void DataSafetyTest::recoveryFileEndsWithTheSession() {
     const QString recoveryFile = dataFile + QStringLiteral(".recovery");
     writeFile(dataFile, withShops());
     ScriptedPrompts prompts;
-    auto window = std::make_unique<frmLists>(dir.path(), &prompts);
-    window->GenPCList(); // looking is no change
+    auto window = std::make_unique<MainWindow>(dir.path(), &prompts);
+    controls(*window).compare(); // looking is no change
     QVERIFY(!window->hasUnsavedChanges());
     window->document().setListName(2, QStringLiteral("Party"));
     QVERIFY(window->hasUnsavedChanges());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recoveryFile), 10000);
     if (ending == QLatin1String("save"))
-        QVERIFY(window->sve());
+        QVERIFY(window->save());
     else if (ending == QLatin1String("close"))
         QVERIFY(window->close());
     else
-        window->mnuFileEWS->trigger();
+        controls(*window).exitWithoutSaving->trigger();
     QVERIFY(!QFile::exists(recoveryFile));
     ConfigFile onDisk;
     QVERIFY(onDisk.LoadFrom(dataFile).ok());
     QCOMPARE(onDisk.ReadValue(QStringLiteral("L2n")) == QLatin1String("Party"), ending != QLatin1String("discard"));
-    window->ExitWithoutSaving = true;
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 QTEST_MAIN(DataSafetyTest)

@@ -18,7 +18,8 @@ private slots:
 
 void FindTest::reachesEveryItemInOrder() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     for (int l = 0; l < 4; ++l) {
         QList<Row> rows;
         for (int j = 0; j < 500; ++j)
@@ -27,33 +28,33 @@ void FindTest::reachesEveryItemInOrder() {
         f.fill(l, rows);
     }
     w.show();
-    w.tabMain->setCurrentIndex(frmLists::ShopsTab);
-    w.mnuEditFind->trigger();
-    QVERIFY(w.findBar->isVisible());
+    ui.tabs->setCurrentIndex(MainWindow::ShopsTab);
+    ui.find->trigger();
+    QVERIFY(ui.findBar->isVisible());
     const auto found = [&] {
-        return w.document().item(w.CurrentList, w.lvList[w.CurrentList]->selectedPosition() - 1).name;
+        return w.document().item(w.currentList(), ui.lists[w.currentList()]->selectedRow()).name;
     };
-    QTest::keyClicks(w.findBar->txtFind, QStringLiteral("ITEM 1"));
-    QCOMPARE(w.tabMain->currentIndex(), int(frmLists::ListsTab));
+    QTest::keyClicks(ui.findBar->txtFind, QStringLiteral("ITEM 1"));
+    QCOMPARE(ui.tabs->currentIndex(), int(MainWindow::ListsTab));
     QCOMPARE(found(), QStringLiteral("Item 1"));
-    QTest::keyClick(w.findBar->txtFind, Qt::Key_Backspace);
+    QTest::keyClick(ui.findBar->txtFind, Qt::Key_Backspace);
     QCOMPARE(found(), QStringLiteral("Item 1")); // still a match: it stays
     for (int i = 2; i < 2000; ++i) {
-        QTest::keyClick(w.findBar->txtFind, Qt::Key_Return);
+        QTest::keyClick(ui.findBar->txtFind, Qt::Key_Return);
         QCOMPARE(found(), QStringLiteral("Item %1").arg(i));
     }
-    QTest::keyClick(w.findBar->txtFind, Qt::Key_Return);
+    QTest::keyClick(ui.findBar->txtFind, Qt::Key_Return);
     QCOMPARE(found(), QStringLiteral("Item 0"));
-    QTest::keyClick(w.findBar->txtFind, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(ui.findBar->txtFind, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(found(), QStringLiteral("Item 1999"));
-    QVERIFY(!w.findBar->lblNotFound->isVisible());
+    QVERIFY(!ui.findBar->lblNotFound->isVisible());
 
-    QTest::keyClicks(w.findBar->txtFind, QStringLiteral("x"));
-    QVERIFY(w.findBar->lblNotFound->isVisible());
+    QTest::keyClicks(ui.findBar->txtFind, QStringLiteral("x"));
+    QVERIFY(ui.findBar->lblNotFound->isVisible());
     QCOMPARE(found(), QStringLiteral("Item 1999"));
     QCOMPARE(f.prompts.shown.size(), 0);
-    QTest::keyClick(w.findBar->txtFind, Qt::Key_Escape);
-    QVERIFY(!w.findBar->isVisible());
+    QTest::keyClick(ui.findBar->txtFind, Qt::Key_Escape);
+    QVERIFY(!ui.findBar->isVisible());
 }
 
 QTEST_MAIN(FindTest)

@@ -16,18 +16,18 @@
 namespace {
 
 // Runs the editor the way cmdAdd/cmdEdit open it, with `steps` standing in for the user.
-void openEditor(frmLists& w, int list, bool add, const std::function<void(frmAddEdit&)>& steps) {
+void openEditor(MainWindow& w, int list, bool add, const std::function<void(ItemEditor&)>& steps) {
     bool shown = false;
-    w.showModal = [&](QDialog& dialog) {
+    w.setDialogRunner([&](QDialog& dialog) {
         shown = true;
-        steps(static_cast<frmAddEdit&>(dialog));
-    };
-    (add ? w.cmdAdd : w.cmdEdit)[list]->click();
+        steps(static_cast<ItemEditor&>(dialog));
+    });
+    (add ? controls(w).add : controls(w).edit)[list]->click();
     QVERIFY(shown);
 }
 
-QString priceCell(const frmAddEdit& editor, int shop) {
-    return editor.lvPrices->topLevelItem(shop - 1)->text(2);
+QString priceCell(const ItemEditor& editor, int shop) {
+    return editor.priceList->topLevelItem(shop - 1)->text(2);
 }
 
 } // namespace
@@ -69,41 +69,50 @@ void ItemEditorTest::addPositions() {
     QFETCH(bool, toBottom);
     QFETCH(int, expected);
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     for (int i = 0; i < rows; ++i)
         f.fill(1, {{QStringLiteral("Row %1").arg(i + 1), QString(), false, QStringLiteral("K%1").arg(i)}});
-    w.lvList[1]->selectRow(selected);
-    openEditor(w, 1, true, [&](frmAddEdit& editor) {
+    ui.lists[1]->selectRow(selected - 1);
+    openEditor(w, 1, true, [&](ItemEditor& editor) {
         QCOMPARE(editor.windowTitle(), QStringLiteral("Add"));
-        QVERIFY(!editor.chkAddBottom->isHidden());
-        editor.chkAddBottom->setChecked(toBottom);
-        editor.txtName->setText(QStringLiteral("New"));
-        editor.cmdOK_Click();
+        QVERIFY(!editor.addToBottomBox->isHidden());
+        editor.addToBottomBox->setChecked(toBottom);
+        editor.nameEdit->setText(QStringLiteral("New"));
+        editor.ok();
         QCOMPARE(editor.result(), int(QDialog::Accepted));
     });
     QCOMPARE(f.rows(1).at(expected - 1), (Row{"New", "", false, QStringLiteral("K%1").arg(rows)}));
-    QCOMPARE(w.lvList[1]->rowCount(), rows + 1);
-    QVERIFY(w.mnuEditMOC->isEnabled());
+    QCOMPARE(ui.lists[1]->rowCount(), rows + 1);
+    QVERIFY(ui.moveOrCopy->isEnabled());
 }
 
 void ItemEditorTest::addsGetConsecutiveKeysAndRememberTheBox() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     w.document().setNextKey(17);
     f.fill(0, {{"Ticked", "1", true, "K16"}});
-    QCOMPARE(w.AddToBottom, qint16(0));
+    const auto boxOnOpening = [&] {
+        bool checked = false;
+        openEditor(w, 0, true, [&](ItemEditor& editor) {
+            checked = editor.addToBottomBox->isChecked();
+            editor.reject();
+        });
+        return checked;
+    };
+    QCOMPARE(boxOnOpening(), false);
     for (const char* name : {"A", "B", "C"}) {
-        openEditor(w, 0, true, [&](frmAddEdit& editor) {
-            QCOMPARE(editor.chkAddBottom->isChecked(), std::string(name) != "A");
-            editor.chkAddBottom->setChecked(true);
-            editor.txtName->setText(QString::fromLatin1(name));
-            editor.cmdOK_Click();
+        openEditor(w, 0, true, [&](ItemEditor& editor) {
+            QCOMPARE(editor.addToBottomBox->isChecked(), std::string(name) != "A");
+            editor.addToBottomBox->setChecked(true);
+            editor.nameEdit->setText(QString::fromLatin1(name));
+            editor.ok();
         });
     }
     QCOMPARE(w.document().nextKey(), 20);
-    QCOMPARE(w.AddToBottom, qint16(1));
+    QCOMPARE(boxOnOpening(), true);
     QCOMPARE(f.rows(0).mid(1), (QList<Row>{{"A", "", false, "K17"}, {"B", "", false, "K18"}, {"C", "", false, "K19"}}));
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(controls(w).tickAll[0]->checkState(), Qt::PartiallyChecked);
 }
 
 void ItemEditorTest::enteringPrices_data() {
@@ -144,14 +153,14 @@ void ItemEditorTest::enteringPrices() {
     QFETCH(QString, shown);
     QFETCH(QString, message);
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     w.document().renameShop(2, QStringLiteral("Corner Shop"));
     f.fill(0, {{"Milk", "", false, "K4"}});
     w.document().setPrice(QStringLiteral("K4"), 2, QStringLiteral("3.00"));
-    openEditor(w, 0, false, [&](frmAddEdit& editor) {
-        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(1));
+    openEditor(w, 0, false, [&](ItemEditor& editor) {
+        editor.priceList->setCurrentItem(editor.priceList->topLevelItem(1));
         f.prompts.typeNext(typed);
-        editor.cmdSet_Click();
+        editor.setPrice();
         const ScriptedPrompts::Shown& input = f.prompts.shown.at(0);
         QCOMPARE(input.text, QStringLiteral("Please enter the cost of 'Milk' at 'Corner Shop':"));
         QCOMPARE(input.title, QStringLiteral("Edit Price"));
@@ -164,41 +173,42 @@ void ItemEditorTest::enteringPrices() {
             QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
             QCOMPARE(f.prompts.last().icon, UserPrompts::Icon::Exclamation);
         }
-        editor.cmdOK_Click();
+        editor.ok();
     });
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K4_2")), shown);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K4_2")), shown);
 }
 
 void ItemEditorTest::editingRenamesAndRewritesPrices() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.document().renameShop(5, QStringLiteral("Market"));
     const QString longName(40000, u'b'); // longer than a text box holds unless told otherwise
     f.fill(2, {{longName, "", false, "K1"}, {"Milk", "2", true, "K2"}});
     w.document().setPrice(QStringLiteral("K2"), 5, QStringLiteral("1.10"));
     w.document().setPrice(QStringLiteral("K2"), 7, QStringLiteral("0.90"));
     w.document().setSymbol(QStringLiteral("EUR"));
-    w.lvList[2]->selectRow(2);
-    openEditor(w, 2, false, [&](frmAddEdit& editor) {
+    ui.lists[2]->selectRow(1);
+    openEditor(w, 2, false, [&](ItemEditor& editor) {
         QCOMPARE(editor.windowTitle(), QStringLiteral("Editing 'Milk'"));
-        QVERIFY(editor.chkAddBottom->isHidden());
-        QCOMPARE(editor.lvPrices->headerItem()->text(2), QStringLiteral("Price (EUR)"));
-        QCOMPARE(editor.lvPrices->topLevelItemCount(), 20);
-        QCOMPARE(editor.lvPrices->topLevelItem(4)->text(1), QStringLiteral("Market"));
-        QCOMPARE(editor.lvPrices->currentItem(), editor.lvPrices->topLevelItem(0));
+        QVERIFY(editor.addToBottomBox->isHidden());
+        QCOMPARE(editor.priceList->headerItem()->text(2), QStringLiteral("Price (EUR)"));
+        QCOMPARE(editor.priceList->topLevelItemCount(), 20);
+        QCOMPARE(editor.priceList->topLevelItem(4)->text(1), QStringLiteral("Market"));
+        QCOMPARE(editor.priceList->currentItem(), editor.priceList->topLevelItem(0));
         QCOMPARE(priceCell(editor, 5), QStringLiteral("1.10"));
-        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(4));
-        editor.cmdDel_Click();
-        editor.txtName->setText(QStringLiteral("Oat milk"));
-        editor.cmdOK_Click();
+        editor.priceList->setCurrentItem(editor.priceList->topLevelItem(4));
+        editor.deletePrice();
+        editor.nameEdit->setText(QStringLiteral("Oat milk"));
+        editor.ok();
     });
     QCOMPARE(f.rows(2).at(1), (Row{"Oat milk", "2", true, "K2"}));
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_5")), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K2_5")), ConfigFile::NotFound);
     // A name longer than the box's usual limit comes back whole.
-    w.lvList[2]->selectRow(1);
-    openEditor(w, 2, false, [](frmAddEdit& editor) { editor.cmdOK_Click(); });
+    ui.lists[2]->selectRow(0);
+    openEditor(w, 2, false, [](ItemEditor& editor) { editor.ok(); });
     QCOMPARE(f.names(2).first().size(), longName.size());
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K2_7")), QStringLiteral("0.90"));
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K2_7")), QStringLiteral("0.90"));
     QCOMPARE(w.document().nextKey(), 3);
 }
 
@@ -211,48 +221,48 @@ void ItemEditorTest::storedTextsThatAreNoPriceGoOnOk_data() {
 void ItemEditorTest::storedTextsThatAreNoPriceGoOnOk() {
     QFETCH(QString, stored);
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     f.fill(0, {{"Milk", "", false, "K0"}});
     w.document().store().WriteValue(QStringLiteral("K0_4"), stored);
-    openEditor(w, 0, false, [&](frmAddEdit& editor) {
+    openEditor(w, 0, false, [&](ItemEditor& editor) {
         QCOMPARE(priceCell(editor, 4), QString());
-        QCOMPARE(editor.lvPrices->topLevelItem(3)->text(3), QString());
-        editor.cmdOK_Click();
+        QCOMPARE(editor.priceList->topLevelItem(3)->text(3), QString());
+        editor.ok();
     });
-    QVERIFY(!w.CF.value(QStringLiteral("K0_4")));
+    QVERIFY(!w.document().store().value(QStringLiteral("K0_4")));
 }
 
 void ItemEditorTest::cancelChangesNothing() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     f.fill(0, {{"Milk", "", false, "K0"}});
     w.document().setPrice(QStringLiteral("K0"), 5, QStringLiteral("1.10"));
-    const auto before = w.CF.values();
-    openEditor(w, 0, false, [&](frmAddEdit& editor) {
-        editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(4));
-        editor.cmdDel_Click();
-        editor.txtName->setText(QStringLiteral("Renamed"));
-        editor.cmdCancel_Click();
+    const auto before = w.document().store().values();
+    openEditor(w, 0, false, [&](ItemEditor& editor) {
+        editor.priceList->setCurrentItem(editor.priceList->topLevelItem(4));
+        editor.deletePrice();
+        editor.nameEdit->setText(QStringLiteral("Renamed"));
+        editor.reject();
     });
-    openEditor(w, 0, true, [&](frmAddEdit& editor) {
-        editor.txtName->setText(QStringLiteral("Never added"));
-        editor.cmdCancel_Click();
+    openEditor(w, 0, true, [&](ItemEditor& editor) {
+        editor.nameEdit->setText(QStringLiteral("Never added"));
+        editor.reject();
     });
-    QCOMPARE(w.CF.values(), before);
+    QCOMPARE(w.document().store().values(), before);
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "", false, "K0"}}));
     QCOMPARE(w.document().nextKey(), 1);
 }
 
 void ItemEditorTest::emptyNameIsRefused() {
     WindowFixture f;
-    frmLists& w = f.window();
-    openEditor(w, 3, true, [&](frmAddEdit& editor) {
-        editor.cmdOK_Click();
+    MainWindow& w = f.window();
+    openEditor(w, 3, true, [&](ItemEditor& editor) {
+        editor.ok();
         QCOMPARE(f.prompts.last().text, QStringLiteral("Please type in a name for this item."));
         QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
         QCOMPARE(editor.result(), 0);
-        editor.txtName->setText(QStringLiteral("  ")); // blanks are a name
-        editor.cmdOK_Click();
+        editor.nameEdit->setText(QStringLiteral("  ")); // blanks are a name
+        editor.ok();
         QCOMPARE(editor.result(), int(QDialog::Accepted));
     });
     QCOMPARE(f.names(3), QStringList{"  "});
@@ -270,35 +280,36 @@ void ItemEditorTest::keysOnAShop() {
     QFETCH(int, key);
     QFETCH(bool, setsPrice);
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     f.fill(0, {{"Milk", "", false, "K0"}});
-    w.EditorMode = 2;
-    frmAddEdit editor(w);
+    ItemEditor editor(w.document(), f.prompts, {},
+                      {ItemEditor::Mode::Edit, QStringLiteral("K0"), QStringLiteral("Milk")});
     editor.show();
-    editor.lvPrices->setFocus();
-    editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(3));
+    editor.priceList->setFocus();
+    editor.priceList->setCurrentItem(editor.priceList->topLevelItem(3));
     f.prompts.typeNext(QStringLiteral("2"));
-    QTest::keyClick(editor.lvPrices, Qt::Key(key));
+    QTest::keyClick(editor.priceList, Qt::Key(key));
     if (!setsPrice) {
         QVERIFY(f.prompts.shown.isEmpty());
         QCOMPARE(editor.result(), int(QDialog::Accepted));
         return;
     }
-    QCOMPARE(editor.lvPrices->topLevelItem(3)->text(2), QStringLiteral("2.00"));
+    QCOMPARE(editor.priceList->topLevelItem(3)->text(2), QStringLiteral("2.00"));
     // The dialog's default button was not pressed as well.
     QVERIFY(editor.isVisible());
     QCOMPARE(editor.result(), 0);
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K0_4")), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K0_4")), ConfigFile::NotFound);
 }
 
 void ItemEditorTest::keyCounterNeverWraps() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.document().setNextKey(2147483646); // as a hand-edited file may hold it
     const auto add = [&](const QString& name) {
-        openEditor(w, 0, true, [&](frmAddEdit& editor) {
-            editor.txtName->setText(name);
-            editor.cmdOK_Click();
+        openEditor(w, 0, true, [&](ItemEditor& editor) {
+            editor.nameEdit->setText(name);
+            editor.ok();
         });
     };
     add(QStringLiteral("Last"));
@@ -307,14 +318,14 @@ void ItemEditorTest::keyCounterNeverWraps() {
     QCOMPARE(f.rows(0).size(), 1);
     QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
     // Nor does a copy take a key.
-    w.lvList[0]->selectRow(1);
-    w.lvList_GotFocus(0);
-    w.showModal = [](QDialog& dialog) {
-        auto& moc = static_cast<frmMOC&>(dialog);
-        moc.optMC[1]->click();
-        moc.cmdOK_Click();
-    };
-    w.mnuEditMOC->trigger();
+    ui.lists[0]->selectRow(0);
+    ui.focusList(0);
+    w.setDialogRunner([](QDialog& dialog) {
+        auto& moc = static_cast<MoveCopyDialog&>(dialog);
+        moc.operation[1]->click();
+        moc.ok();
+    });
+    ui.moveOrCopy->trigger();
     QCOMPARE(f.rows(0).size(), 1);
     QCOMPARE(w.document().nextKey(), 2147483647);
     QCOMPARE(f.prompts.shown.size(), 2);

@@ -1,5 +1,6 @@
 // The list commands: the tick and quantity rules, select-all, moving rows, deleting with their prices,
 // renaming, and the Move or Copy menu caption.
+#include "item_editor.h"
 #include "store_layout.h"
 #include "window_fixture.h"
 
@@ -61,94 +62,103 @@ void ListCommandsTest::plusAndMinus() {
     QFETCH(Row, after);
     QFETCH(Qt::CheckState, box);
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     // A second, unticked row keeps the box from being all-ticked.
     f.fill(1, {before, Row{"B", "", false, "K1"}});
-    w.lvList[1]->selectRow(1);
-    (command == "+" ? w.cmdPlus : w.cmdMinus)[1]->click();
+    ui.lists[1]->selectRow(0);
+    (command == "+" ? ui.more : ui.fewer)[1]->click();
     QCOMPARE(f.rows(1).first(), after);
-    QCOMPARE(w.CurrentList, qint16(1));
+    QCOMPARE(w.currentList(), 1);
     if (command == "-" || before.quantity.trimmed().isEmpty())
-        QCOMPARE(w.chkSelAll[1]->checkState(), box);
+        QCOMPARE(ui.tickAll[1]->checkState(), box);
 }
 
 void ListCommandsTest::userTicksSetQuantity() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.show();
     f.fill(0, {{"Milk", "", false, "K0"}, {"Bread", "5", true, "K1"}});
-    ListView* view = w.lvList[0];
+    ListView* view = ui.lists[0];
     view->setFocus();
-    view->selectRow(1);
+    view->selectRow(0);
     QTest::keyClick(view, Qt::Key_Space);
     QCOMPARE(f.rows(0).at(0), (Row{"Milk", "1", true, "K0"}));
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Checked);
+    QCOMPARE(ui.tickAll[0]->checkState(), Qt::Checked);
 
-    view->selectRow(2);
+    view->selectRow(1);
     QTest::keyClick(view, Qt::Key_Space);
     QCOMPARE(f.rows(0).at(1), (Row{"Bread", "", false, "K1"}));
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(ui.tickAll[0]->checkState(), Qt::PartiallyChecked);
 
     // A click on the tick box itself.
     const QRect box = view->visualRect(view->model()->index(0, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
     QCOMPARE(f.rows(0).at(0), (Row{"Milk", "", false, "K0"}));
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Unchecked);
+    QCOMPARE(ui.tickAll[0]->checkState(), Qt::Unchecked);
 
     // Space on the quantity cell ticks the row the same way.
     view->setCurrentIndex(view->model()->index(0, 1));
     QTest::keyClick(view, Qt::Key_Space);
     QCOMPARE(f.rows(0).at(0), (Row{"Milk", "1", true, "K0"}));
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(ui.tickAll[0]->checkState(), Qt::PartiallyChecked);
 }
 
 void ListCommandsTest::selectAllStates() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(2, {{"A", "1", true, "K0"}, {"B", "", false, "K1"}});
-    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(ui.tickAll[2]->checkState(), Qt::PartiallyChecked);
     // A user's click on a mixed box ticks or clears it, never leaves it mixed.
-    w.chkSelAll[2]->click();
-    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Checked);
-    w.chkSelAll[2]->click();
-    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Unchecked);
-    w.chkSelAll[2]->click();
-    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Checked);
+    ui.tickAll[2]->click();
+    QCOMPARE(ui.tickAll[2]->checkState(), Qt::Checked);
+    ui.tickAll[2]->click();
+    QCOMPARE(ui.tickAll[2]->checkState(), Qt::Unchecked);
+    ui.tickAll[2]->click();
+    QCOMPARE(ui.tickAll[2]->checkState(), Qt::Checked);
 
     // An empty list keeps whatever state its box had.
     WindowFixture empty;
-    empty.window().chkSelAll[3]->setCheckState(Qt::Checked);
-    empty.window().RefreshSelectAll(3);
-    QCOMPARE(empty.window().chkSelAll[3]->checkState(), Qt::Checked);
+    const WindowControls emptyWindow(empty.window());
+    emptyWindow.tickAll[3]->setCheckState(Qt::Checked);
+    // Declining a deletion brings every list's box up to date.
+    empty.fill(0, {{"Milk", "", false, "K0"}});
+    empty.prompts.answerNext(UserPrompts::Answer::No);
+    emit emptyWindow.lists[0]->keyDown(Qt::Key_Delete);
+    QCOMPARE(emptyWindow.tickAll[3]->checkState(), Qt::Checked);
 }
 
 void ListCommandsTest::selectAllTicksAndClears() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"A", "", false, "K0"}, {"B", "3", true, "K1"}, {"C", "", false, "K2"}});
-    w.chkSelAll[0]->click();
+    ui.tickAll[0]->click();
     QCOMPARE(f.rows(0), (QList<Row>{{"A", "1", true, "K0"}, {"B", "3", true, "K1"}, {"C", "1", true, "K2"}}));
-    w.chkSelAll[0]->click();
+    ui.tickAll[0]->click();
     QCOMPARE(f.rows(0), (QList<Row>{{"A", "", false, "K0"}, {"B", "", false, "K1"}, {"C", "", false, "K2"}}));
 }
 
 void ListCommandsTest::programTicksNeverRunTheQuantityRule() {
     // The user's tick rule would turn "4" into "1": no command the program runs may trigger it.
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.show();
     f.fill(0, {{"A", "4", true, "K0"}, {"B", "", false, "K1"}, {"C", "7", true, "K2"}});
-    w.lvList[0]->selectRow(1);
-    w.cmdNDown[0]->click();
-    w.cmdNDown[0]->click();
-    w.cmdNUp[0]->click();
+    ui.lists[0]->selectRow(0);
+    ui.down[0]->click();
+    ui.down[0]->click();
+    ui.up[0]->click();
     QCOMPARE(f.rows(0).at(1), (Row{"A", "4", true, "K0"}));
-    w.chkSelAll[0]->click();
+    ui.tickAll[0]->click();
     QCOMPARE(f.rows(0).at(1), (Row{"A", "4", true, "K0"}));
-    w.lvList[0]->selectRow(2);
-    w.cmdPlus[0]->click();
+    ui.lists[0]->selectRow(1);
+    ui.more[0]->click();
     QCOMPARE(f.rows(0).at(1), (Row{"A", "5", true, "K0"}));
-    w.cmdMinus[0]->click();
+    ui.fewer[0]->click();
     QCOMPARE(f.rows(0).at(1), (Row{"A", "4", true, "K0"}));
     QCOMPARE(f.rows(0).at(2), (Row{"C", "7", true, "K2"}));
 }
@@ -170,30 +180,32 @@ void ListCommandsTest::upAndDown() {
     QFETCH(QStringList, order);
     QFETCH(int, selectedAfter);
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(3, {{"A", "", false, "K0"}, {"B", "2", true, "K1"}, {"C", "1", true, "K2"}, {"D", "", false, "K3"}});
     const Row moving = f.rows(3).at(selected - 1);
-    w.lvList[3]->selectRow(selected);
-    (up ? w.cmdNUp : w.cmdNDown)[3]->click();
+    ui.lists[3]->selectRow(selected - 1);
+    (up ? ui.up : ui.down)[3]->click();
     QCOMPARE(f.names(3), order);
-    QCOMPARE(w.lvList[3]->selectedPosition(), selectedAfter);
+    QCOMPARE(ui.lists[3]->selectedRow() + 1, selectedAfter);
     QCOMPARE(f.rows(3).at(selectedAfter - 1), moving);
 }
 
 void ListCommandsTest::deleteRemovesRowAndItsPricesOnly() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.document().setListName(1, QStringLiteral("Weekly"));
     f.fill(1, {{"Milk", "", false, "K7"}, {"Tea", "", false, "K17"}});
     f.fill(2, {{"Soap", "1", true, "K70"}});
     for (const char* key : {"K7", "K17", "K70"})
         for (int shop = 1; shop <= 20; ++shop)
             w.document().setPrice(QString::fromLatin1(key), shop, QStringLiteral("1.00"));
-    const int before = w.CF.size();
-    w.chkSelAll[2]->setCheckState(Qt::Unchecked); // stale: the deletion refreshes every box
+    const int before = w.document().store().size();
+    ui.tickAll[2]->setCheckState(Qt::Unchecked); // stale: the deletion refreshes every box
     f.prompts.answerNext(Answer::Yes);
-    w.lvList[1]->selectRow(1);
-    QTest::keyClick(w.lvList[1], Qt::Key_Delete);
+    ui.lists[1]->selectRow(0);
+    QTest::keyClick(ui.lists[1], Qt::Key_Delete);
 
     const ScriptedPrompts::Shown& question = f.prompts.last();
     QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete the item 'Milk' from the 'Weekly' list?"));
@@ -201,96 +213,104 @@ void ListCommandsTest::deleteRemovesRowAndItsPricesOnly() {
     QCOMPARE(question.defaultAnswer, Answer::Yes);
     QCOMPARE(question.icon, UserPrompts::Icon::Question);
     QCOMPARE(f.names(1), QStringList{"Tea"});
-    QCOMPARE(w.CF.size(), before - 40); // 20 prices and the day each was set
-    QCOMPARE(w.CF.ReadValue(Store::priceDateKey(QStringLiteral("K7"), 20)), ConfigFile::NotFound);
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K7_20")), ConfigFile::NotFound);
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K17_1")), QStringLiteral("1.00"));
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K70_1")), QStringLiteral("1.00"));
-    QCOMPARE(w.chkSelAll[2]->checkState(), Qt::Checked);
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Tea' ..."));
+    QCOMPARE(w.document().store().size(), before - 40); // 20 prices and the day each was set
+    QCOMPARE(w.document().store().ReadValue(Store::priceDateKey(QStringLiteral("K7"), 20)), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K7_20")), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K17_1")), QStringLiteral("1.00"));
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K70_1")), QStringLiteral("1.00"));
+    QCOMPARE(ui.tickAll[2]->checkState(), Qt::Checked);
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy 'Tea' ..."));
 }
 
 void ListCommandsTest::declinedDeleteKeepsEverything() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "", false, "K3"}});
     f.fill(1, {{"Tea", "1", true, "K4"}});
-    w.chkSelAll[1]->setCheckState(Qt::Unchecked);
+    ui.tickAll[1]->setCheckState(Qt::Unchecked);
     w.document().setPrice(QStringLiteral("K3"), 2, QStringLiteral("1.00"));
     f.prompts.answerNext(Answer::No);
-    QTest::keyClick(w.lvList[0], Qt::Key_Delete);
+    QTest::keyClick(ui.lists[0], Qt::Key_Delete);
     QCOMPARE(f.names(0), QStringList{"Milk"});
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K3_2")), QStringLiteral("1.00"));
-    QCOMPARE(w.chkSelAll[1]->checkState(), Qt::Checked); // refreshed whatever the answer
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K3_2")), QStringLiteral("1.00"));
+    QCOMPARE(ui.tickAll[1]->checkState(), Qt::Checked); // refreshed whatever the answer
 }
 
 void ListCommandsTest::deletingTheOnlyRow() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "1", true, "K0"}});
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Checked);
+    QCOMPARE(ui.tickAll[0]->checkState(), Qt::Checked);
     f.prompts.answerNext(Answer::Yes);
-    QTest::keyClick(w.lvList[0], Qt::Key_Delete);
-    QCOMPARE(w.lvList[0]->rowCount(), 0);
-    QVERIFY(!w.mnuEditMOC->isEnabled());
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy..."));
-    QCOMPARE(w.chkSelAll[0]->checkState(), Qt::Checked);
+    QTest::keyClick(ui.lists[0], Qt::Key_Delete);
+    QCOMPARE(ui.lists[0]->rowCount(), 0);
+    QVERIFY(!ui.moveOrCopy->isEnabled());
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy..."));
+    QCOMPARE(ui.tickAll[0]->checkState(), Qt::Checked);
     // Keys on an empty list ask nothing.
-    QTest::keyClick(w.lvList[0], Qt::Key_Delete);
+    QTest::keyClick(ui.lists[0], Qt::Key_Delete);
     QCOMPARE(f.prompts.shown.size(), 1);
 }
 
 void ListCommandsTest::menuCaptionFollowsTheSelection() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     const QString longName(200, QLatin1Char('x'));
     f.fill(2, {{"Fish & Chips", "", false, "K0"}, {longName, "", false, "K1"}});
-    w.lvList_GotFocus(2);
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
-    QVERIFY(w.mnuEditMOC->isEnabled());
+    ui.focusList(2);
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
+    QVERIFY(ui.moveOrCopy->isEnabled());
     // Selecting with the mouse alone does not refresh it; the next key or command does.
-    w.lvList[2]->selectRow(2);
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
-    QTest::keyClick(w.lvList[2], Qt::Key_Shift);
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy '") + longName + QStringLiteral("' ..."));
-    w.lvList_GotFocus(3);
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy..."));
-    QVERIFY(!w.mnuEditMOC->isEnabled());
+    ui.lists[2]->selectRow(1);
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
+    QTest::keyClick(ui.lists[2], Qt::Key_Shift);
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy '") + longName + QStringLiteral("' ..."));
+    ui.focusList(3);
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy..."));
+    QVERIFY(!ui.moveOrCopy->isEnabled());
 }
 
 void ListCommandsTest::renameWithF2() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.show();
-    QTest::keyClick(w.lvList[0], Qt::Key_F2); // empty list: nothing
-    QVERIFY(!w.lvList[0]->isPersistentEditorOpen(w.lvList[0]->currentIndex()));
+    QTest::keyClick(ui.lists[0], Qt::Key_F2); // empty list: nothing
+    QVERIFY(!ui.lists[0]->isPersistentEditorOpen(ui.lists[0]->currentIndex()));
 
     f.fill(0, {{"Bread", "", false, "K5"}});
-    w.lvList[0]->setFocus();
-    QTest::keyClick(w.lvList[0], Qt::Key_F2);
-    auto* editor = w.lvList[0]->findChild<QLineEdit*>();
+    ui.lists[0]->setFocus();
+    QTest::keyClick(ui.lists[0], Qt::Key_F2);
+    auto* editor = ui.lists[0]->findChild<QLineEdit*>();
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("Bread rolls"));
     QTest::keyClick(editor, Qt::Key_Return); // the editor commits once events are processed
     QTRY_COMPARE(f.rows(0).first(), (Row{"Bread rolls", "", false, "K5"}));
-    QCOMPARE(w.mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Bread rolls' ..."));
+    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy 'Bread rolls' ..."));
 }
 
 void ListCommandsTest::editAndAddOnEmptyList() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     int opened = 0;
-    w.showModal = [&](QDialog&) { ++opened; };
-    w.CurrentList = 0;
-    w.cmdEdit[2]->click();
+    ItemEditor::Mode mode = ItemEditor::Mode::Edit;
+    w.setDialogRunner([&](QDialog& dialog) {
+        ++opened;
+        mode = static_cast<ItemEditor&>(dialog).mode();
+    });
+    ui.focusList(0);
+    ui.edit[2]->click();
     QCOMPARE(opened, 0);
-    QCOMPARE(w.CurrentList, qint16(0));
-    w.cmdAdd[2]->click();
+    QCOMPARE(w.currentList(), 0);
+    ui.add[2]->click();
     QCOMPARE(opened, 1);
-    QCOMPARE(w.EditorMode, qint16(1));
-    QCOMPARE(w.EditorList, qint16(2));
-    QCOMPARE(w.CurrentList, qint16(2));
+    QCOMPARE(mode, ItemEditor::Mode::Add);
+    QCOMPARE(w.currentList(), 2);
 }
 
 QTEST_MAIN(ListCommandsTest)

@@ -3,7 +3,7 @@
 #include "config_file.h"
 #include "data_files.h"
 #include "list_view.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "scripted_prompts.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ namespace {
 
 using Answer = UserPrompts::Answer;
 
-QStringList rowNames(frmLists& window, int list) {
+QStringList rowNames(MainWindow& window, int list) {
     QStringList names;
     for (const Item& item : window.document().items(list))
         names << item.name;
@@ -30,8 +30,8 @@ QStringList rowNames(frmLists& window, int list) {
 }
 
 // The text the Shops tab shows in a cell: column 0 the number, column 1 the name.
-QString shopCell(const frmLists& window, int row, int column) {
-    return window.lvShops->model()->index(row, column).data().toString();
+QString shopCell(MainWindow& window, int row, int column) {
+    return controls(window).shops->model()->index(row, column).data().toString();
 }
 
 // A data file with named shops, so that no shop question is asked.
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedPrompts m_prompts;
     QString dataFile() const { return m_dir->filePath(QStringLiteral("Pantrova.dat")); }
-    std::unique_ptr<frmLists> start() { return std::make_unique<frmLists>(m_dir->path(), &m_prompts); }
+    std::unique_ptr<MainWindow> start() { return std::make_unique<MainWindow>(m_dir->path(), &m_prompts); }
 };
 
 void MainWindowTest::init() {
@@ -94,22 +94,22 @@ void MainWindowTest::firstRunAsksForShops() {
     QCOMPARE(question.text, QStringLiteral("You have not entered any shop details yet.  Do you want to do this now?"));
     QCOMPARE(question.icon, UserPrompts::Icon::Question);
     QCOMPARE(question.buttons, UserPrompts::Buttons::YesNo);
-    QCOMPARE(window->lvShops->model()->rowCount(), 20);
+    QCOMPARE(controls(*window).shops->model()->rowCount(), 20);
     QCOMPARE(shopCell(*window, 19, 0), QStringLiteral("20"));
     for (int l = 0; l < 4; ++l) {
-        QCOMPARE(window->lvList[l]->rowCount(), 0);
-        QCOMPARE(window->txtName[l]->text(), QString());
+        QCOMPARE(controls(*window).lists[l]->rowCount(), 0);
+        QCOMPARE(controls(*window).listNames[l]->text(), QString());
     }
     QCOMPARE(window->document().nextKey(), 0);
-    QCOMPARE(window->CurrentList, qint16(0));
-    QVERIFY(!window->mnuEditMOC->isEnabled());
+    QCOMPARE(window->currentList(), 0);
+    QVERIFY(!controls(*window).moveOrCopy->isEnabled());
     if (yes) {
-        QCOMPARE(window->tabMain->currentIndex(), 1);
+        QCOMPARE(controls(*window).tabs->currentIndex(), 1);
         QCOMPARE(m_prompts.shown.size(), 2);
         QCOMPARE(m_prompts.last().title, QStringLiteral("Shop 1"));
         QCOMPARE(shopCell(*window, 0, 1), QStringLiteral("Corner Shop"));
     } else {
-        QCOMPARE(window->tabMain->currentIndex(), 0);
+        QCOMPARE(controls(*window).tabs->currentIndex(), 0);
         QCOMPARE(m_prompts.shown.size(), 1);
     }
     QVERIFY(!QFile::exists(dataFile()));
@@ -119,7 +119,7 @@ void MainWindowTest::savedStateComesBack() {
     {
         m_prompts.answerNext(Answer::No);
         auto window = start();
-        QTest::keyClicks(window->txtName[1], QStringLiteral("Weekly & more"));
+        QTest::keyClicks(controls(*window).listNames[1], QStringLiteral("Weekly & more"));
         window->document().insertItem(1, 0,
                                       Item{QStringLiteral("K0"), QStringLiteral("Milk"), QStringLiteral("2"), true});
         window->document().insertItem(1, 1, Item{QStringLiteral("K1"), QStringLiteral("Bread"), QString(), false});
@@ -131,7 +131,7 @@ void MainWindowTest::savedStateComesBack() {
     QVERIFY(QFile::exists(dataFile()));
     auto window = start();
     QCOMPARE(m_prompts.shown.size(), 1); // no second shop question, though only shop 7 has a name
-    QCOMPARE(window->txtName[1]->text(), QStringLiteral("Weekly & more"));
+    QCOMPARE(controls(*window).listNames[1]->text(), QStringLiteral("Weekly & more"));
     QCOMPARE(rowNames(*window, 1), QStringList({"Milk", "Bread"}));
     const Item& milk = window->document().item(1, 0);
     QVERIFY(milk.ticked);
@@ -140,9 +140,9 @@ void MainWindowTest::savedStateComesBack() {
     QCOMPARE(window->document().item(1, 1).quantity, QString());
     QCOMPARE(shopCell(*window, 6, 1), QStringLiteral("Market"));
     QCOMPARE(window->document().nextKey(), 2);
-    QCOMPARE(window->CF.ReadValue(QStringLiteral("K0_7")), QStringLiteral("1.25"));
-    QCOMPARE(window->chkSelAll[1]->checkState(), Qt::PartiallyChecked);
-    QCOMPARE(window->lvList[1]->selectedPosition(), 1);
+    QCOMPARE(window->document().store().ReadValue(QStringLiteral("K0_7")), QStringLiteral("1.25"));
+    QCOMPARE(controls(*window).tickAll[1]->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(controls(*window).lists[1]->selectedRow(), 0);
 }
 
 void MainWindowTest::olderLayoutGetsKeysThatAreSaved() {
@@ -162,7 +162,7 @@ void MainWindowTest::olderLayoutGetsKeysThatAreSaved() {
         QCOMPARE(window->document().item(2, 0).key, QStringLiteral("K2"));
         QCOMPARE(window->document().nextKey(), 3);
         QCOMPARE(window->document().item(0, 0).quantity, QStringLiteral(" "));
-        QVERIFY(window->sve());
+        QVERIFY(window->save());
     }
     ConfigFile saved;
     QVERIFY(saved.LoadFrom(dataFile()).ok());
@@ -177,9 +177,9 @@ void MainWindowTest::longListNameIsKeptWhole() {
     writeFile(dataFile(), dataFileBytes(withShops({{"L1n", name}})));
     {
         auto window = start();
-        QCOMPARE(window->txtName[1]->text().size(), name.size());
-        QTest::keyClick(window->txtName[1], Qt::Key_X);
-        QVERIFY(window->sve());
+        QCOMPARE(controls(*window).listNames[1]->text().size(), name.size());
+        QTest::keyClick(controls(*window).listNames[1], Qt::Key_X);
+        QVERIFY(window->save());
     }
     ConfigFile saved;
     QVERIFY(saved.LoadFrom(dataFile()).ok());
@@ -193,12 +193,12 @@ void MainWindowTest::savingTwiceWritesTheSameFile() {
     window->document().setNextKey(1);
     // The title marks unsaved changes until File, Save, which says where it saved.
     QVERIFY(window->isWindowModified());
-    window->mnuFileSave->trigger();
+    controls(*window).save->trigger();
     QVERIFY(!window->isWindowModified());
     QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("Pantrova.dat")));
-    QVERIFY(window->sve());
+    QVERIFY(window->save());
     const QByteArray first = readFile(dataFile());
-    QVERIFY(window->sve());
+    QVERIFY(window->save());
     QCOMPARE(readFile(dataFile()), first);
 
     ConfigFile saved;
@@ -217,11 +217,11 @@ void MainWindowTest::shrunkListKeepsHigherPositionsUnread() {
             window->document().insertItem(
                 0, i, Item{QStringLiteral("K%1").arg(i), QStringLiteral("Item %1").arg(i + 1), QString(), false});
         window->document().setNextKey(5);
-        QVERIFY(window->sve());
+        QVERIFY(window->save());
         window->document().deleteItem(0, 4);
         window->document().deleteItem(0, 0);
-        QVERIFY(window->sve());
-        window->ExitWithoutSaving = true;
+        QVERIFY(window->save());
+        controls(*window).exitWithoutSaving->trigger();
     }
     ConfigFile saved;
     QVERIFY(saved.LoadFrom(dataFile()).ok());
@@ -236,27 +236,28 @@ void MainWindowTest::exitWithoutSavingKeepsLastSave() {
     {
         auto window = start();
         window->document().setListName(0, QStringLiteral("Saved"));
-        QVERIFY(window->sve());
+        QVERIFY(window->save());
         window->document().setListName(0, QStringLiteral("Lost"));
         window->document().setSymbol(QStringLiteral("EUR"));
-        window->mnuFileEWS->trigger();
-        QVERIFY(window->ExitWithoutSaving);
+        const qsizetype asked = m_prompts.shown.size();
+        controls(*window).exitWithoutSaving->trigger();
+        QCOMPARE(m_prompts.shown.size(), asked); // closed without asking to save
     }
     auto window = start();
-    QCOMPARE(window->txtName[0]->text(), QStringLiteral("Saved"));
-    QCOMPARE(window->CF.ReadValue(QStringLiteral("Symbol"), QStringLiteral("£")), QStringLiteral("£"));
+    QCOMPARE(controls(*window).listNames[0]->text(), QStringLiteral("Saved"));
+    QCOMPARE(window->document().store().ReadValue(QStringLiteral("Symbol"), QStringLiteral("£")), QStringLiteral("£"));
 }
 
 void MainWindowTest::failedSaveIsReported() {
     m_prompts.answerNext(Answer::No);
     auto window = start();
     QVERIFY(m_dir->remove());
-    QVERIFY(!window->sve());
+    QVERIFY(!window->save());
     const ScriptedPrompts::Shown& shown = m_prompts.last();
     QCOMPARE(shown.title, QStringLiteral("Pantrova Error"));
     QCOMPARE(shown.icon, UserPrompts::Icon::Critical);
     QVERIFY2(shown.text.contains(dataFile()), qPrintable(shown.text));
-    window->ExitWithoutSaving = true;
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 void MainWindowTest::failedSaveOnCloseAsksTheUser_data() {
@@ -310,8 +311,8 @@ void MainWindowTest::damagedFileIsKeptAsideAndReportedOnce() {
     QCOMPARE(readFile(dataFile() + QStringLiteral(".damaged")), damaged);
     QCOMPARE(rowNames(*window, 0), QStringList({"Milk"}));
     QVERIFY(!window->document().item(0, 0).ticked);
-    QCOMPARE(window->txtName[0]->text(), QStringLiteral("Weekly"));
-    window->ExitWithoutSaving = true;
+    QCOMPARE(controls(*window).listNames[0]->text(), QStringLiteral("Weekly"));
+    controls(*window).exitWithoutSaving->trigger();
     window.reset();
 
     // A second damaged start keeps its copy under a new name: no earlier copy is ever replaced.
@@ -327,47 +328,47 @@ void MainWindowTest::damagedFileIsKeptAsideAndReportedOnce() {
     QCOMPARE(copies.size(), 1);
     QVERIFY2(message.contains(copies.first()), qPrintable(message));
     QCOMPARE(readFile(m_dir->filePath(copies.first())), QByteArray("this is not a data file"));
-    second->ExitWithoutSaving = true;
+    controls(*second).exitWithoutSaving->trigger();
 }
 
 void MainWindowTest::renamingShops() {
     m_prompts.answerNext(Answer::No);
     auto window = start();
     m_prompts.typeNext(QString());
-    window->lvShops_ItemClick(7);
+    controls(*window).clickShop(7);
     QCOMPARE(m_prompts.last().title, QStringLiteral("Shop 7"));
     QCOMPARE(m_prompts.last().text, QStringLiteral("Set name for shop:"));
     QCOMPARE(m_prompts.last().preset, QString());
     QCOMPARE(shopCell(*window, 6, 1), QString());
 
     m_prompts.typeNext(QStringLiteral(" "));
-    window->lvShops_ItemClick(7);
+    controls(*window).clickShop(7);
     QCOMPARE(shopCell(*window, 6, 1), QStringLiteral(" "));
     m_prompts.typeNext(QStringLiteral("Deli"));
-    window->lvShops_ItemClick(7);
+    controls(*window).clickShop(7);
     QCOMPARE(m_prompts.last().preset, QStringLiteral(" "));
     QCOMPARE(shopCell(*window, 6, 1), QStringLiteral("Deli"));
-    window->ExitWithoutSaving = true;
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 void MainWindowTest::changingCurrencySymbol() {
     m_prompts.answerNext(Answer::No);
     auto window = start();
     m_prompts.typeNext(QStringLiteral("£"));
-    window->mnuOptionsSymbol->trigger();
+    controls(*window).currencySymbol->trigger();
     QCOMPARE(m_prompts.last().text, QStringLiteral("Change currency symbol/code from '£':"));
     QCOMPARE(m_prompts.last().title, QStringLiteral("Change Currency Symbol/Code"));
     QCOMPARE(m_prompts.last().preset, QStringLiteral("£"));
-    QCOMPARE(window->CF.ReadValue(QStringLiteral("Symbol")), QStringLiteral("£"));
+    QCOMPARE(window->document().store().ReadValue(QStringLiteral("Symbol")), QStringLiteral("£"));
 
     m_prompts.typeNext(QStringLiteral("EUR"));
-    window->mnuOptionsSymbol_Click();
+    controls(*window).currencySymbol->trigger();
     m_prompts.typeNext(QString());
-    window->mnuOptionsSymbol_Click();
+    controls(*window).currencySymbol->trigger();
     QCOMPARE(m_prompts.last().text, QStringLiteral("Change currency symbol/code from 'EUR':"));
-    QCOMPARE(window->CF.ReadValue(QStringLiteral("Symbol")), QStringLiteral("EUR"));
-    QCOMPARE(window->mnuOptionsSymbol->shortcut(), QKeySequence(Qt::Key_F3));
-    window->ExitWithoutSaving = true;
+    QCOMPARE(window->document().store().ReadValue(QStringLiteral("Symbol")), QStringLiteral("EUR"));
+    QCOMPARE(controls(*window).currencySymbol->shortcut(), QKeySequence(Qt::Key_F3));
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 void MainWindowTest::accessKeysReachListNamesFromAnyTab() {
@@ -378,18 +379,18 @@ void MainWindowTest::accessKeysReachListNamesFromAnyTab() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     window->document().insertItem(1, 0, Item{QStringLiteral("K0"), QStringLiteral("Fish & Chips"), QString(), false});
 
-    window->tabMain->setCurrentIndex(frmLists::ShopsTab);
+    controls(*window).tabs->setCurrentIndex(MainWindow::ShopsTab);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
-    QCOMPARE(window->tabMain->currentIndex(), 0);
-    QTRY_COMPARE(QApplication::focusWidget(), window->txtName[2]);
-    QCOMPARE(window->CurrentList, qint16(2));
+    QCOMPARE(controls(*window).tabs->currentIndex(), 0);
+    QTRY_COMPARE(QApplication::focusWidget(), controls(*window).listNames[2]);
+    QCOMPARE(window->currentList(), 2);
 
     QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(QApplication::focusWidget(), window->txtName[1]);
-    QCOMPARE(window->CurrentList, qint16(1));
-    QCOMPARE(window->mnuEditMOC->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
-    QVERIFY(window->mnuEditMOC->isEnabled());
-    window->ExitWithoutSaving = true;
+    QTRY_COMPARE(QApplication::focusWidget(), controls(*window).listNames[1]);
+    QCOMPARE(window->currentList(), 1);
+    QCOMPARE(controls(*window).moveOrCopy->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
+    QVERIFY(controls(*window).moveOrCopy->isEnabled());
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 void MainWindowTest::printButtonOnlyOnPreviewTab() {
@@ -397,10 +398,10 @@ void MainWindowTest::printButtonOnlyOnPreviewTab() {
     auto window = start();
     window->show();
     for (int tab : {3, 2, 1, 0, 3}) {
-        window->tabMain->setCurrentIndex(tab);
-        QCOMPARE(window->cmdPrint->isVisible(), tab == 3);
+        controls(*window).tabs->setCurrentIndex(tab);
+        QCOMPARE(controls(*window).print->isVisible(), tab == 3);
     }
-    window->ExitWithoutSaving = true;
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 void MainWindowTest::layoutFollowsTheWindowSize() {
@@ -409,24 +410,25 @@ void MainWindowTest::layoutFollowsTheWindowSize() {
     window->show();
     window->resize(100, 100);
     QCOMPARE(window->size(), QSize(853, 640)); // 12800 x 9600 twips
-    const int narrowList = window->lvList[0]->width();
+    const int narrowList = controls(*window).lists[0]->width();
     window->resize(1400, 900);
-    QTRY_VERIFY(window->lvList[0]->width() > narrowList);
+    QTRY_VERIFY(controls(*window).lists[0]->width() > narrowList);
     // The four columns share the width; the lists grow downwards with their buttons below them.
     for (int l = 1; l < 4; ++l) {
-        QCOMPARE(window->lvList[l]->width(), window->lvList[0]->width());
-        QVERIFY(window->lvList[l]->x() > window->lvList[l - 1]->geometry().right());
-        QCOMPARE(window->cmdAdd[l]->y(), window->cmdAdd[0]->y());
+        QCOMPARE(controls(*window).lists[l]->width(), controls(*window).lists[0]->width());
+        QVERIFY(controls(*window).lists[l]->x() > controls(*window).lists[l - 1]->geometry().right());
+        QCOMPARE(controls(*window).add[l]->y(), controls(*window).add[0]->y());
     }
-    QVERIFY(window->cmdAdd[0]->y() > window->lvList[0]->geometry().bottom());
-    QVERIFY(window->lblInfo[0]->geometry().bottom() < window->lvList[0]->parentWidget()->height());
-    QVERIFY(window->lvShops->width() > 1300);
+    QVERIFY(controls(*window).add[0]->y() > controls(*window).lists[0]->geometry().bottom());
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("listsHint"))->geometry().bottom() <
+            controls(*window).lists[0]->parentWidget()->height());
+    QVERIFY(controls(*window).shops->width() > 1300);
 
     window->showMinimized();
     QTest::qWait(10);
     window->showNormal();
     QVERIFY(m_prompts.shown.size() == 1); // the shop question only: no error on minimising
-    window->ExitWithoutSaving = true;
+    controls(*window).exitWithoutSaving->trigger();
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -68,26 +68,27 @@ void PlainTextTest::namesShowAsTyped() {
             }).contains(name));
 
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.document().setListName(0, name);
     w.document().renameShop(1, name);
     f.fill(0, {{name, "1", true, "K0"}, {QStringLiteral("Tea"), "1", true, "K1"}});
     w.document().setPrice(QStringLiteral("K1"), 1, QStringLiteral("1.00"));
-    w.lvList[0]->selectRow(1);
-    w.lvList_GotFocus(0);
+    ui.lists[0]->selectRow(0);
+    ui.focusList(0);
     {
-        frmMOC dialog(w);
-        QVERIFY(shown(dialog.lblMOC->text(), dialog.lblMOC->textFormat())
+        MoveCopyDialog dialog(w.document(), 0, 0);
+        QVERIFY(shown(dialog.question->text(), dialog.question->textFormat())
                     .contains(QStringLiteral("'%1' from list '%1'").arg(name)));
-        QCOMPARE(dialog.fraTo->title().replace(QStringLiteral("&&"), QStringLiteral("&")),
+        QCOMPARE(dialog.targets->title().replace(QStringLiteral("&&"), QStringLiteral("&")),
                  QStringLiteral("Move '%1' to:").arg(name));
     }
 
-    w.GenPCList();
-    const QString lines = shown(w.lblCheapest->text(), w.lblCheapest->textFormat());
+    ui.compare();
+    const QString lines = shown(ui.cheapest->text(), ui.cheapest->textFormat());
     QVERIFY2(lines.contains(QStringLiteral("Cheapest: %1,").arg(name)), qPrintable(lines));
     QVERIFY2(lines.contains(QStringLiteral("missing: %1").arg(name)), qPrintable(lines));
-    const QAbstractItemModel* table = w.lvCompare->model();
+    const QAbstractItemModel* table = ui.comparison->model();
     const QString tip = shown(table->index(table->rowCount() - 3, 1).data(Qt::ToolTipRole).toString());
     QCOMPARE(tip, QStringLiteral("%1 prices 1 of 2 shown items; missing: %1").arg(name));
 }

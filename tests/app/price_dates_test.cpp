@@ -22,7 +22,8 @@ private slots:
 
 void PriceDatesTest::pricesOverASession() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     const QDate first(2026, 1, 1);
     int day = 1;
     w.document().today = [&] { return first.addDays(day - 1); };
@@ -32,15 +33,15 @@ void PriceDatesTest::pricesOverASession() {
     // Sets a price in the item editor on the given day, as the user does.
     const auto setPrice = [&](int row, int shop, const QString& price, int on) {
         day = on;
-        w.lvList[0]->selectRow(row);
-        w.showModal = [&](QDialog& dialog) {
-            auto& editor = static_cast<frmAddEdit&>(dialog);
-            editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(shop - 1));
+        ui.lists[0]->selectRow(row - 1);
+        w.setDialogRunner([&](QDialog& dialog) {
+            auto& editor = static_cast<ItemEditor&>(dialog);
+            editor.priceList->setCurrentItem(editor.priceList->topLevelItem(shop - 1));
             f.prompts.typeNext(price);
-            editor.cmdSet_Click();
-            editor.cmdOK_Click();
-        };
-        w.cmdEdit_Click(0);
+            editor.setPrice();
+            editor.ok();
+        });
+        ui.edit[0]->click();
     };
     setPrice(1, 1, "1.00", 1);
     setPrice(2, 1, "1.00", 1);
@@ -48,28 +49,28 @@ void PriceDatesTest::pricesOverASession() {
     setPrice(2, 2, "3.00", 120);
     setPrice(1, 1, "1.50", 200);
 
-    w.lvList[0]->selectRow(1);
+    ui.lists[0]->selectRow(0);
     int points = 0;
-    w.showModal = [&](QDialog& dialog) {
-        auto& editor = static_cast<frmAddEdit&>(dialog);
-        QCOMPARE(editor.lvPrices->topLevelItem(0)->text(3),
+    w.setDialogRunner([&](QDialog& dialog) {
+        if (auto* history = qobject_cast<PriceHistoryDialog*>(&dialog)) {
+            QCOMPARE(history->seriesCount, 1);
+            points = history->pointList->topLevelItemCount();
+            return;
+        }
+        auto& editor = static_cast<ItemEditor&>(dialog);
+        QCOMPARE(editor.priceList->topLevelItem(0)->text(3),
                  QLocale().toString(first.addDays(199), QLocale::ShortFormat));
-        QCOMPARE(editor.lvPrices->topLevelItem(1)->text(3), QString());
-        w.showModal = [&](QDialog& shown) {
-            auto& history = static_cast<frmHistory&>(shown);
-            QCOMPARE(history.seriesCount, 1);
-            points = history.lvPoints->topLevelItemCount();
-        };
-        editor.cmdHistory->click();
-    };
-    w.cmdEdit_Click(0);
+        QCOMPARE(editor.priceList->topLevelItem(1)->text(3), QString());
+        editor.historyButton->click();
+    });
+    ui.edit[0]->click();
     QCOMPARE(points, 3);
 
     // Old from 90 days on: at day 200, the prices not set since day 110 (Bread at Market, set on day 1).
     f.prompts.typeNext(QStringLiteral("90"));
-    w.mnuOptionsOldPrices->trigger();
-    w.GenPCList();
-    const QAbstractItemModel* table = w.lvCompare->model();
+    ui.oldPrices->trigger();
+    ui.compare();
+    const QAbstractItemModel* table = ui.comparison->model();
     QStringList old;
     for (int r = 0; r < table->rowCount(); ++r)
         for (int c = 1; c <= 2; ++c)
@@ -78,14 +79,14 @@ void PriceDatesTest::pricesOverASession() {
     QCOMPARE(old, QStringList{"Bread x 1@1"});
     QCOMPARE(table->index(2, 1).data(Qt::ToolTipRole).toString(),
              QStringLiteral("Cheapest for this item\nSet on 1 January 2026 (6 months ago)"));
-    QVERIFY(w.lblCheapest->text().contains(QStringLiteral("; 1 of its prices is older than 90 days")));
+    QVERIFY(ui.cheapest->text().contains(QStringLiteral("; 1 of its prices is older than 90 days")));
 
     // Another age: at 200 days nothing is old.
     f.prompts.typeNext(QStringLiteral("200"));
-    w.mnuOptionsOldPrices->trigger();
-    w.GenPCList();
-    QVERIFY(!w.lblCheapest->text().contains(QStringLiteral("older than")));
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("OldPriceDays")), QStringLiteral("200"));
+    ui.oldPrices->trigger();
+    ui.compare();
+    QVERIFY(!ui.cheapest->text().contains(QStringLiteral("older than")));
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("OldPriceDays")), QStringLiteral("200"));
 }
 
 QTEST_MAIN(PriceDatesTest)

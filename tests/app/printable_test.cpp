@@ -2,6 +2,7 @@
 // for a missing template or library, and printing to a PDF file.
 #include "data_files.h"
 #include "printable.h"
+#include "varnet_host.h"
 #include "window_fixture.h"
 
 #include <QLineEdit>
@@ -15,6 +16,19 @@
 #include <QTextBrowser>
 
 #include <sys/stat.h>
+
+namespace {
+
+// Builds the page file as the Print Preview tab does, without the tab.
+void buildPage(WindowFixture& f) {
+    ComparisonEngine engine;
+    const VarnetHost varnet(f.folder());
+    const PageBuilder::Built built = PageBuilder::build(f.window().document(), engine, varnet,
+                                                        f.folder() + QLatin1Char('/'), f.path(Store::DataFileName));
+    QVERIFY2(built.error.isEmpty(), qPrintable(built.error));
+}
+
+} // namespace
 
 class PrintableTest : public QObject {
     Q_OBJECT
@@ -87,7 +101,8 @@ void PrintableTest::encodingKeepsEveryCharacter() {
 
 void PrintableTest::pageFromTheLists() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     writeFile(f.path("Pantrova Template.htm"),
               "[%ListTitle1%]%ListContents1%[%ListTitle2%]%ListContents2%[%ListTitle3%]%ListContents3%"
               "[%ListTitle4%]%ListContents4%|%bestshop%|%currencysymbol%|%bestprice%");
@@ -98,36 +113,36 @@ void PrintableTest::pageFromTheLists() {
     f.fill(2, {{"Crisps", "", false, "K3"}});
     w.document().setPrice(QStringLiteral("K0"), 3, QStringLiteral("617.25"));
     w.document().setPrice(QStringLiteral("K1"), 3, QStringLiteral("0.00"));
-    w.optShow[1]->setChecked(true);
+    ui.show[1]->setChecked(true);
 
-    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
-    QVERIFY(w.optShow[0]->isChecked());
+    ui.tabs->setCurrentIndex(MainWindow::PreviewTab);
+    QVERIFY(ui.show[0]->isChecked());
     QCOMPARE(readFile(f.path("Pantrova.htm")),
              QByteArray("[Weekly]<br>Milk<i> x 2</i><br>Bread[][Party][]|Market|\xc2\xa3|1,234.50"));
-    QCOMPARE(w.wbList->source(), QUrl::fromLocalFile(f.path("Pantrova.htm")));
-    QVERIFY(w.cmdPrint->isVisibleTo(&w));
+    QCOMPARE(ui.page->source(), QUrl::fromLocalFile(f.path("Pantrova.htm")));
+    QVERIFY(ui.print->isVisibleTo(&w));
     // The page compares the ticked items whatever the comparison tab shows, and leaves that tab's choice alone.
-    w.optShow[1]->setChecked(true);
-    w.buildPage();
+    ui.show[1]->setChecked(true);
+    buildPage(f);
     QVERIFY(readFile(f.path("Pantrova.htm")).endsWith("|Market|\xc2\xa3|1,234.50"));
-    QVERIFY(w.optShow[1]->isChecked());
+    QVERIFY(ui.show[1]->isChecked());
 
     f.fill(0, {{"Unpriced", "1", true, "K4"}});
     w.document().setPrice(QStringLiteral("K0"), 3, QStringLiteral("0"));
-    w.buildPage();
+    buildPage(f);
     QVERIFY(readFile(f.path("Pantrova.htm")).endsWith("|(None)|\xc2\xa3|0.00"));
     QVERIFY(f.prompts.shown.isEmpty());
 }
 
 void PrintableTest::userTextNeverBecomesMarkup() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     writeFile(f.path("Pantrova Template.htm"), "<h2>%ListTitle1%</h2>%ListContents1%<p>%bestshop%</p>");
     w.document().setListName(0, QStringLiteral("<script>alert(\"x\")</script>"));
     w.document().renameShop(1, QStringLiteral("Tom & Jerry's"));
     f.fill(0, {{"Fish  &\tChips %ListTitle1%", "1", true, "K0"}, {QStringLiteral("Bell\x07"), "3", true, "K1"}});
     w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.00"));
-    w.buildPage();
+    controls(w).showPage();
     const QByteArray page = readFile(f.path("Pantrova.htm"));
     QCOMPARE(page, QByteArray("<h2>&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;</h2>"
                               "<br>Fish&nbsp; &amp;&nbsp; &nbsp; Chips %ListTitle1%<br>Bell\x07<i> x 3</i>"
@@ -136,21 +151,22 @@ void PrintableTest::userTextNeverBecomesMarkup() {
 
 void PrintableTest::pageIsRewrittenEachTime() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     writeFile(f.path("Pantrova.htm"), QByteArray(100000, 'x'));
     writeFile(f.path("Pantrova Template.htm"), "<p>%ListTitle1%</p>");
     w.document().setListName(0, QStringLiteral("First"));
-    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    ui.tabs->setCurrentIndex(MainWindow::PreviewTab);
     QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>First</p>"));
-    QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("First")));
-    w.tabMain->setCurrentIndex(frmLists::ListsTab);
+    QVERIFY(ui.page->toPlainText().contains(QStringLiteral("First")));
+    ui.tabs->setCurrentIndex(MainWindow::ListsTab);
     w.document().setListName(0, QStringLiteral("Second"));
-    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    ui.tabs->setCurrentIndex(MainWindow::PreviewTab);
     QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("<p>Second</p>"));
-    QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("Second")));
+    QVERIFY(ui.page->toPlainText().contains(QStringLiteral("Second")));
     // The template's bytes reach the page unchanged, a leading byte-order mark included.
     writeFile(f.path("Pantrova Template.htm"), "\xef\xbb\xbf<p>%ListTitle1%</p>");
-    w.buildPage();
+    ui.showPage();
     QCOMPARE(readFile(f.path("Pantrova.htm")), QByteArray("\xef\xbb\xbf<p>Second</p>"));
 
     // The shipped template holds every placeholder.
@@ -163,15 +179,16 @@ void PrintableTest::pageIsRewrittenEachTime() {
 
 void PrintableTest::templateInAnotherCodePage() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     // Latin-1: the "£" is the byte 0xA3, which is no UTF-8. The merged texts go in as ASCII.
     writeFile(f.path("Pantrova Template.htm"),
               "<meta charset=\"iso-8859-1\"><p>\xa3 %ListTitle1% %currencysymbol%</p>");
     w.document().setListName(0, QStringLiteral("Caf\u00e9 \u20ac"));
-    w.buildPage();
+    ui.showPage();
     QCOMPARE(readFile(f.path("Pantrova.htm")),
              QByteArray("<meta charset=\"iso-8859-1\"><p>\xa3 Caf&#233; &#8364; &#163;</p>"));
-    QVERIFY(w.wbList->toPlainText().contains(QStringLiteral("\u00a3 Caf\u00e9 \u20ac \u00a3")));
+    QVERIFY(ui.page->toPlainText().contains(QStringLiteral("\u00a3 Caf\u00e9 \u20ac \u00a3")));
 }
 
 void PrintableTest::pageKeepsTheDataFilePermissions_data() {
@@ -189,7 +206,7 @@ void PrintableTest::pageKeepsTheDataFilePermissions() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
     const QString data = f.path("Pantrova.dat");
     QVERIFY(dataFile < 0 ? QFile::remove(data) : chmod(QFile::encodeName(data).constData(), mode_t(dataFile)) == 0);
-    f.window().buildPage();
+    controls(f.window()).showPage();
     struct stat status {};
     QCOMPARE(stat(QFile::encodeName(f.path("Pantrova.htm")).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), page);
@@ -197,9 +214,9 @@ void PrintableTest::pageKeepsTheDataFilePermissions() {
 
 void PrintableTest::missingTemplateIsReported() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
     QVERIFY(QFile::remove(f.path("Pantrova Template.htm")));
-    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    controls(w).tabs->setCurrentIndex(MainWindow::PreviewTab);
     QCOMPARE(f.prompts.shown.size(), 1);
     QCOMPARE(f.prompts.last().title, QStringLiteral("Pantrova Error"));
     QCOMPARE(f.prompts.last().icon, UserPrompts::Icon::Critical);
@@ -230,7 +247,7 @@ void PrintableTest::specialFilesAreReportedAtOnce() {
         QFile sparse(f.path(file)); // takes no room on disk
         QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(Printable::TemplateLimit + 1));
     }
-    f.window().tabMain->setCurrentIndex(frmLists::PreviewTab);
+    controls(f.window()).tabs->setCurrentIndex(MainWindow::PreviewTab);
     QCOMPARE(f.prompts.shown.size(), 1);
     QVERIFY2(f.prompts.last().text.contains(reason), qPrintable(f.prompts.last().text));
     QVERIFY(!QFileInfo(f.path("Pantrova.htm")).isFile());
@@ -238,36 +255,38 @@ void PrintableTest::specialFilesAreReportedAtOnce() {
 
 void PrintableTest::missingLibraryIsReported() {
     WindowFixture f; // no library beside the program
-    frmLists& w = f.window();
-    w.tabMain->setCurrentIndex(frmLists::PreviewTab);
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
+    ui.tabs->setCurrentIndex(MainWindow::PreviewTab);
     QCOMPARE(f.prompts.shown.size(), 1);
     QVERIFY2(f.prompts.last().text.contains(QStringLiteral("libvarnetocx.so")), qPrintable(f.prompts.last().text));
     QVERIFY(!QFile::exists(f.path("Pantrova.htm")));
     // Everything else keeps working.
-    w.tabMain->setCurrentIndex(frmLists::ComparisonTab);
-    QCOMPARE(w.lvCompare->model()->rowCount(), 11);
+    ui.tabs->setCurrentIndex(MainWindow::ComparisonTab);
+    QCOMPARE(ui.comparison->model()->rowCount(), 11);
 }
 
 void PrintableTest::printsToPdf() {
     WindowFixture f(WindowFixture::Files::WithProgramFiles);
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     w.document().setListName(0, QStringLiteral("Weekly"));
     f.fill(0, {{"Milk", "2", true, "K0"}});
     const QString pdf = f.path("list.pdf");
-    w.showModal = [&](QDialog& dialog) {
+    w.setDialogRunner([&](QDialog& dialog) {
         // The user presses Print having chosen a PDF file.
         dialog.accept();
         QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
-    };
-    w.cmdPrint_Click();
-    QCOMPARE(w.tabMain->currentIndex(), int(frmLists::PreviewTab));
+    });
+    ui.print->click();
+    QCOMPARE(ui.tabs->currentIndex(), int(MainWindow::PreviewTab));
     QVERIFY(readFile(pdf).startsWith("%PDF"));
 
     QFile::remove(pdf);
-    w.showModal = [](QDialog& dialog) { dialog.reject(); };
-    w.cmdPrint_Click();
+    w.setDialogRunner([](QDialog& dialog) { dialog.reject(); });
+    ui.print->click();
     QVERIFY(!QFile::exists(pdf));
 }
 

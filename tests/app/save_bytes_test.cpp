@@ -4,7 +4,7 @@
 // PANTROVA_WRITE_GOLDEN=1 to write the new files, and review their difference before keeping them.
 #include "config_file.h"
 #include "data_files.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "scripted_prompts.h"
 
 #include <QDir>
@@ -171,9 +171,9 @@ void SaveBytesTest::savedBytesAreKnown() {
 
     QByteArray saved;
     {
-        frmLists window(dir.path(), &prompts);
-        QVERIFY(window.sve());
-        window.ExitWithoutSaving = true;
+        MainWindow window(dir.path(), &prompts);
+        QVERIFY(window.save());
+        controls(window).exitWithoutSaving->trigger();
         saved = readFile(file);
     }
     QVERIFY(!saved.isEmpty());

@@ -73,8 +73,9 @@ void TranslationsTest::everyShippedLanguage() {
     QFETCH(QString, yesButton);
     Translations::install(QLocale(language));
     WindowFixture f;
-    frmLists& w = f.window();
-    QCOMPARE(w.tabMain->tabText(frmLists::ListsTab), listsTab);
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
+    QCOMPARE(ui.tabs->tabText(MainWindow::ListsTab), listsTab);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yesButton);
 
     const QString windowClashes = clashes(accessKeys(&w));
@@ -88,11 +89,10 @@ void TranslationsTest::everyShippedLanguage() {
     }
 
     f.fill(0, {{"Milk", "1", true, "K0"}});
-    w.lvList[0]->selectRow(1);
-    w.lvList_GotFocus(0);
-    w.EditorMode = 1;
-    const frmAddEdit editor(w);
-    const frmMOC moveOrCopy(w);
+    ui.lists[0]->selectRow(0);
+    ui.focusList(0);
+    const ItemEditor editor(w.document(), f.prompts, {}, {});
+    const MoveCopyDialog moveOrCopy(w.document(), 0, 0);
     for (const QWidget* dialog : {static_cast<const QWidget*>(&editor), static_cast<const QWidget*>(&moveOrCopy)}) {
         const QString dialogClashes = clashes(accessKeys(dialog));
         QVERIFY2(dialogClashes.isEmpty(), qPrintable(dialogClashes));

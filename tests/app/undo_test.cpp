@@ -29,87 +29,90 @@ struct Command {
 
 // Carries out a command as the user would; rows that do not exist make it do nothing.
 void run(WindowFixture& f, const Command& c) {
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     const int rows = w.document().itemCount(c.list);
     if (c.kind != Add && c.kind != ListName && c.kind != Shop && c.kind != Symbol && c.row >= rows)
         return;
     if (c.row < rows) {
-        w.lvList[c.list]->selectRow(c.row + 1);
-        w.lvList_GotFocus(c.list);
+        ui.lists[c.list]->selectRow(c.row);
+        ui.focusList(c.list);
     }
     const QString text = QStringLiteral("v%1").arg(c.value);
     switch (c.kind) {
     case Add:
     case Price:
-        w.showModal = [&](QDialog& dialog) {
-            auto& editor = static_cast<frmAddEdit&>(dialog);
+        w.setDialogRunner([&](QDialog& dialog) {
+            auto& editor = static_cast<ItemEditor&>(dialog);
             // Below the selected row only where the command chose it: the selection is the window's, not data.
-            editor.chkAddBottom->setChecked(c.value % 2 == 0 || c.row >= rows);
-            editor.txtName->setText(c.kind == Add ? text : editor.txtName->text());
-            editor.lvPrices->setCurrentItem(editor.lvPrices->topLevelItem(c.value % 3));
+            editor.addToBottomBox->setChecked(c.value % 2 == 0 || c.row >= rows);
+            editor.nameEdit->setText(c.kind == Add ? text : editor.nameEdit->text());
+            editor.priceList->setCurrentItem(editor.priceList->topLevelItem(c.value % 3));
             f.prompts.typeNext(QString::number(c.value % 7 + 1));
-            editor.cmdSet_Click();
-            editor.cmdOK_Click();
-        };
-        c.kind == Add ? w.cmdAdd_Click(c.list) : w.cmdEdit_Click(c.list);
+            editor.setPrice();
+            editor.ok();
+        });
+        c.kind == Add ? ui.add[c.list]->click() : ui.edit[c.list]->click();
         break;
     case Delete:
         f.prompts.answerNext(UserPrompts::Answer::Yes);
-        w.lvList_KeyDown(c.list, Qt::Key_Delete);
+        emit ui.lists[c.list]->keyDown(Qt::Key_Delete);
         break;
     case Tick:
-        w.lvList_ItemCheck(c.list, c.row + 1, !w.document().item(c.list, c.row).ticked);
+        ui.lists[c.list]->model()->setData(ui.lists[c.list]->model()->index(c.row, 0),
+                                           w.document().item(c.list, c.row).ticked ? Qt::Unchecked : Qt::Checked,
+                                           Qt::CheckStateRole);
         break;
     case Plus:
-        w.cmdPlus_Click(c.list);
+        ui.more[c.list]->click();
         break;
     case Minus:
-        w.cmdMinus_Click(c.list);
+        ui.fewer[c.list]->click();
         break;
     case Up:
-        w.cmdNUp_Click(c.list);
+        ui.up[c.list]->click();
         break;
     case Down:
-        w.cmdNDown_Click(c.list);
+        ui.down[c.list]->click();
         break;
     case SelectAll:
         // From a set state: after a move the box of the list left behind is not refreshed.
-        w.chkSelAll[c.list]->setCheckState(c.value % 2 ? Qt::Checked : Qt::Unchecked);
-        w.chkSelAll[c.list]->click();
+        ui.tickAll[c.list]->setCheckState(c.value % 2 ? Qt::Checked : Qt::Unchecked);
+        ui.tickAll[c.list]->click();
         break;
     case Rename:
-        w.lvList_AfterLabelEdit(c.list, c.row + 1, text);
+        ui.lists[c.list]->model()->setData(ui.lists[c.list]->model()->index(c.row, 0), text);
         break;
     case ListName:
-        w.txtName[c.list]->setText(text);
+        ui.listNames[c.list]->setText(text);
         break;
     case Shop:
         f.prompts.typeNext(text);
-        w.lvShops_ItemClick(c.value % 3 + 1);
+        ui.clickShop(c.value % 3 + 1);
         break;
     case Symbol:
         f.prompts.typeNext(text);
-        w.mnuOptionsSymbol_Click();
+        ui.currencySymbol->trigger();
         break;
     case MoveOrCopy:
-        w.showModal = [&](QDialog& dialog) {
-            auto& moc = static_cast<frmMOC&>(dialog);
-            moc.optMC[c.value % 2]->click();
-            moc.optTo[(c.list + 1 + c.value % 3) % 4]->click();
-            moc.cmdOK_Click();
-        };
-        w.mnuEditMOC_Click();
+        w.setDialogRunner([&](QDialog& dialog) {
+            auto& moc = static_cast<MoveCopyDialog&>(dialog);
+            moc.operation[c.value % 2]->click();
+            moc.target[(c.list + 1 + c.value % 3) % 4]->click();
+            moc.ok();
+        });
+        ui.moveOrCopy->trigger();
         break;
     }
 }
 
 // The saved data with item keys replaced by the items' order and without the key counter: undone adds use up
 // keys that a replay never takes.
-QString savedData(frmLists& w) {
-    if (!w.sve())
+QString savedData(WindowFixture& f) {
+    if (!f.window().save())
         return QStringLiteral("not saved");
     ConfigFile store;
-    store.LoadFrom(w.DataFile);
+    store.LoadFrom(f.path(Store::DataFileName));
     QStringList lines{store.ReadValue(QStringLiteral("Symbol"))};
     for (int shop = 1; shop <= 3; ++shop)
         lines << store.ReadValue(Store::shopNameKey(shop));
@@ -148,9 +151,9 @@ void UndoTest::randomWalkEndsAsReplayOfWhatWasNotUndone() {
     for (int i = 0; i < 1000; ++i) {
         const int roll = random.bounded(100);
         if (roll < 20 && stack.canUndo()) {
-            walk.window().mnuEditUndo->trigger();
+            controls(walk.window()).undo->trigger();
         } else if (roll < 30 && stack.canRedo()) {
-            walk.window().mnuEditRedo->trigger();
+            controls(walk.window()).redo->trigger();
         } else {
             const Command c{random.bounded(Kinds), random.bounded(4), random.bounded(6), random.bounded(100)};
             const int index = stack.index();
@@ -170,65 +173,68 @@ void UndoTest::randomWalkEndsAsReplayOfWhatWasNotUndone() {
     for (int s = 0; s < stack.index(); ++s)
         for (const Command& c : steps[static_cast<size_t>(s)])
             run(replay, c);
-    QCOMPARE(savedData(walk.window()), savedData(replay.window()));
+    QCOMPARE(savedData(walk), savedData(replay));
 }
 
 void UndoTest::captionsAndTheUnsavedMarker() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "", false, "K0"}});
-    QVERIFY(w.sve());
+    QVERIFY(w.save());
     QVERIFY(!w.isWindowModified());
-    w.lvList[0]->selectRow(1);
+    ui.lists[0]->selectRow(0);
     f.prompts.answerNext(UserPrompts::Answer::Yes);
-    w.lvList_KeyDown(0, Qt::Key_Delete);
-    QCOMPARE(w.mnuEditUndo->text(), QStringLiteral("&Undo Delete 'Milk'"));
+    emit ui.lists[0]->keyDown(Qt::Key_Delete);
+    QCOMPARE(ui.undo->text(), QStringLiteral("&Undo Delete 'Milk'"));
     QVERIFY(w.isWindowModified());
-    w.mnuEditUndo->trigger();
+    ui.undo->trigger();
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "", false, "K0"}}));
     QVERIFY(!w.isWindowModified());
-    QCOMPARE(w.mnuEditRedo->text(), QStringLiteral("&Redo Delete 'Milk'"));
-    w.mnuEditRedo->trigger();
+    QCOMPARE(ui.redo->text(), QStringLiteral("&Redo Delete 'Milk'"));
+    ui.redo->trigger();
     QVERIFY(f.rows(0).isEmpty());
-    QVERIFY(w.sve());
-    w.mnuEditUndo->trigger(); // across the save
+    QVERIFY(w.save());
+    ui.undo->trigger(); // across the save
     QVERIFY(w.isWindowModified());
     QCOMPARE(f.names(0), QStringList{"Milk"});
 }
 
 void UndoTest::typingAListNameIsOneStep() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     for (const char* typed : {"S", "Sh", "Sho", "Shop"})
-        w.txtName[0]->setText(QString::fromLatin1(typed));
-    w.mnuEditUndo->trigger(); // takes the letters back last first
+        ui.listNames[0]->setText(QString::fromLatin1(typed));
+    ui.undo->trigger(); // takes the letters back last first
     QCOMPARE(w.document().listName(0), QString());
-    QVERIFY(!w.mnuEditUndo->isEnabled());
-    w.mnuEditRedo->trigger();
+    QVERIFY(!ui.undo->isEnabled());
+    ui.redo->trigger();
     QCOMPARE(w.document().listName(0), QStringLiteral("Shop"));
 }
 
 // File, Export and Import through the window: an import is one step, and a bad file is reported, not imported.
 void UndoTest::exportImportAndUndo() {
     WindowFixture f;
-    frmLists& w = f.window();
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
     f.fill(0, {{"Milk", "2", true, "K0"}});
     w.document().renameShop(1, QStringLiteral("Market"));
     w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.25"));
     f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
-    w.mnuFileExport->trigger();
+    ui.exportCsv->trigger();
     f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
-    w.mnuFileImport->trigger();
+    ui.importCsv->trigger();
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}, {"Milk", "2", true, "K1"}}));
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_1")), QStringLiteral("1.25"));
-    QCOMPARE(w.mnuEditUndo->text(), QStringLiteral("&Undo Import from CSV"));
-    w.mnuEditUndo->trigger();
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K1_1")), QStringLiteral("1.25"));
+    QCOMPARE(ui.undo->text(), QStringLiteral("&Undo Import from CSV"));
+    ui.undo->trigger();
     QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}}));
-    QCOMPARE(w.CF.ReadValue(QStringLiteral("K1_1")), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K1_1")), ConfigFile::NotFound);
 
     writeFile(f.path(QStringLiteral("bad.csv")), "List,Item\n");
     f.prompts.chooseFileNext(f.path(QStringLiteral("bad.csv")));
-    w.mnuFileImport->trigger();
+    ui.importCsv->trigger();
     QVERIFY(f.prompts.last().text.endsWith(
         QStringLiteral("Line 1: the header must start with List,Item,Quantity,Ticked.")));
     QCOMPARE(f.rows(0).size(), 1);

@@ -25,17 +25,80 @@ WindowFixture::WindowFixture(Files files) {
     start();
 }
 
-WindowFixture::~WindowFixture() {
-    if (m_window)
-        m_window->ExitWithoutSaving = true;
+namespace {
+
+template <typename T> T* named(MainWindow& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("The main window has no %s called %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
 }
 
-frmLists& WindowFixture::start() {
+template <typename T> std::array<T*, 4> findEach(MainWindow& window, const QString& name) {
+    std::array<T*, 4> found{};
+    for (int l = 0; l < 4; ++l)
+        found[l] = named<T>(window, name + QString::number(l));
+    return found;
+}
+
+} // namespace
+
+WindowControls::WindowControls(MainWindow& window)
+    : tabs(named<QTabWidget>(window, QStringLiteral("tabs")))
+    , listNames(findEach<QLineEdit>(window, QStringLiteral("listName")))
+    , lists(findEach<ListView>(window, QStringLiteral("list")))
+    , tickAll(findEach<QCheckBox>(window, QStringLiteral("tickAll")))
+    , add(findEach<QPushButton>(window, QStringLiteral("add")))
+    , edit(findEach<QPushButton>(window, QStringLiteral("edit")))
+    , up(findEach<QPushButton>(window, QStringLiteral("up")))
+    , down(findEach<QPushButton>(window, QStringLiteral("down")))
+    , more(findEach<QPushButton>(window, QStringLiteral("more")))
+    , fewer(findEach<QPushButton>(window, QStringLiteral("fewer")))
+    , shops(named<QTreeView>(window, QStringLiteral("shops")))
+    , show{named<QRadioButton>(window, QStringLiteral("showTicked")),
+           named<QRadioButton>(window, QStringLiteral("showAll"))}
+    , comparison(named<QTreeView>(window, QStringLiteral("comparison")))
+    , editPrices(named<QPushButton>(window, QStringLiteral("editPrices")))
+    , cheapest(named<QLabel>(window, QStringLiteral("cheapest")))
+    , page(named<QTextBrowser>(window, QStringLiteral("page")))
+    , print(named<QPushButton>(window, QStringLiteral("print")))
+    , findBar(named<FindBar>(window, QStringLiteral("findBar")))
+    , save(named<QAction>(window, QStringLiteral("save")))
+    , exportCsv(named<QAction>(window, QStringLiteral("exportCsv")))
+    , importCsv(named<QAction>(window, QStringLiteral("importCsv")))
+    , exitWithoutSaving(named<QAction>(window, QStringLiteral("exitWithoutSaving")))
+    , exit(named<QAction>(window, QStringLiteral("exit")))
+    , undo(named<QAction>(window, QStringLiteral("undo")))
+    , redo(named<QAction>(window, QStringLiteral("redo")))
+    , find(named<QAction>(window, QStringLiteral("find")))
+    , moveOrCopy(named<QAction>(window, QStringLiteral("moveOrCopy")))
+    , currencySymbol(named<QAction>(window, QStringLiteral("currencySymbol")))
+    , oldPrices(named<QAction>(window, QStringLiteral("oldPrices"))) {}
+
+void WindowControls::clickShop(int shop) const {
+    emit shops->clicked(shops->model()->index(shop - 1, 0));
+}
+
+void WindowControls::compare() const {
+    (show[0]->isChecked() ? show[0] : show[1])->click();
+}
+
+void WindowControls::showPage() const {
+    tabs->setCurrentIndex(MainWindow::ListsTab);
+    tabs->setCurrentIndex(MainWindow::PreviewTab);
+}
+
+WindowFixture::~WindowFixture() {
+    if (m_window)
+        controls(*m_window).exitWithoutSaving->trigger();
+}
+
+MainWindow& WindowFixture::start() {
     if (m_window) {
-        m_window->ExitWithoutSaving = true;
+        controls(*m_window).exitWithoutSaving->trigger();
         m_window.reset();
     }
-    m_window = std::make_unique<frmLists>(m_dir.path(), &prompts);
+    m_window = std::make_unique<MainWindow>(m_dir.path(), &prompts);
     return *m_window;
 }
 
@@ -43,7 +106,16 @@ void WindowFixture::fill(int list, const QList<Row>& rows) {
     Document& document = m_window->document();
     for (const Row& row : rows)
         document.insertItem(list, document.itemCount(list), Item{row.key, row.name, row.quantity, row.ticked});
-    m_window->RefreshSelectAll(list);
+    showTicks(*m_window, list);
+}
+
+void showTicks(MainWindow& window, int list) {
+    const std::vector<Item>& items = window.document().items(list);
+    const auto ticked = std::count_if(items.begin(), items.end(), [](const Item& item) { return item.ticked; });
+    if (!items.empty())
+        controls(window).tickAll[list]->setCheckState(ticked == 0                   ? Qt::Unchecked
+                                                      : ticked == std::ssize(items) ? Qt::Checked
+                                                                                    : Qt::PartiallyChecked);
 }
 
 QList<Row> WindowFixture::rows(int list) const {

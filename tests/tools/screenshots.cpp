@@ -1,7 +1,7 @@
 // Makes the README's screenshots: the real main window, filled with sample data, grabbed headless.
 // Usage: pantrova_screenshots <output folder>   (scripts/screenshots.sh runs it)
 
-#include "main_window.h"
+#include "window_fixture.h"
 #include "price_history.h"
 #include "scripted_prompts.h"
 #include "translations.h"
@@ -21,7 +21,7 @@ struct SampleItem {
     std::array<const char*, 5> prices; // at the five sample shops; nullptr for none
 };
 
-void fillSample(frmLists& w) {
+void fillSample(MainWindow& w) {
     Document& document = w.document();
     const std::array<const char*, 5> shops{"Corner Shop", "Fresh Market", "MegaMart", "Farm Stall", "Deli & Co"};
     for (int s = 0; s < 5; ++s)
@@ -53,12 +53,12 @@ void fillSample(frmLists& w) {
                 if (item.prices[s])
                     document.setPrice(key, s + 1, QString::fromLatin1(item.prices[s]));
         }
-        w.RefreshSelectAll(l);
+        showTicks(w, l);
     }
 }
 
 // Milk's prices at three shops over half a year, as the history dialog shows them.
-bool shootHistory(frmLists& w, const QString& file) {
+bool shootHistory(MainWindow& w, const QString& file) {
     Document& document = w.document();
     QDate day(2026, 6, 1);
     document.today = [&day] { return day; };
@@ -72,7 +72,7 @@ bool shootHistory(frmLists& w, const QString& file) {
             document.setPrice(QStringLiteral("K999"), s + 1, QString::fromLatin1(month[s]));
         day = day.addDays(36);
     }
-    frmHistory history(document, QStringLiteral("K999"), QStringLiteral("Milk"));
+    PriceHistoryDialog history(document, QStringLiteral("K999"), QStringLiteral("Milk"));
     history.resize(640, 560);
     history.show();
     QApplication::processEvents();
@@ -99,27 +99,28 @@ int main(int argc, char* argv[]) {
             QFile::copy(bin + name, folder.filePath(name));
         ScriptedPrompts prompts;
         prompts.answerNext(UserPrompts::Answer::No);
-        frmLists window(folder.path(), &prompts);
+        MainWindow window(folder.path(), &prompts);
         fillSample(window);
         if (!small)
             window.resize(1100, 700);
         window.show();
         bool saved = true;
         for (const auto& [tab, file] : shots) {
-            window.tabMain->setCurrentIndex(tab);
+            controls(window).tabs->setCurrentIndex(tab);
             QApplication::processEvents();
             saved = window.grab().save(out.filePath(file)) && saved;
         }
         if (language == QLatin1String("en_GB") && !small)
             saved = shootHistory(window, out.filePath(QStringLiteral("history.png"))) && saved;
-        window.ExitWithoutSaving = true;
+        controls(window).exitWithoutSaving->trigger();
         return saved;
     };
     if (small)
-        return shoot(QStringLiteral("en_GB"), {{frmLists::ListsTab, QStringLiteral("lists-small-screen.png")}}) ? 0 : 1;
-    const bool saved = shoot(QStringLiteral("en_GB"), {{frmLists::ListsTab, QStringLiteral("lists.png")},
-                                                       {frmLists::ComparisonTab, QStringLiteral("comparison.png")},
-                                                       {frmLists::PreviewTab, QStringLiteral("preview.png")}}) &&
-                       shoot(QStringLiteral("de_DE"), {{frmLists::ListsTab, QStringLiteral("lists-de.png")}});
+        return shoot(QStringLiteral("en_GB"), {{MainWindow::ListsTab, QStringLiteral("lists-small-screen.png")}}) ? 0
+                                                                                                                  : 1;
+    const bool saved = shoot(QStringLiteral("en_GB"), {{MainWindow::ListsTab, QStringLiteral("lists.png")},
+                                                       {MainWindow::ComparisonTab, QStringLiteral("comparison.png")},
+                                                       {MainWindow::PreviewTab, QStringLiteral("preview.png")}}) &&
+                       shoot(QStringLiteral("de_DE"), {{MainWindow::ListsTab, QStringLiteral("lists-de.png")}});
     return saved ? 0 : 1;
 }
