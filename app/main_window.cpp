@@ -120,10 +120,7 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidg
     // The pages' area is where the controls stand; it is laid out whenever it changes size.
     m_pageArea = m_tabs->findChild<QStackedWidget*>();
     m_pageArea->installEventFilter(this);
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int) {
-        m_shownTab = m_tabs->currentIndex();
-        showTab();
-    });
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::showTab);
 
     createMenus();
     fitScreen();

@@ -5,7 +5,8 @@
 // undo step on the document, or opens a dialog and applies the edit it gives back; the data's safety (the
 // lock, loading, the recovery file, saving) is DataSafety's, the comparison's arithmetic ComparisonEngine's and
 // the page's merge PageBuilder's. Its folder (the program's folder) holds the data file.
-// Rows count from 0 and lists from 0; shops count from 1.
+// Rows count from 0 and lists from 0; shops count from 1. Its controls and commands are private; each control a
+// test needs has an object name ("list0", "add0", "comparison", the actions "save", "undo", ...).
 
 #include "comparison_engine.h"
 #include "document.h"
@@ -150,7 +151,6 @@ private:
     int m_currentList = 0;
     bool m_addToBottom = false;
     bool m_exitWithoutSaving = false;
-    int m_shownTab = ListsTab;
     WindowLayout::Geometry m_geometry;
 
     QTabWidget* m_tabs = nullptr;

@@ -6,6 +6,7 @@
 #include "peak_memory.h"
 #include "store_layout.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -83,11 +84,12 @@ int prepareProcessFiles(const QString& folder) {
 
 int runStartUp(const QString& folder) {
     DecliningPrompts prompts;
-    frmLists window(folder, &prompts);
+    MainWindow window(folder, &prompts);
     window.show();
     QCoreApplication::processEvents();
-    window.ExitWithoutSaving = true;
-    return printPeakMemory();
+    const int printed = printPeakMemory();
+    window.findChild<QAction*>(QStringLiteral("exitWithoutSaving"))->trigger();
+    return printed;
 }
 
 } // namespace Bench

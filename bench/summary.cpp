@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "peak_memory.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -147,8 +148,8 @@ void SummaryReporter::printSummary() const {
 int printStartUpPeakMemory(const QString& folder) {
     DecliningPrompts prompts;
     {
-        frmLists window(folder, &prompts);
-        window.ExitWithoutSaving = true;
+        MainWindow window(folder, &prompts);
+        window.findChild<QAction*>(QStringLiteral("exitWithoutSaving"))->trigger();
     }
     return printPeakMemory();
 }

@@ -8,8 +8,10 @@
 #include "printable.h"
 #include "store_layout.h"
 
+#include <QAction>
 #include <QFile>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -26,15 +28,19 @@ const QString& largeFolder() {
     return folder;
 }
 
-std::unique_ptr<frmLists> openWindow(const QString& folder) {
-    auto window = std::make_unique<frmLists>(folder, &prompts);
-    window->ExitWithoutSaving = true;
-    return window;
+std::unique_ptr<MainWindow> openWindow(const QString& folder) {
+    return std::make_unique<MainWindow>(folder, &prompts);
 }
 
-std::unique_ptr<frmLists> openLargeWindow;
+void closeWithoutSaving(std::unique_ptr<MainWindow>& window) {
+    if (window)
+        window->findChild<QAction*>(QStringLiteral("exitWithoutSaving"))->trigger();
+    window.reset();
+}
 
-frmLists& largeWindow() {
+std::unique_ptr<MainWindow> openLargeWindow;
+
+MainWindow& largeWindow() {
     if (!openLargeWindow)
         openLargeWindow = openWindow(largeFolder());
     return *openLargeWindow;
@@ -52,21 +58,32 @@ frmLists& largeWindow() {
     table->addTopLevelItems(rows);
 }
 
-// Kept out of line, like fillTable, for a profile.
-[[gnu::noinline]] void rebuildComparison(frmLists& window) {
-    window.GenPCList();
+QTreeView* comparisonTable(MainWindow& window) {
+    return window.findChild<QTreeView*>(QStringLiteral("comparison"));
+}
+
+// Kept out of line, like fillTable, for a profile: the comparison of the ticked items, as choosing that option
+// works it out.
+[[gnu::noinline]] void rebuildComparison(MainWindow& window) {
+    window.findChild<QRadioButton*>(QStringLiteral("showTicked"))->click();
+}
+
+// The page, as coming to the Print Preview tab builds and shows it.
+void buildPage(MainWindow& window) {
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    tabs->setCurrentIndex(MainWindow::ListsTab);
+    tabs->setCurrentIndex(MainWindow::PreviewTab);
 }
 
 void ComparisonGenPCList(benchmark::State& state) {
-    frmLists& window = largeWindow();
-    window.optShow[0]->setChecked(true);
+    MainWindow& window = largeWindow();
     // Every round replaces a full table, as the bare fill does.
-    window.GenPCList();
+    rebuildComparison(window);
     for (auto _ : state)
         rebuildComparison(window);
-    state.counters["rows"] = window.lvCompare->model()->rowCount();
+    state.counters["rows"] = comparisonTable(window)->model()->rowCount();
     int items = 0;
-    for (const ListView* list : window.lvList)
+    for (const ListView* list : window.findChildren<ListView*>())
         items += list->rowCount();
     state.counters["items"] = items;
 }
@@ -74,24 +91,22 @@ void ComparisonGenPCList(benchmark::State& state) {
 // The comparison when nothing is kept from an earlier one, as the first after start-up: before each round, every
 // item's first price is written again unchanged, which makes the document forget the prices it had read.
 void ComparisonNothingKept(benchmark::State& state) {
-    frmLists& window = largeWindow();
-    window.optShow[0]->setChecked(true);
+    MainWindow& window = largeWindow();
     Document& document = window.document();
     for (auto _ : state) {
         state.PauseTiming();
         for (int l = 0; l < Document::ListCount; ++l)
             for (const Item& item : document.items(l))
-                document.setPrice(item.key, 1, window.CF.ReadValue(Store::priceKey(item.key, 1), QString()));
+                document.setPrice(item.key, 1, document.store().ReadValue(Store::priceKey(item.key, 1), QString()));
         state.ResumeTiming();
         rebuildComparison(window);
     }
 }
 
 void ComparisonBareFill(benchmark::State& state) {
-    frmLists& window = largeWindow();
-    window.optShow[0]->setChecked(true);
-    window.GenPCList();
-    const QAbstractItemModel* model = window.lvCompare->model();
+    MainWindow& window = largeWindow();
+    rebuildComparison(window);
+    const QAbstractItemModel* model = comparisonTable(window)->model();
     QList<QStringList> texts;
     for (int r = 0; r < model->rowCount(); ++r) {
         QStringList cells;
@@ -108,13 +123,13 @@ void ComparisonBareFill(benchmark::State& state) {
 
 void startUp(benchmark::State& state, const QString& folder) {
     for (auto _ : state) {
-        std::unique_ptr<frmLists> window = openWindow(folder);
+        std::unique_ptr<MainWindow> window = openWindow(folder);
         if (!window->ownsFolder()) {
             state.SkipWithError("another window has the folder open");
             break;
         }
         state.PauseTiming();
-        window.reset();
+        closeWithoutSaving(window);
         state.ResumeTiming();
     }
 }
@@ -149,21 +164,20 @@ void StartUpStoreOnly(benchmark::State& state) {
 }
 
 void PageBuild(benchmark::State& state) {
-    frmLists& window = largeWindow();
+    MainWindow& window = largeWindow();
     for (auto _ : state)
-        window.buildPage();
+        buildPage(window);
 }
 
 void PageBareReadWrite(benchmark::State& state) {
-    frmLists& window = largeWindow();
-    window.buildPage();
-    const QString pagePath = window.AppFolder + Printable::PageFileName;
+    buildPage(largeWindow());
+    const QString pagePath = largeFolder() + QLatin1Char('/') + Printable::PageFileName;
     QFile built(pagePath);
     built.open(QIODevice::ReadOnly);
     const QByteArray page = built.readAll();
     built.close();
     for (auto _ : state) {
-        QFile templateFile(window.AppFolder + Printable::TemplateFileName);
+        QFile templateFile(largeFolder() + QLatin1Char('/') + Printable::TemplateFileName);
         templateFile.open(QIODevice::ReadOnly);
         benchmark::DoNotOptimize(templateFile.readAll());
         QFile::remove(pagePath);
@@ -177,7 +191,7 @@ void PageBareReadWrite(benchmark::State& state) {
 } // namespace
 
 void Bench::closeWindows() {
-    openLargeWindow.reset();
+    closeWithoutSaving(openLargeWindow);
 }
 
 BENCHMARK(ComparisonGenPCList)->Unit(benchmark::kMillisecond)->UseRealTime();
