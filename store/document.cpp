@@ -2,6 +2,8 @@
 
 #include "money.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -87,7 +89,7 @@ const Document::Prices& Document::prices(const QString& itemKey) const {
     if (found == m_prices.end()) {
         found = m_prices.insert(itemKey, noPrices());
         // An item's keys of a field sit together in the store, from the item key and the separator on.
-        for (const PriceRecord::Field field : {PriceRecord::Field::Amount, PriceRecord::Field::Date})
+        for (const PriceRecord::Field field : PriceRecord::Current)
             m_store.forEach(PriceRecord::key(field, itemKey, 1).chopped(1),
                             [&](const QString& key, const QString& value) {
                                 if (const PriceRecord::KeyOf of = PriceRecord::keyOf(key); of.itemKey == itemKey)
@@ -133,6 +135,10 @@ void Document::keepPrice(Prices& prices, const PriceRecord::KeyOf& field, const 
     const auto s = static_cast<size_t>(field.shop - 1);
     if (field.field == PriceRecord::Field::Date) {
         prices.dates[s] = PriceRecord::toDate(text);
+    } else if (field.field == PriceRecord::Field::Pack) {
+        prices.packs[s] = text;
+    } else if (field.field == PriceRecord::Field::Offer) {
+        prices.offers[s] = PriceRecord::toOffer(text);
     } else if (field.field == PriceRecord::Field::Amount) {
         prices.texts[s] = text;
         prices.numbers[s] = m_numbers.toNumber(text).value_or(NotANumber);
@@ -310,6 +316,70 @@ bool Document::storePrice(const QString& itemKey, int shop, const QString& text,
     }
     const bool price = storeValue(priceKey, old, text);
     return storeValue(dateKey, oldDate, day) || price;
+}
+
+bool Document::storeField(PriceRecord::Field field, const QString& itemKey, int shop,
+                          const std::optional<QString>& text) {
+    if (text && !text->isEmpty() && !stored(Store::priceKey(itemKey, shop)))
+        return false;
+    return storeValue(PriceRecord::key(field, itemKey, shop), text && !text->isEmpty() ? text : std::nullopt);
+}
+
+void Document::setPacks(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& packs) {
+    bool changed = false;
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        if (packs[shop - 1])
+            changed = storeField(PriceRecord::Field::Pack, itemKey, shop, packs[shop - 1]) || changed;
+    if (changed)
+        forgetPrices(itemKey);
+}
+
+void Document::setOffers(const QString& itemKey, const std::array<std::optional<Offer>, ShopCount>& offers) {
+    bool changed = false;
+    for (int shop = 1; shop <= ShopCount; ++shop)
+        if (const std::optional<Offer>& offer = offers[shop - 1])
+            changed = storeField(PriceRecord::Field::Offer, itemKey, shop,
+                                 offer->lastDay.isValid() ? PriceRecord::offerText(*offer) : QString()) ||
+                      changed;
+    if (changed)
+        forgetPrices(itemKey);
+}
+
+QStringList Document::endOffers(QDate today) {
+    struct Ended {
+        QString itemKey;
+        int shop;
+        Offer offer;
+    };
+    std::vector<Ended> ended;
+    m_store.forEach(Store::PriceOfferPrefix, [&](const QString& key, const QString& value) {
+        const PriceRecord::KeyOf of = PriceRecord::keyOf(key);
+        if (const std::optional<Offer> offer = PriceRecord::toOffer(value);
+            of.field == PriceRecord::Field::Offer && offer && offer->lastDay < today)
+            ended.push_back({of.itemKey.toString(), of.shop, *offer});
+    });
+    QSet<QString> endedKeys;
+    for (const Ended& e : ended) {
+        storeValue(PriceRecord::key(PriceRecord::Field::Offer, e.itemKey, e.shop), std::nullopt);
+        storePrice(e.itemKey, e.shop, e.offer.regular, PriceRecord::dateText(e.offer.lastDay.addDays(1)));
+        forgetPrices(e.itemKey);
+        endedKeys.insert(e.itemKey);
+    }
+    QStringList names;
+    for (const std::vector<Item>& items : m_lists)
+        for (const Item& item : items)
+            if (endedKeys.remove(item.key))
+                names << item.name;
+    return names;
+}
+
+bool Document::unitPricesPerHundred() const {
+    return Store::toCheckMark(stored(Store::unitPricesPerHundredKey()).value_or(QString())).value_or(false);
+}
+
+void Document::setUnitPricesPerHundred(bool perHundred) {
+    if (storeValue(Store::unitPricesPerHundredKey(), perHundred ? std::optional(ConfigFile::TrueText) : std::nullopt))
+        touch();
 }
 
 bool Document::storeValue(const QString& key, const std::optional<QString>& value) {

@@ -38,11 +38,15 @@ public:
     static constexpr int ShopCount = Store::ShopCount;
 
     // An item's prices by shop (index 0 is shop 1): the stored text, or " " where none is stored, that text read
-    // as a number (NaN for any other text), and the day it was set (none for a price from an older file).
+    // as a number (NaN for any other text), the day it was set (none for a price from an older file), the pack it
+    // buys as stored (empty for none) and the offer it is.
+    using Offer = Store::PriceRecord::Offer;
     struct Prices {
         std::array<QString, ShopCount> texts;
         std::array<double, ShopCount> numbers{};
         std::array<QDate, ShopCount> dates;
+        std::array<QString, ShopCount> packs;
+        std::array<std::optional<Offer>, ShopCount> offers;
         quint32 stored = 0; // bit s - 1 set: shop s has a stored price
         bool has(int shop) const { return stored & (1u << (shop - 1)); }
     };
@@ -144,6 +148,18 @@ public:
     // price sends the one before it, when that had a date, into the history; the same price only renews its date.
     void setPrices(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& changes);
     void setPrice(const QString& itemKey, int shop, const QString& text);
+    // Sets the packs given (in the data file's form, see Pack::stored), by shop from 0; an empty text removes the
+    // pack, nothing leaves it as it is. A pack belongs to a price: a shop without a price keeps none.
+    void setPacks(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& packs);
+    // Makes the prices given offers (an invalid last day ends the offer), by shop from 0; nothing leaves it as it is.
+    void setOffers(const QString& itemKey, const std::array<std::optional<Offer>, ShopCount>& offers);
+    // Every offer whose last day is before `today` ends: its price goes back to the regular price, dated the day
+    // after the offer's last day, and the offer price goes to the history. Gives the names of the items whose
+    // offers ended, each once.
+    QStringList endOffers(QDate today);
+    // The unit prices of the comparison and the editor: per kg, l and piece, or per 100 g and 100 ml.
+    bool unitPricesPerHundred() const;
+    void setUnitPricesPerHundred(bool perHundred);
     // For a counter a file set: the next added item gets this key number.
     void setNextKey(qint32 nextKey);
 
@@ -176,6 +192,9 @@ private:
     void setRevision(quint64 revision);
     // Whether anything stored changed; a price set is dated `day` (an ISO date).
     bool storePrice(const QString& itemKey, int shop, const QString& text, const QString& day);
+    // Stores one field of a price, when the price is there; whether anything changed.
+    bool storeField(Store::PriceRecord::Field field, const QString& itemKey, int shop,
+                    const std::optional<QString>& text);
     std::optional<QString> stored(const QString& key) const;
     void readAllPrices() const;
     // Keeps a stored amount or date in its item's prices.

@@ -60,13 +60,30 @@ QString priceDateKey(const QString& itemKey, int shop) {
 QString priceHistoryKey(const QString& itemKey, int shop) {
     return PriceHistoryPrefix + priceKey(itemKey, shop);
 }
+namespace {
+
+const std::array<const QString*, PriceRecord::Fields.size()> FieldPrefixes{
+    nullptr, &PriceDatePrefix, &PriceHistoryPrefix, &PricePackPrefix, &PriceOfferPrefix};
+
+} // namespace
+
 QString PriceRecord::key(Field field, const QString& itemKey, int shop) {
-    return field == Field::Date      ? priceDateKey(itemKey, shop)
-           : field == Field::History ? priceHistoryKey(itemKey, shop)
-                                     : priceKey(itemKey, shop);
+    const QString* prefix = FieldPrefixes[static_cast<size_t>(field)];
+    return prefix ? *prefix + priceKey(itemKey, shop) : priceKey(itemKey, shop);
+}
+
+std::optional<PriceRecord::Offer> PriceRecord::toOffer(const QString& text) {
+    const qsizetype separator = text.indexOf(u';');
+    const QDate lastDay = toDate(text.left(separator));
+    if (separator < 0 || !lastDay.isValid() || separator + 1 == text.size())
+        return std::nullopt;
+    return Offer{lastDay, text.mid(separator + 1)};
 }
 QString oldPriceDaysKey() {
     return QStringLiteral("OldPriceDays");
+}
+QString unitPricesPerHundredKey() {
+    return QStringLiteral("UnitPricesPer100");
 }
 
 QStringView itemKeyOfPrice(QStringView key) {
@@ -75,21 +92,21 @@ QStringView itemKeyOfPrice(QStringView key) {
         return {};
     bool ok = false;
     const int shop = key.mid(separator + 1).toInt(&ok);
+    // An item key holds no colon; the keys of a price's other fields begin with a prefix that ends in one.
     if (!ok || shop < 1 || shop > ShopCount || key.mid(separator + 1) != QString::number(shop) ||
-        key.startsWith(PriceDatePrefix) || key.startsWith(PriceHistoryPrefix))
+        key.first(separator).contains(u':'))
         return {};
     return key.first(separator);
 }
 
 PriceRecord::KeyOf PriceRecord::keyOf(QStringView key) {
     KeyOf of;
-    if (key.startsWith(PriceDatePrefix)) {
-        of.field = Field::Date;
-        key = key.sliced(PriceDatePrefix.size());
-    } else if (key.startsWith(PriceHistoryPrefix)) {
-        of.field = Field::History;
-        key = key.sliced(PriceHistoryPrefix.size());
-    }
+    for (size_t field = 1; field < Fields.size(); ++field)
+        if (key.startsWith(*FieldPrefixes[field])) {
+            of.field = Fields[field];
+            key = key.sliced(FieldPrefixes[field]->size());
+            break;
+        }
     of.itemKey = itemKeyOfPrice(key);
     of.shop = of.itemKey.isEmpty() ? 0 : key.sliced(of.itemKey.size() + 1).toInt();
     return of;

@@ -40,9 +40,11 @@ QString itemKey(qint64 number); // "K17"
 // Gives out the key of the counter's number and counts on: every new item key is given out here.
 QString takeItemKey(qint32& nextKey);
 QString priceKey(const QString& itemKey, int shop); // "K17_3"
-// When a price was last set and its earlier values: keys of their own (see PriceRecord).
+// When a price was last set, its earlier values, its pack and its offer: keys of their own (see PriceRecord).
 inline const QString PriceDatePrefix = QStringLiteral("Dated:");
 inline const QString PriceHistoryPrefix = QStringLiteral("History:");
+inline const QString PricePackPrefix = QStringLiteral("Pack:");
+inline const QString PriceOfferPrefix = QStringLiteral("Offer:");
 QString priceDateKey(const QString& itemKey, int shop);    // "Dated:K17_3"
 QString priceHistoryKey(const QString& itemKey, int shop); // "History:K17_3"
 struct PricePoint {
@@ -50,12 +52,16 @@ struct PricePoint {
     QString price;
 };
 // A price is kept under one key per field: the amount as shown ("K17_3"), the day it was set ("Dated:K17_3", an
-// ISO date) and its earlier values ("History:K17_3", "2026-03-12=1.20;..." oldest first). Only the amount's key is
-// a price key: a reader that looks for prices never meets the others. Here are the fields, their keys and the
-// texts under them; copying, deleting and undoing a price go over every field, so a new field is added here alone.
+// ISO date), its earlier values ("History:K17_3", "2026-03-12=1.20;..." oldest first), the pack it buys
+// ("Pack:K17_3", "500 g", see pack_size.h) and the offer it is ("Offer:K17_3", "2026-12-14;2.99": the offer's last
+// day and the regular price). Only the amount's key is a price key: a reader that looks for prices never meets
+// the others. Here are the fields, their keys and the texts under them; copying, deleting and undoing a price go
+// over every field, so a new field is added here alone.
 struct PriceRecord {
-    enum class Field { Amount, Date, History };
-    static constexpr std::array Fields{Field::Amount, Field::Date, Field::History};
+    enum class Field { Amount, Date, History, Pack, Offer };
+    static constexpr std::array Fields{Field::Amount, Field::Date, Field::History, Field::Pack, Field::Offer};
+    // The fields read with the price: all but the history.
+    static constexpr std::array Current{Field::Amount, Field::Date, Field::Pack, Field::Offer};
     // The earlier prices kept besides the current one.
     static constexpr int HistoryLength = 12;
     static QString key(Field field, const QString& itemKey, int shop);
@@ -72,11 +78,21 @@ struct PriceRecord {
     static std::vector<PricePoint> toHistory(const QString& text);
     // A history with the price set on a day (both as stored) after its last point, keeping the last HistoryLength.
     static QString addToHistory(const QString& history, const QString& date, const QString& price);
+    // An offer's text: its last day and the regular price, and back; nothing for a text that is no offer.
+    struct Offer {
+        QDate lastDay;
+        QString regular;
+        bool operator==(const Offer&) const = default;
+    };
+    static QString offerText(const Offer& offer) { return dateText(offer.lastDay) + QLatin1Char(';') + offer.regular; }
+    static std::optional<Offer> toOffer(const QString& text);
     // A history with each price replaced by what `rewrite` makes of it; everything else as it was.
     static QString rewriteHistory(const QString& history, const std::function<QString(const QString&)>& rewrite);
 };
 // The age in days from which the comparison shows a price as old.
 QString oldPriceDaysKey(); // "OldPriceDays"
+// Whether unit prices of mass and volume are per 100 g and 100 ml: "True", or missing for per kg and l.
+QString unitPricesPerHundredKey(); // "UnitPricesPer100"
 // The item key a price key belongs to ("K17" of "K17_3"); empty for any other key, a date key among them.
 QStringView itemKeyOfPrice(QStringView key);
 // The shop a price key belongs to (3 of "K17_3"); 0 for any other key.

@@ -141,6 +141,15 @@ void adoptCurrentNumbers(ConfigFile& store) {
     const Money::ConventionReader reader(*written);
     std::vector<std::pair<QString, QString>> rewritten;
     store.forEach({}, [&](const QString& key, const QString& value) {
+        // An offer's regular price, as the prices themselves.
+        if (key.startsWith(PriceOfferPrefix)) {
+            if (std::optional<PriceRecord::Offer> offer = PriceRecord::toOffer(value))
+                if (const std::optional<double> number = reader.toNumber(offer->regular)) {
+                    offer->regular = Money::format(*number);
+                    rewritten.emplace_back(key, PriceRecord::offerText(*offer));
+                }
+            return;
+        }
         // Earlier prices, each as the prices themselves.
         if (key.startsWith(PriceHistoryPrefix)) {
             rewritten.emplace_back(key, PriceRecord::rewriteHistory(value, [&](const QString& price) {
