@@ -45,6 +45,10 @@ private slots:
     void datesAndHistoryFollowThePrice_data();
     void datesAndHistoryFollowThePrice();
     void dateKeysAreNeverPrices();
+    void packsAndOffersFollowThePrice_data();
+    void packsAndOffersFollowThePrice();
+    void offersEndAfterTheirLastDay_data();
+    void offersEndAfterTheirLastDay();
 };
 
 void DocumentTest::changes_data() {
@@ -236,6 +240,8 @@ void DocumentTest::dateKeysAreNeverPrices() {
     store.WriteValue("L0c1", "False");
     store.WriteValue("L0q1", "");
     store.WriteValue("NextKey", "1");
+    store.WriteValue("Offer:K0_1", "2026-12-14;2,99");
+    store.WriteValue("Pack:K0_1", "1.5 l");
     store.setNumbers(Money::Conventions{",", "."});
     Document document;
     document.store() = store;
@@ -252,6 +258,150 @@ void DocumentTest::dateKeysAreNeverPrices() {
     QCOMPARE(points[1].price, QStringLiteral("999.90"));
     QVERIFY(Store::itemKeyOfPrice(QStringLiteral("Dated:K0_1")).isEmpty());
     QVERIFY(Store::itemKeyOfPrice(QStringLiteral("History:K0_1")).isEmpty());
+    // An offer's regular price travels as the prices do; a pack is kept in one form in every language.
+    QCOMPARE(document.prices("K0").offers[0], std::optional(Document::Offer{QDate(2026, 12, 14), "2.99"}));
+    QCOMPARE(document.prices("K0").packs[0], QStringLiteral("1.5 l"));
+}
+
+void DocumentTest::packsAndOffersFollowThePrice_data() {
+    using Change = std::function<void(Document&)>;
+    using Packs = std::array<std::optional<QString>, Document::ShopCount>;
+    using Offers = std::array<std::optional<Document::Offer>, Document::ShopCount>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("milk");  // Milk's (K0) packs and offers by shop, "shop=pack+offer"
+    QTest::addColumn<QString>("other"); // those of the newest key
+    const QString before = "1=500 g+2026-12-14;1.49 3=6 x 330 ml";
+    QTest::newRow("nothing") << Change([](Document&) {}) << before << "";
+    QTest::newRow("a move keeps them") << Change([](Document& d) { d.moveItemToList(0, 0, 2); }) << before << "";
+    QTest::newRow("a copy copies them") << Change([](Document& d) { d.copyItemToList(0, 0, 2); }) << before << before;
+    QTest::newRow("deleting the item deletes them") << Change([](Document& d) { d.deleteItem(0, 0); }) << ""
+                                                    << "";
+    QTest::newRow("deleting a price deletes its pack and offer")
+        << Change([](Document& d) { d.setPrice("K0", 1, QString()); }) << "3=6 x 330 ml"
+        << "";
+    QTest::newRow("an empty pack removes it, nothing leaves one") << Change([](Document& d) {
+        Packs packs;
+        packs[0] = QString();
+        d.setPacks("K0", packs);
+    }) << "1=+2026-12-14;1.49 3=6 x 330 ml"
+                                                                  << "";
+    QTest::newRow("no pack without a price") << Change([](Document& d) {
+        Packs packs;
+        packs[1] = "1 kg";
+        d.setPacks("K0", packs);
+    }) << before << "";
+    QTest::newRow("an invalid last day ends the offer") << Change([](Document& d) {
+        Offers offers;
+        offers[0] = Document::Offer{};
+        d.setOffers("K0", offers);
+    }) << "1=500 g 3=6 x 330 ml"
+                                                        << "";
+    QTest::newRow("no offer without a price") << Change([](Document& d) {
+        Offers offers;
+        offers[1] = Document::Offer{QDate(2026, 12, 14), "1.49"};
+        d.setOffers("K0", offers);
+    }) << before << "";
+}
+
+void DocumentTest::packsAndOffersFollowThePrice() {
+    QFETCH(std::function<void(Document&)>, change);
+    QFETCH(QString, milk);
+    QFETCH(QString, other);
+    Document document;
+    fill(document);
+    std::array<std::optional<QString>, Document::ShopCount> packs;
+    packs[0] = "500 g";
+    packs[2] = "6 x 330 ml";
+    document.setPacks("K0", packs);
+    std::array<std::optional<Document::Offer>, Document::ShopCount> offers;
+    offers[0] = Document::Offer{QDate(2026, 12, 14), "1.49"};
+    document.setOffers("K0", offers);
+    const auto describePacks = [&](const QString& key) {
+        const Document::Prices& prices = document.prices(key);
+        QStringList shops;
+        for (int s = 0; s < Document::ShopCount; ++s)
+            if (!prices.packs[s].isEmpty() || prices.offers[s])
+                shops << QStringLiteral("%1=%2").arg(s + 1).arg(prices.packs[s]) +
+                             (prices.offers[s] ? "+" + Store::PriceRecord::offerText(*prices.offers[s]) : "");
+        return shops.join(u' ');
+    };
+    const QString was = describePacks("K0");
+    document.beginStep();
+    change(document);
+    const Document::Step step = document.endStep();
+    const QString newest = Store::itemKey(document.nextKey() - 1);
+    QCOMPARE(describePacks("K0"), milk);
+    QCOMPARE(describePacks(newest), other);
+    document.undo(step);
+    QCOMPARE(describePacks("K0"), was);
+    QCOMPARE(describePacks(newest), QString());
+    document.redo(step);
+    QCOMPARE(describePacks("K0"), milk);
+    QCOMPARE(describePacks(newest), other);
+}
+
+void DocumentTest::offersEndAfterTheirLastDay_data() {
+    QTest::addColumn<QStringList>("offers"); // "item key, shop, last day": the price 0.99 from 2 March, regular 1.50
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("points"); // each offered price's history on 10 March, "+offer" while it runs
+    QTest::newRow("ended yesterday") << QStringList{"K0 1 2026-03-09"} << QStringList{"Milk"}
+                                     << QStringList{"03-01=1.25 03-02=0.99 03-10=1.50"};
+    QTest::newRow("ends today") << QStringList{"K0 1 2026-03-10"} << QStringList{}
+                                << QStringList{"03-01=1.25 03-02=0.99 +offer"};
+    QTest::newRow("ended days ago, dated the day after")
+        << QStringList{"K0 1 2026-03-04"} << QStringList{"Milk"} << QStringList{"03-01=1.25 03-02=0.99 03-05=1.50"};
+    QTest::newRow("two shops, the item named once")
+        << QStringList{"K0 1 2026-03-09", "K0 3 2026-03-08"} << QStringList{"Milk"}
+        << QStringList{"03-01=1.25 03-02=0.99 03-10=1.50", "03-01=0.90 03-02=0.99 03-09=1.50"};
+    QTest::newRow("three items, one still on offer")
+        << QStringList{"K4 2 2026-03-01", "K1 2 2026-03-10", "K0 1 2026-03-09"} << QStringList{"Milk", "Soap"}
+        << QStringList{"03-01=3.00 03-02=0.99 03-02=1.50", "03-01=2.00 03-02=0.99 +offer",
+                       "03-01=1.25 03-02=0.99 03-10=1.50"};
+}
+
+void DocumentTest::offersEndAfterTheirLastDay() {
+    QFETCH(QStringList, offers);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, points);
+    Document document;
+    QDate day(2026, 3, 1);
+    document.today = [&] { return day; };
+    fill(document);
+    document.setPrice("K1", 2, "2.00");
+    document.setPrice("K4", 2, "3.00");
+    day = day.addDays(1);
+    for (const QString& offer : offers) {
+        const QStringList parts = offer.split(u' ');
+        std::array<std::optional<Document::Offer>, Document::ShopCount> changes;
+        changes[parts[1].toInt() - 1] = Document::Offer{QDate::fromString(parts[2], Qt::ISODate), "1.50"};
+        document.setPrice(parts[0], parts[1].toInt(), "0.99");
+        document.setOffers(parts[0], changes);
+    }
+    const auto describeOffers = [&] {
+        QStringList texts;
+        for (const QString& offer : offers) {
+            const QString key = offer.section(u' ', 0, 0);
+            const int shop = offer.section(u' ', 1, 1).toInt();
+            QStringList points;
+            for (const Document::PricePoint& point : document.priceHistory(key, shop))
+                points << point.date.toString("MM-dd") + "=" + point.price;
+            if (document.prices(key).offers[shop - 1])
+                points << "+offer";
+            texts << points.join(u' ');
+        }
+        return texts;
+    };
+    const QStringList before = describeOffers();
+    const QDate today(2026, 3, 10);
+    document.beginStep();
+    QCOMPARE(document.endOffers(today), names);
+    const Document::Step step = document.endStep();
+    QCOMPARE(describeOffers(), points);
+    document.undo(step);
+    QCOMPARE(describeOffers(), before);
+    document.redo(step);
+    QCOMPARE(describeOffers(), points);
+    QCOMPARE(document.endOffers(today), QStringList());
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)
