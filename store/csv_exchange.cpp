@@ -2,15 +2,18 @@
 
 #include "money.h"
 #include "number_memo.h"
+#include "pack_size.h"
 #include "safe_file.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
 
 #include <csv.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -139,23 +142,42 @@ std::pair<Records, QString> parse(QByteArray bytes, const Progress& progress) {
 
 QByteArray exportLists(const Document& document) {
     QByteArray out;
-    QStringList header = HeaderStart;
     std::vector<int> shops;
+    QStringList shopHeaders;
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
         if (!document.shopName(shop).isEmpty()) {
             shops.push_back(shop);
             // Two shops of one name keep two columns, each with a name of its own.
             const QString name = document.shopName(shop);
-            header << (header.contains(name) ? tr("%1 (shop %2)").arg(name).arg(shop) : name);
+            shopHeaders << (HeaderStart.contains(name) || shopHeaders.contains(name)
+                                ? tr("%1 (shop %2)").arg(name).arg(shop)
+                                : name);
         }
+    // Packs only at shops where an item has one, so that lists without packs export as they always did.
+    std::array<bool, Store::ShopCount> packed{};
+    for (int l = 0; l < Store::ListCount; ++l)
+        for (const Item& item : document.items(l)) {
+            const Document::Prices& prices = document.prices(item.key);
+            for (const int shop : shops)
+                packed[shop - 1] = packed[shop - 1] || !prices.packs[shop - 1].isEmpty();
+        }
+    QStringList header = HeaderStart;
+    for (size_t s = 0; s < shops.size(); ++s) {
+        header << shopHeaders[static_cast<qsizetype>(s)];
+        if (packed[shops[s] - 1])
+            header << tr("%1 (pack)").arg(shopHeaders[static_cast<qsizetype>(s)]);
+    }
     appendRow(out, header);
     for (int l = 0; l < Store::ListCount; ++l)
         for (const Item& item : document.items(l)) {
             QStringList row{document.listName(l), item.name, item.quantity,
                             item.ticked ? ConfigFile::TrueText : ConfigFile::FalseText};
             const Document::Prices& prices = document.prices(item.key);
-            for (const int shop : shops)
+            for (const int shop : shops) {
                 row << (prices.has(shop) ? prices.texts[shop - 1] : QString());
+                if (packed[shop - 1])
+                    row << Pack::shown(prices.packs[shop - 1]);
+            }
             appendRow(out, row);
         }
     return out;
@@ -194,21 +216,43 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
     for (qsizetype i = 0; i < HeaderStart.size(); ++i)
         if (header.value(i).trimmed().compare(HeaderStart[i], Qt::CaseInsensitive) != 0)
             return fail(headerLine, tr("the header must start with %1.").arg(HeaderStart.join(u',')));
-    if (header.size() - HeaderStart.size() > Store::ShopCount)
+    // Which columns are shops and which hold packs: a pack column follows its shop's, and a shop has one at most.
+    struct ShopColumn {
+        qsizetype column = 0;
+        int shop = 0;
+        qsizetype packs = -1; // the column of its packs, if any
+    };
+    std::vector<ShopColumn> columns;
+    if (header.size() - HeaderStart.size() > 2 * Store::ShopCount)
+        return fail(headerLine, tr("there are more than %1 shops.").arg(Store::ShopCount));
+    const QString packHeader = tr("%1 (pack)");
+    for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
+        const QString name = header[column].trimmed();
+        const auto shopColumn = std::find_if(columns.begin(), columns.end(), [&](const ShopColumn& earlier) {
+            const QString shopName = header[earlier.column].trimmed();
+            return name == packHeader.arg(shopName) || name == QStringLiteral("%1 (pack)").arg(shopName);
+        });
+        if (shopColumn == columns.end())
+            columns.push_back({column});
+        else if (shopColumn->packs < 0)
+            shopColumn->packs = column;
+        else
+            return fail(headerLine, tr("the packs at \"%1\" have two columns.").arg(header[shopColumn->column]));
+    }
+    if (columns.size() > size_t(Store::ShopCount))
         return fail(headerLine, tr("there are more than %1 shops.").arg(Store::ShopCount));
 
     // Each shop column's shop: the one of that name, or a shop with neither a name nor prices.
-    std::vector<int> shops;
     std::array<bool, Store::ShopCount + 1> taken{};
     std::array<bool, Store::ShopCount + 1> priced{};
     document.store().forEach({}, [&priced](const QString& key, const QString&) {
         if (const int shop = Store::shopOfPrice(key))
             priced[shop] = true;
     });
-    for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
-        const QString name = header[column].trimmed();
+    for (ShopColumn& shopColumn : columns) {
+        const QString name = header[shopColumn.column].trimmed();
         if (name.isEmpty())
-            return fail(headerLine, tr("column %1 has no shop name.").arg(column + 1));
+            return fail(headerLine, tr("column %1 has no shop name.").arg(shopColumn.column + 1));
         int shop = 1;
         while (shop <= Store::ShopCount && document.shopName(shop) != name)
             ++shop;
@@ -224,10 +268,12 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
         if (taken[shop])
             return fail(headerLine, tr("the shop \"%1\" has two columns.").arg(name));
         taken[shop] = true;
-        shops.push_back(shop);
+        shopColumn.shop = shop;
     }
 
     NumberMemo numbers;
+    // The stored form of each pack text, empty for no pack: a file holds few distinct packs.
+    QHash<QString, QString> packs;
     for (size_t r = 1; r < records.records.size(); ++r) {
         if (progress && r % ProgressRows == 0 &&
             !progress(ParseShare + (1 - ParseShare) * double(r) / double(records.records.size()))) {
@@ -253,16 +299,26 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
             return fail(line, tr("\"%1\" in the Ticked column is neither true nor false.").arg(fields[3]));
         item.ticked = *ticked;
         item.quantity = Document::tickedQuantity(item.ticked, fields[2], numbers);
-        for (size_t s = 0; s < shops.size(); ++s) {
-            const QString& text = fields[HeaderStart.size() + static_cast<qsizetype>(s)];
-            if (text.trimmed().isEmpty())
+        for (const ShopColumn& shopColumn : columns) {
+            const QString& text = fields[shopColumn.column];
+            if (!text.trimmed().isEmpty()) {
+                const Money::Price price = Money::parsePrice(numbers.toNumber(text));
+                if (price.problem != Money::Price::Problem::None)
+                    return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
+                                          .arg(text, header[shopColumn.column]));
+                // Money::formatPrice, remembered: a file holds few distinct prices.
+                item.prices[shopColumn.shop - 1] = numbers.format(static_cast<double>(price.amount)).first;
+            }
+            if (shopColumn.packs < 0 || fields[shopColumn.packs].trimmed().isEmpty())
                 continue;
-            const Money::Price price = Money::parsePrice(numbers.toNumber(text));
-            if (price.problem != Money::Price::Problem::None)
-                return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
-                                      .arg(text, header[HeaderStart.size() + static_cast<qsizetype>(s)]));
-            // Money::formatPrice, remembered: a file holds few distinct prices.
-            item.prices[shops[s] - 1] = numbers.format(static_cast<double>(price.amount)).first;
+            const QString& pack = fields[shopColumn.packs];
+            auto found = packs.constFind(pack);
+            if (found == packs.cend())
+                found = packs.insert(pack, Pack::stored(pack));
+            if (found->isEmpty())
+                return fail(line, tr("the pack \"%1\" at %2 is not a pack such as %3.")
+                                      .arg(pack, header[shopColumn.column], Pack::examples()));
+            item.packs[shopColumn.shop - 1] = *found;
         }
         import.items.push_back(std::move(item));
     }
@@ -296,9 +352,10 @@ std::optional<Document::Step> apply(const Import& import, Document& document, co
             return std::nullopt;
         }
         const ImportedItem& item = import.items[i];
-        document.setPrices(
-            document.addItem(item.list, document.itemCount(item.list), item.name, item.quantity, item.ticked),
-            item.prices);
+        const QString key =
+            document.addItem(item.list, document.itemCount(item.list), item.name, item.quantity, item.ticked);
+        document.setPrices(key, item.prices);
+        document.setPacks(key, item.packs);
     }
     if (progress && !progress(1)) {
         document.undo(document.endStep());

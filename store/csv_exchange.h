@@ -1,9 +1,10 @@
 #pragma once
 
 // The lists as CSV (RFC 4180, UTF-8), for spreadsheets: a header row "List", "Item", "Quantity", "Ticked" and a
-// column for each named shop, then a row per item with its prices. Reading a file checks all of it first and
-// says which line is wrong; only a file that reads whole is added to the document. Reading and adding a large
-// file tell a callback how far they have come, and stop when it says so.
+// column for each named shop, followed by one for its packs ("Market (pack)") where an item has a pack there, then
+// a row per item with its prices and packs. Reading a file checks all of it first and says which line is wrong;
+// only a file that reads whole is added to the document. Reading and adding a large file tell a callback how far
+// they have come, and stop when it says so.
 
 #include "document.h"
 
@@ -34,6 +35,7 @@ struct ImportedItem {
     QString quantity;
     bool ticked = false;
     std::array<std::optional<QString>, Store::ShopCount> prices; // by shop, from 0, in the money format
+    std::array<std::optional<QString>, Store::ShopCount> packs;  // by shop, from 0, as the data file keeps them
 };
 
 struct Import {
@@ -44,8 +46,10 @@ struct Import {
 };
 
 // Reads a CSV file for the document: each row goes to the list of its name, or to `currentList` when no list
-// has that name; each shop column to the shop of its name, or to a shop without a name. A file above the
-// limits is refused with a message that says the limit and what the file has.
+// has that name; each shop column to the shop of its name, or to a shop without a name. A column headed by an
+// earlier shop column's header and " (pack)", in the user's language or in English, holds that shop's packs as
+// the user types them. A file above the limits is refused with a message that says the limit and what the file
+// has.
 Import read(const QByteArray& bytes, const Document& document, int currentList, const Progress& progress = {});
 // The same for the file at path, refused by its size before it is read.
 Import readFile(const QString& path, const Document& document, int currentList, const Progress& progress = {});

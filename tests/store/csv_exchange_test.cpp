@@ -23,7 +23,7 @@ void fill(Document& document) {
     document.setPrice("K2", 3, "2.00");
 }
 
-// Each list's items with their prices by shop name.
+// Each list's items with their prices and packs by shop name.
 QStringList contents(const Document& document) {
     QStringList lines;
     for (int l = 0; l < Document::ListCount; ++l)
@@ -32,8 +32,9 @@ QStringList contents(const Document& document) {
                                .arg(document.listName(l), item.name, item.quantity, item.ticked ? "ticked" : "-");
             for (int shop = 1; shop <= Document::ShopCount; ++shop)
                 if (document.prices(item.key).has(shop))
-                    line += QStringLiteral(" %1=%2").arg(document.shopName(shop),
-                                                         document.prices(item.key).texts[shop - 1]);
+                    line += QStringLiteral(" %1=%2 %3")
+                                .arg(document.shopName(shop), document.prices(item.key).texts[shop - 1],
+                                     document.prices(item.key).packs[shop - 1]);
             lines << line;
         }
     return lines;
@@ -46,6 +47,8 @@ class CsvExchangeTest : public QObject {
 
 private slots:
     void roundTripIntoEmptyLists();
+    void packsRoundTrip_data();
+    void packsRoundTrip();
     void unreadableFilesChangeNothing_data();
     void unreadableFilesChangeNothing();
     void stoppingChangesNothing_data();
@@ -81,6 +84,37 @@ void CsvExchangeTest::roundTripIntoEmptyLists() {
     QCOMPARE(*precise.items.at(1).prices[0], QStringLiteral("0.01"));
 }
 
+void CsvExchangeTest::packsRoundTrip_data() {
+    QTest::addColumn<QStringList>("packs"); // "item key, shop, pack as stored"
+    QTest::addColumn<QByteArray>("shopColumns");
+    QTest::newRow("no packs: the columns of a file before packs") << QStringList{} << QByteArray("\"Market\",\"Deli\"");
+    QTest::newRow("a pack at one shop") << QStringList{"K0 3 6 x 330 ml"}
+                                        << QByteArray("\"Market\",\"Deli\",\"Deli (pack)\"");
+    QTest::newRow("packs at two shops") << QStringList{"K0 1 1.5 l", "K2 3 12 Stk."}
+                                        << QByteArray("\"Market\",\"Market (pack)\",\"Deli\",\"Deli (pack)\"");
+}
+
+void CsvExchangeTest::packsRoundTrip() {
+    QFETCH(QStringList, packs);
+    QFETCH(QByteArray, shopColumns);
+    Document original;
+    fill(original);
+    for (const QString& pack : packs) {
+        std::array<std::optional<QString>, Document::ShopCount> changes;
+        changes[pack.section(u' ', 1, 1).toInt() - 1] = pack.section(u' ', 2);
+        original.setPacks(pack.section(u' ', 0, 0), changes);
+    }
+    const QByteArray csv = Csv::exportLists(original);
+    QCOMPARE(csv.left(csv.indexOf("\r\n")), "\"List\",\"Item\",\"Quantity\",\"Ticked\"," + shopColumns);
+    Document empty;
+    empty.setListName(0, "Weekly");
+    empty.setListName(2, "Party");
+    const Csv::Import import = Csv::read(csv, empty, 1);
+    QCOMPARE(import.error, QString());
+    Csv::apply(import, empty);
+    QCOMPARE(contents(empty), contents(original));
+}
+
 void CsvExchangeTest::unreadableFilesChangeNothing_data() {
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<QString>("error");
@@ -99,6 +133,12 @@ void CsvExchangeTest::unreadableFilesChangeNothing_data() {
     QTest::newRow("price below the smallest")
         << header + "Weekly,Milk,1,True,0.009\r\n"
         << "Line 2: the price \"0.009\" at Market is not a number of 0.01 or more.";
+    QTest::newRow("pack no pack")
+        << QByteArray("List,Item,Quantity,Ticked,Market,Market (pack)\r\nWeekly,Milk,1,True,1.00,1.5 l\r\n"
+                      "Weekly,Tea,,False,1.00,\"1,5 l\"\r\n")
+        << "Line 3: the pack \"1,5 l\" at Market is not a pack such as 500 g, 1.5 l, 6 x 330 ml, 12 pcs.";
+    QTest::newRow("two pack columns") << QByteArray("List,Item,Quantity,Ticked,Market,Market (pack),Market (pack)\n")
+                                      << "Line 1: the packs at \"Market\" have two columns.";
     QTest::newRow("fields missing") << header + "Weekly,Milk,1\r\n"
                                     << "Line 2: 3 fields where the header has 5.";
     QTest::newRow("tick") << header + "Weekly,Milk,1,maybe,\r\n"
