@@ -27,8 +27,9 @@ inline constexpr double MostBaseUnits = 1'000'000;
 // "1,5 l", "6 x 330 ml", "6x330ml", "12 pcs", "12 Stk", "2 lb", "16 fl oz", "1 gal", a bare number for pieces.
 // Nothing for other text, for zero and for more than MostBaseUnits.
 std::optional<Size> read(const QString& text, const QLocale& locale = QLocale());
-// The form the data file keeps of a typed pack: the same amount and unit with a point for decimals and single
-// spaces ("6x330ml" -> "6 x 330 ml", "1,5 l" -> "1.5 l"); empty when the text is no pack.
+// The form the data file keeps of a typed pack: the same amount and unit with a point for decimals, single spaces
+// and the unit in its usual letter case ("6x330ML" -> "6 x 330 ml", "1,5 l" -> "1.5 l", "12 stk." -> "12 Stk.");
+// empty when the text is no pack.
 QString stored(const QString& typed, const QLocale& locale = QLocale());
 // A stored pack as the user reads it ("1.5 l" -> "1,5 l" in German); a stored text that is no pack as it is.
 QString shown(const QString& stored, const QLocale& locale = QLocale());
@@ -42,7 +43,7 @@ std::optional<double> unitPrice(double price, const Size& size, Per per);
 // The unit a unit price is per, as shelf labels write it: "kg", "l", "pc", "100 g", "100 ml".
 QString unitName(Kind kind, Per per);
 // A unit price as the user reads it: two decimals, three below 0.10 ("3.98", "0.045"), with the locale's
-// separators.
+// separators; empty for a value that is no number.
 QString formatUnitPrice(double value, const QLocale& locale = QLocale());
 
 } // namespace Pack
