@@ -4,7 +4,7 @@ JOBS ?= 2
 # Make's "Entering directory" lines, from the makefiles CMake generates, say nothing a user needs.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build program run test clean bench fuzz test-sanitize
+.PHONY: deps configure build program run test clean bench fuzz test-sanitize lint-licences
 
 deps:
 	@bash scripts/install-deps.sh
@@ -78,3 +78,8 @@ uninstall:
 
 package: build
 	cd $(BUILD) && cpack --config CPackConfig.cmake
+
+# `make lint-licences`: every file says its licence and copyright, in a header or in .reuse/dep5 (REUSE).
+lint-licences:
+	@bash scripts/install-deps.sh reuse
+	reuse lint

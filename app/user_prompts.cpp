@@ -79,8 +79,8 @@ QString QtUserPrompts::input(const QString& prompt, const QString& title, const 
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-QString QtUserPrompts::openFile(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+QString QtUserPrompts::openFile(const QString& title, const QString& filter, const QString& folder) {
+    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
 }
 
 QString QtUserPrompts::saveFile(const QString& title, const QString& filter, const QString& suggested) {

@@ -26,7 +26,7 @@ public:
     int choose(const QString& text, const QString& title, Icon icon, const QStringList& answers, int defaultAnswer,
                int cancel) override;
     QString input(const QString& prompt, const QString& title, const QString& preset) override;
-    QString openFile(const QString& title, const QString& filter) override;
+    QString openFile(const QString& title, const QString& filter, const QString& folder) override;
     QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 
 private:

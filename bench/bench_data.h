@@ -35,7 +35,7 @@ public:
     }
     int choose(const QString&, const QString&, Icon, const QStringList&, int, int cancel) override { return cancel; }
     QString input(const QString&, const QString&, const QString&) override { return QString(); }
-    QString openFile(const QString&, const QString&) override { return QString(); }
+    QString openFile(const QString&, const QString&, const QString&) override { return QString(); }
     QString saveFile(const QString&, const QString&, const QString&) override { return QString(); }
 };
 

@@ -10,11 +10,13 @@ packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core deskto
     qt6-l10n-tools qt6-translations-l10n libcsv-dev qt6-charts-dev
     libqt6opengl6-dev)
 
-# Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need.
+# Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need, `reuse` the
+# licence check of `make lint-licences`.
 for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         bench) packages+=(libbenchmark-dev valgrind hyperfine) ;;
+        reuse) packages+=(reuse) ;;
         *) echo "install-deps.sh: unknown package set '$extra'" >&2; exit 2 ;;
     esac
 done

@@ -22,7 +22,7 @@ public:
                        int defaultAnswer, int cancel) = 0;
     // The text typed, or an empty text when the user cancels.
     virtual QString input(const QString& prompt, const QString& title, const QString& preset) = 0;
-    // The file chosen to read or to write, or an empty text when the user cancels.
-    virtual QString openFile(const QString& title, const QString& filter) = 0;
+    // The file chosen to read (the dialog opens in `folder`) or to write, or an empty text when the user cancels.
+    virtual QString openFile(const QString& title, const QString& filter, const QString& folder) = 0;
     virtual QString saveFile(const QString& title, const QString& filter, const QString& suggested) = 0;
 };

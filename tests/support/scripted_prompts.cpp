@@ -35,8 +35,8 @@ QString ScriptedPrompts::input(const QString& prompt, const QString& title, cons
     return m_typed.takeFirst();
 }
 
-QString ScriptedPrompts::openFile(const QString& title, const QString& filter) {
-    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, QString(), {}});
+QString ScriptedPrompts::openFile(const QString& title, const QString& filter, const QString& folder) {
+    shown.append({true, filter, title, Icon::Question, Buttons::Ok, Answer::Ok, folder, {}});
     return m_files.isEmpty() ? (++unscripted, QString()) : m_files.takeFirst();
 }
 

@@ -36,8 +36,8 @@ public:
                int cancel) override;
     // An unscripted input box is cancelled.
     QString input(const QString& prompt, const QString& title, const QString& preset) override;
-    // An unscripted file dialog is cancelled.
-    QString openFile(const QString& title, const QString& filter) override;
+    // An unscripted file dialog is cancelled. The folder an open dialog starts in is recorded as its preset.
+    QString openFile(const QString& title, const QString& filter, const QString& folder) override;
     QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 
     QList<Shown> shown;
