@@ -18,6 +18,8 @@ const QColor BestPriceColour(255, 0, 0);
 const QColor CheapestColour(204, 238, 204);
 // An old price: muted, so that it never reads as the red of the best price.
 const QColor OldPriceColour(128, 128, 128);
+// After an offer's price.
+const QString OfferMark = QStringLiteral(" \u2605");
 
 // The texts of a column that may be its widest: the longest few by length, which the font then measures.
 // Measuring every cell of a long table would cost more than filling it.
@@ -74,42 +76,53 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
         return {};
     const Row& r = m_comparison.rows[static_cast<size_t>(index.row())];
     const int column = index.column();
-    const bool cheapest = r.kind == Row::Kind::Item && column >= 1 && (r.cheapest & (1u << (column - 1)));
+    const quint32 shop = r.kind == Row::Kind::Item && column >= 1 ? 1u << (column - 1) : 0;
+    const bool cheapest = r.cheapest & shop;
+    const bool offer = r.offers & shop;
     // Only the colour and the tooltip ask for a price's age, not the text a view asks for most.
     const QDate date = r.kind == Row::Kind::Item ? r.dates[static_cast<size_t>(column)] : QDate();
     const auto old = [&] { return date.isValid() && date.daysTo(m_comparison.today) > m_comparison.oldDays; };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return r.texts[static_cast<size_t>(column)];
+        return offer ? r.texts[static_cast<size_t>(column)] + OfferMark : r.texts[static_cast<size_t>(column)];
     case KeyRole:
         return column == 0 && r.kind == Row::Kind::Item ? QVariant(r.key) : QVariant();
     case Qt::FontRole:
-        if (isBold(r, column)) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
+        if (isBold(r, column) || offer || (r.notComparable & shop)) {
+            QFont font;
+            font.setBold(isBold(r, column));
+            font.setItalic(!isBold(r, column));
+            return font;
         }
         return {};
     case Qt::ForegroundRole:
         if (r.kind == Row::Kind::BestPrice)
             return QBrush(BestPriceColour);
-        if (old())
+        if (old() || (r.notComparable & shop))
             return QBrush(OldPriceColour);
         // Readable on the light background in a dark theme too.
         return cheapest ? QVariant(QBrush(Qt::black)) : QVariant();
     case Qt::BackgroundRole:
         return cheapest ? QVariant(QBrush(CheapestColour)) : QVariant();
     case Qt::ToolTipRole:
-        if (old()) {
-            const QString set = tr("Set on %1").arg(age(date, m_comparison.today));
-            return cheapest ? tr("Cheapest for this item") + QLatin1Char('\n') + set : set;
-        }
+    case Qt::AccessibleDescriptionRole: {
+        // A reader hears the text as it is; a tooltip shows it as typed.
+        const auto said = [role](const QString& text) { return role == Qt::ToolTipRole ? plainToolTip(text) : text; };
+        if (r.kind == Row::Kind::Totals && column >= 1)
+            return said(m_comparison.totalTips.value(column - 1));
+        QStringList says;
         if (cheapest)
-            return tr("Cheapest for this item");
-        return r.kind == Row::Kind::Totals && column >= 1
-                   ? QVariant(plainToolTip(m_comparison.totalTips.value(column - 1)))
-                   : QVariant();
+            says << tr("Cheapest for this item");
+        if (r.notComparable & shop)
+            says << tr("Not comparable: a pack of another kind than most of this item's");
+        if (old())
+            says << tr("Set on %1").arg(age(date, m_comparison.today));
+        if (shop && !r.texts[static_cast<size_t>(column)].isEmpty())
+            if (const QString note = ComparisonEngine::note(m_document, r.key, column); !note.isEmpty())
+                says << note;
+        return says.isEmpty() ? QVariant() : QVariant(said(says.join(u'\n')));
+    }
     case Qt::TextAlignmentRole:
         if (column == 0)
             return {};
@@ -137,7 +150,9 @@ void ComparisonModel::fitColumns(QTreeView* table, const Document& document) con
         // A heading has only its label.
         const int columns = row.kind == Row::Kind::Blank ? 0 : row.kind == Row::Kind::Heading ? 1 : Comparison::Columns;
         for (int column = 0; column < columns; ++column)
-            widest[column].offer(row.texts[column], isBold(row, column));
+            widest[column].offer(column >= 1 && (row.offers & (1u << (column - 1))) ? row.texts[column] + OfferMark
+                                                                                    : row.texts[column],
+                                 isBold(row, column));
     }
     QFont bold = table->font();
     bold.setBold(true);

@@ -17,7 +17,9 @@ class ComparisonModel : public QAbstractTableModel {
 public:
     static constexpr int KeyRole = Qt::UserRole;
 
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit ComparisonModel(const Document& document, QObject* parent = nullptr)
+        : QAbstractTableModel(parent)
+        , m_document(document) {}
 
     // Shows the comparison in place of the one before.
     void setComparison(Comparison&& comparison);
@@ -39,5 +41,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    const Document& m_document;
     Comparison m_comparison;
 };

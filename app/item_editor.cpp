@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "money.h"
+#include "pack_size.h"
 #include "price_history.h"
 
 #include <QCheckBox>
@@ -20,7 +21,15 @@
 
 namespace {
 
-enum PriceColumn { NumberColumn = 0, ShopColumn = 1, PriceColumn = 2, DateColumn = 3 };
+enum PriceColumn {
+    NumberColumn = 0,
+    ShopColumn = 1,
+    PriceColumn = 2,
+    DateColumn = 3,
+    PackColumn,
+    UnitColumn,
+    OfferColumn
+};
 
 } // namespace
 
@@ -39,7 +48,7 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
     addToBottomBox = new QCheckBox(tr("&Add to bottom of list"), this);
     auto* pricesBox = new QGroupBox(tr("Prices"), this);
     priceList = new QTreeWidget(pricesBox);
-    priceList->setColumnCount(4);
+    priceList->setColumnCount(7);
     priceList->setRootIsDecorated(false);
     priceList->setUniformRowHeights(true);
     priceList->setAccessibleName(tr("Prices"));
@@ -47,6 +56,8 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
     priceList->header()->setSectionResizeMode(ShopColumn, QHeaderView::Stretch);
     setButton = new QPushButton(tr("&Set price"), pricesBox);
     deleteButton = new QPushButton(tr("&Delete price"), pricesBox);
+    packButton = new QPushButton(tr("Pac&k size..."), pricesBox);
+    offerButton = new QPushButton(tr("O&ffer..."), pricesBox);
     historyButton = new QPushButton(tr("&History..."), pricesBox);
     okButton = new QPushButton(tr("OK"), this);
     cancelButton = new QPushButton(tr("Cancel"), this);
@@ -55,6 +66,8 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
     auto* priceButtons = new QHBoxLayout;
     priceButtons->addWidget(setButton);
     priceButtons->addWidget(deleteButton);
+    priceButtons->addWidget(packButton);
+    priceButtons->addWidget(offerButton);
     priceButtons->addStretch();
     priceButtons->addWidget(historyButton);
     auto* prices = new QVBoxLayout(pricesBox);
@@ -72,24 +85,41 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
     layout->addWidget(addToBottomBox);
     layout->addWidget(pricesBox);
     layout->addLayout(buttons);
-    resize(540, 520);
+    resize(720, 520);
 
     connect(setButton, &QPushButton::clicked, this, &ItemEditor::setPrice);
     connect(deleteButton, &QPushButton::clicked, this, &ItemEditor::deletePrice);
+    connect(packButton, &QPushButton::clicked, this, &ItemEditor::setPack);
+    connect(offerButton, &QPushButton::clicked, this, &ItemEditor::setOffer);
     connect(historyButton, &QPushButton::clicked, this, &ItemEditor::showHistory);
     connect(okButton, &QPushButton::clicked, this, &ItemEditor::ok);
     connect(cancelButton, &QPushButton::clicked, this, &ItemEditor::reject);
-    // A double click or F2 on a shop sets its price, as the button does; Enter there presses OK, as elsewhere.
-    connect(priceList, &QTreeWidget::itemDoubleClicked, this, &ItemEditor::setPrice);
+    // A double click or F2 on a shop sets its price, as the button does; Enter there presses OK, as elsewhere. A
+    // double click on a pack edits it in place.
+    connect(priceList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* row, int column) {
+        if (column == PackColumn)
+            priceList->editItem(row, PackColumn);
+        else
+            setPrice();
+    });
+    connect(priceList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* row, int column) {
+        if (column == PackColumn && !m_showing && !takePack(row, row->text(PackColumn)))
+            showPack(row);
+    });
     priceList->installEventFilter(this);
 
     // Load.
-    priceList->setHeaderLabels({tr("#"), tr("Shop"), tr("Price (%1)").arg(document.symbol()), tr("Set on")});
+    priceList->setHeaderLabels({tr("#"), tr("Shop"), tr("Price (%1)").arg(document.symbol()), tr("Set on"), tr("Pack"),
+                                tr("Unit price"), tr("Offer")});
+    m_showing = true;
     for (int shop = 1; shop <= Store::ShopCount; ++shop) {
         auto* row = new QTreeWidgetItem({QString::number(shop), document.shopName(shop)});
         row->setTextAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
+        row->setTextAlignment(UnitColumn, Qt::AlignRight | Qt::AlignVCenter);
+        row->setFlags(row->flags() | Qt::ItemIsEditable);
         priceList->addTopLevelItem(row);
     }
+    m_showing = false;
     priceList->resizeColumnToContents(NumberColumn);
     priceList->setCurrentItem(priceList->topLevelItem(0));
 
@@ -124,6 +154,9 @@ void ItemEditor::loadPrices() {
             const QDate date = prices.dates[shop - 1];
             row->setText(DateColumn,
                          date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : tr("date unknown"));
+            m_packs[shop - 1] = prices.packs[shop - 1];
+            m_offers[shop - 1] = prices.offers[shop - 1];
+            showPack(row);
         }
     priceList->resizeColumnToContents(DateColumn);
 }
@@ -148,6 +181,100 @@ void ItemEditor::setPrice() {
     row->setText(PriceColumn, Money::formatPrice(price.amount));
     row->setText(DateColumn, QLocale().toString(m_document.today(), QLocale::ShortFormat));
     m_changes[static_cast<size_t>(priceList->indexOfTopLevelItem(row))] = row->text(PriceColumn);
+    showPack(row);
+}
+
+bool ItemEditor::takePack(QTreeWidgetItem* row, const QString& typed) {
+    const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
+    const QString stored = Pack::stored(typed);
+    if (!typed.trimmed().isEmpty() && stored.isEmpty()) {
+        m_prompts.message(tr("\"%1\" is no pack size. Please type an amount and a unit, for example %2.")
+                              .arg(typed, Pack::examples()),
+                          tr("Error"), UserPrompts::Icon::Exclamation);
+        return false;
+    }
+    if (!stored.isEmpty() && row->text(PriceColumn).isEmpty()) {
+        m_prompts.message(tr("Please set a price first: a pack size belongs to a price."), tr("Error"),
+                          UserPrompts::Icon::Exclamation);
+        return false;
+    }
+    m_packs[s] = stored;
+    m_packChanges[s] = stored;
+    showPack(row);
+    return true;
+}
+
+void ItemEditor::showPack(QTreeWidgetItem* row) {
+    const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
+    const Pack::Per per = m_document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    const std::optional<Pack::Size> size = Pack::read(m_packs[s], QLocale::c());
+    const std::optional<double> price = Money::toNumber(row->text(PriceColumn));
+    const std::optional<double> unit = size && price ? Pack::unitPrice(*price, *size, per) : std::nullopt;
+    const std::optional<Store::PriceRecord::Offer>& offer = m_offers[s];
+    m_showing = true;
+    row->setText(PackColumn, m_packs[s].isEmpty() ? QString() : Pack::shown(m_packs[s]));
+    row->setText(UnitColumn,
+                 unit ? Pack::formatUnitPrice(*unit) + QLatin1Char('/') + Pack::unitName(size->kind, per) : QString());
+    row->setText(
+        OfferColumn,
+        offer && offer->lastDay.isValid()
+            ? tr("until %1, regular %2").arg(QLocale().toString(offer->lastDay, QLocale::ShortFormat), offer->regular)
+            : QString());
+    m_showing = false;
+}
+
+void ItemEditor::setPack() {
+    QTreeWidgetItem* row = priceList->currentItem();
+    if (!row)
+        return;
+    const QString answer = m_prompts.input(
+        tr("Please enter the pack size that the price of '%1' at '%2' buys (for example %3); leave it empty for none:")
+            .arg(nameEdit->text(), row->text(ShopColumn), Pack::examples()),
+        tr("Pack Size"), row->text(PackColumn));
+    takePack(row, answer);
+}
+
+void ItemEditor::setOffer() {
+    QTreeWidgetItem* row = priceList->currentItem();
+    if (!row || row->text(PriceColumn).isEmpty())
+        return;
+    const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
+    const QLocale locale;
+    const std::optional<Store::PriceRecord::Offer>& now = m_offers[s];
+    const QString day = m_prompts.input(
+        tr("The price of '%1' at '%2' is an offer until this day (for example %3); leave it empty when it is none:")
+            .arg(nameEdit->text(), row->text(ShopColumn), locale.toString(m_document.today(), QLocale::ShortFormat)),
+        tr("Offer"), now ? locale.toString(now->lastDay, QLocale::ShortFormat) : QString());
+    if (day.trimmed().isEmpty()) {
+        // An invalid last day ends the offer.
+        if (now)
+            m_offerChanges[s] = Store::PriceRecord::Offer{};
+        m_offers[s].reset();
+        showPack(row);
+        return;
+    }
+    QDate lastDay = locale.toDate(day.trimmed(), QLocale::ShortFormat);
+    // A two-digit year reads as the last century's; no offer ends then.
+    if (lastDay.isValid() && lastDay.year() < 2000)
+        lastDay = lastDay.addYears(100);
+    if (!lastDay.isValid()) {
+        m_prompts.message(
+            tr("Please enter a day such as %1.").arg(locale.toString(m_document.today(), QLocale::ShortFormat)),
+            tr("Error"), UserPrompts::Icon::Exclamation);
+        return;
+    }
+    const QString regular =
+        m_prompts.input(tr("The regular price of '%1' at '%2':").arg(nameEdit->text(), row->text(ShopColumn)),
+                        tr("Offer"), now ? now->regular : QString());
+    if (regular.isEmpty())
+        return;
+    const Money::Price price = Money::parsePrice(Money::toNumber(regular));
+    if (price.problem != Money::Price::Problem::None) {
+        m_prompts.message(tr("Please enter a number."), tr("Error"), UserPrompts::Icon::Exclamation);
+        return;
+    }
+    m_offers[s] = m_offerChanges[s] = Store::PriceRecord::Offer{lastDay, Money::formatPrice(price.amount)};
+    showPack(row);
 }
 
 bool ItemEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -162,9 +289,14 @@ bool ItemEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void ItemEditor::deletePrice() {
     if (QTreeWidgetItem* row = priceList->currentItem()) {
+        const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
         row->setText(PriceColumn, QString());
         row->setText(DateColumn, QString());
-        m_changes[static_cast<size_t>(priceList->indexOfTopLevelItem(row))] = QString();
+        m_changes[s] = QString();
+        // A deleted price takes its pack and offer with it.
+        m_packs[s].clear();
+        m_offers[s].reset();
+        showPack(row);
     }
 }
 
@@ -176,7 +308,7 @@ void ItemEditor::showHistory() {
 ItemEditor::Edit ItemEditor::edit() const {
     // Every shop without a price in the list loses whatever is stored for it; the prices left as they were keep
     // their dates.
-    Edit edit{nameEdit->text(), addToBottomBox->isChecked(), m_changes};
+    Edit edit{nameEdit->text(), addToBottomBox->isChecked(), m_changes, m_packChanges, m_offerChanges};
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
         if (priceList->topLevelItem(shop - 1)->text(PriceColumn).isEmpty())
             edit.prices[static_cast<size_t>(shop - 1)] = QString();

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class ItemEditor : public QDialog {
     Q_OBJECT
@@ -32,11 +33,14 @@ public:
         QString name;
         bool addToBottom = false; // the box's first state when adding
     };
-    // What OK gives back: the name, the box's state and the prices set or deleted (an empty text), by shop - 1.
+    // What OK gives back: the name, the box's state, and by shop - 1 the prices set or deleted (an empty text),
+    // the packs set or removed (in the data file's form) and the offers set or ended (an invalid last day).
     struct Edit {
         QString name;
         bool addToBottom = false;
         std::array<std::optional<QString>, Store::ShopCount> prices;
+        std::array<std::optional<QString>, Store::ShopCount> packs;
+        std::array<std::optional<Store::PriceRecord::Offer>, Store::ShopCount> offers;
     };
 
     ItemEditor(const Document& document, UserPrompts& prompts, DialogRunner runDialog, const Subject& subject,
@@ -49,6 +53,10 @@ public:
 
     void setPrice();
     void deletePrice();
+    // Asks for the pack the selected shop's price buys; an empty answer removes it.
+    void setPack();
+    // Asks for the offer's last day and the regular price; an empty day ends the offer.
+    void setOffer();
     // Shows the item's prices over time; an item being added has none yet.
     void showHistory();
     void ok();
@@ -58,6 +66,8 @@ public:
     QTreeWidget* priceList;
     QPushButton* setButton;
     QPushButton* deleteButton;
+    QPushButton* packButton;
+    QPushButton* offerButton;
     QPushButton* historyButton;
     QPushButton* okButton;
     QPushButton* cancelButton;
@@ -67,12 +77,22 @@ protected:
 
 private:
     void loadPrices();
+    // Takes a pack typed into a row (in the user's language); false, with the reason told, when it is no pack.
+    bool takePack(QTreeWidgetItem* row, const QString& typed);
+    // Shows a row's pack, its unit price and its offer as they now are.
+    void showPack(QTreeWidgetItem* row);
 
     const Document& m_document;
     UserPrompts& m_prompts;
     DialogRunner m_runDialog;
     Subject m_subject;
     std::function<bool()> m_addCheck;
-    // The prices set or deleted here, by shop: what OK gives back.
+    // The prices, packs and offers set or deleted here, by shop: what OK gives back.
     std::array<std::optional<QString>, Store::ShopCount> m_changes;
+    std::array<std::optional<QString>, Store::ShopCount> m_packChanges;
+    std::array<std::optional<Store::PriceRecord::Offer>, Store::ShopCount> m_offerChanges;
+    // What each row shows: the pack (stored form) and the offer.
+    std::array<QString, Store::ShopCount> m_packs;
+    std::array<std::optional<Store::PriceRecord::Offer>, Store::ShopCount> m_offers;
+    bool m_showing = false; // the editor itself is writing into the list
 };

@@ -4,9 +4,11 @@
 #include "csv_exchange.h"
 #include "data_safety.h"
 #include "find_bar.h"
+#include "help.h"
 #include "item_editor.h"
 #include "list_models.h"
 #include "list_view.h"
+#include "local_settings.h"
 #include "money.h"
 #include "move_copy.h"
 #include "printable.h"
@@ -35,6 +37,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeView>
 #include <QUndoStack>
 #include <QUrl>
@@ -93,7 +96,8 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidg
     : QMainWindow(parent)
     , m_ownedPrompts(prompts ? nullptr : std::make_unique<QtUserPrompts>(this))
     , m_prompts(prompts ? prompts : m_ownedPrompts.get())
-    , m_runDialog([](QDialog& dialog) { dialog.exec(); }) {
+    , m_runDialog([](QDialog& dialog) { dialog.exec(); })
+    , m_settings(std::make_unique<LocalSettings>()) {
     // "[*]" is where Qt shows that there are unsaved changes.
     setWindowTitle(tr("Pantrova") + QStringLiteral("[*]"));
     m_tabs = named(new QTabWidget, QStringLiteral("tabs"));
@@ -124,6 +128,8 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidg
 
     createMenus();
     fitScreen();
+    m_settings->restoreWindow(this);
+    m_addToBottom = m_settings->addToBottom();
     connectDocument();
     startUp(programFolder);
 }
@@ -241,16 +247,18 @@ void MainWindow::createComparisonTab(QWidget* page) {
     m_showLabel = new QLabel(tr("S&how:"), page);
     m_show[0] = named(new QRadioButton(tr("Selected items only"), page), QStringLiteral("showTicked"));
     m_show[1] = named(new QRadioButton(tr("All items"), page), QStringLiteral("showAll"));
+    m_show[2] = named(new QRadioButton(tr("Unit prices"), page), QStringLiteral("showUnitPrices"));
     m_show[0]->setChecked(true);
     m_showLabel->setBuddy(m_show[0]);
     m_editPricesButton = named(new QPushButton(tr("Edit Prices"), page), QStringLiteral("editPrices"));
     m_editPricesButton->setEnabled(false);
     m_comparisonView = named(new QTreeView(page), QStringLiteral("comparison"));
-    m_comparisonModel = new ComparisonModel(this);
+    m_comparisonModel = new ComparisonModel(m_document, this);
     m_comparisonView->setModel(m_comparisonModel);
     m_comparisonView->setRootIsDecorated(false);
     m_comparisonView->setUniformRowHeights(true);
     m_comparisonView->setAccessibleName(tr("Price comparison"));
+    m_settings->watchColumnWidths(m_comparisonView);
     // Each column takes the width its texts need; the last shown one is not stretched away from its neighbours.
     m_comparisonView->header()->setStretchLastSection(false);
     m_cheapestLabel = named(new QLabel(page), QStringLiteral("cheapest"));
@@ -312,12 +320,18 @@ void MainWindow::createMenus() {
     action(file, tr("Export to &CSV..."), QStringLiteral("exportCsv"), [this] { exportCsv(); });
     action(file, tr("&Import from CSV..."), QStringLiteral("importCsv"), [this] { importCsv(); });
     file->addSeparator();
+    action(file, tr("&Print..."), QStringLiteral("printPage"), [this] {
+        print();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addSeparator();
     action(file, tr("&Exit without Saving"), QStringLiteral("exitWithoutSaving"), [this] {
         m_exitWithoutSaving = true;
         close();
     });
     file->addSeparator();
-    action(file, tr("E&xit"), QStringLiteral("exit"), [this] { close(); });
+    action(file, tr("E&xit"), QStringLiteral("exit"), [this] {
+        close();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     m_undo = new QUndoStack(this);
@@ -351,11 +365,44 @@ void MainWindow::createMenus() {
     m_moveOrCopyAction->setShortcut(QKeySequence(Qt::Key_F4));
     m_moveOrCopyAction->setEnabled(false);
 
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    // From anywhere in the window: QTabWidget turns its tabs itself only while the focus is inside it.
+    const auto turnTab = [this](int by) {
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) % m_tabs->count());
+    };
+    action(view, tr("&Next Tab"), QStringLiteral("nextTab"), [turnTab] {
+        turnTab(1);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    action(view, tr("&Previous Tab"), QStringLiteral("previousTab"), [turnTab] {
+        turnTab(-1);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
+
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     action(options, tr("Change &Currency Symbol/Code..."), QStringLiteral("currencySymbol"), [this] {
         changeSymbol();
     })->setShortcut(QKeySequence(Qt::Key_F3));
     action(options, tr("&Old Prices..."), QStringLiteral("oldPrices"), [this] { changeOldPriceDays(); });
+    m_perHundredAction = action(options, tr("&Unit Prices per 100 g and 100 ml"), QStringLiteral("unitPricesPer100"),
+                                [this](bool perHundred) {
+                                    {
+                                        const UndoStep step = undoStep(tr("Change Unit Prices"));
+                                        m_document.setUnitPricesPerHundred(perHundred);
+                                    }
+                                    showTab();
+                                });
+    m_perHundredAction->setCheckable(true);
+
+    // "Help" has no access key: each of its letters is already one of the window's (&Edit, &List name, S&how,
+    // &PRINT). F1 opens the keyboard shortcuts.
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    action(help, tr("&Keyboard Shortcuts"), QStringLiteral("keyboardShortcuts"), [this] {
+        ShortcutsDialog dialog(ShortcutsDialog::gather(*this, m_document, *m_prompts), this);
+        runDialog(dialog);
+    })->setShortcut(QKeySequence(Qt::Key_F1));
+    action(help, tr("&About Pantrova"), QStringLiteral("about"), [this] {
+        AboutDialog dialog(m_folder, this);
+        runDialog(dialog);
+    });
 }
 
 void MainWindow::startUp(const QString& programFolder) {
@@ -391,7 +438,12 @@ void MainWindow::startUp(const QString& programFolder) {
     listFocused(0);
     // Every price in the store is now in the current locale's form, and saving says so.
     m_document.store().setNumbers(Money::current());
+    m_perHundredAction->setChecked(m_document.unitPricesPerHundred());
     m_safety->watch();
+    m_dayTimer = named(new QTimer(this), QStringLiteral("dayTimer"));
+    m_dayTimer->setSingleShot(true);
+    connect(m_dayTimer, &QTimer::timeout, this, &MainWindow::endOffers);
+    endOffers();
 }
 
 bool MainWindow::save() {
@@ -403,10 +455,12 @@ bool MainWindow::save() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_safety->close(m_exitWithoutSaving))
+    if (m_safety->close(m_exitWithoutSaving)) {
+        m_settings->saveWindow(this);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::applyGeometry() {
@@ -445,8 +499,9 @@ void MainWindow::applyGeometry() {
     place(m_show[0], g.optShow0);
     place(m_show[1],
           {std::max(g.optShow1.left, rightOf(m_show[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
+    place(m_show[2], {rightOf(m_show[1], 120), g.optShow1.top, g.optShow1.width, g.optShow1.height});
     place(m_editPricesButton,
-          {std::max(g.cmdCEdit.left, rightOf(m_show[1], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
+          {std::max(g.cmdCEdit.left, rightOf(m_show[2], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
     // The two lines on the cheapest shop stand below the table, which gives up the room for them.
     constexpr float CheapestLine = 480;
     const float tableHeight = std::max(0.0f, g.lvCompare.height - CheapestLine - 60);
@@ -472,7 +527,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 listFocused(l);
                 m_tabs->setCurrentIndex(ListsTab);
             }
-        if (watched == m_show[0] || watched == m_show[1])
+        if (std::find(m_show.begin(), m_show.end(), watched) != m_show.end())
             m_tabs->setCurrentIndex(ComparisonTab);
     } else if (watched == m_shopView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -501,7 +556,10 @@ void MainWindow::connectDocument() {
     connect(&m_document, &Document::listNameChanged, this, showListName);
     for (int l = 0; l < ListCount; ++l)
         showListName(l);
-    connect(&m_document, &Document::changed, this, [this] { setWindowModified(hasUnsavedChanges()); });
+    connect(&m_document, &Document::changed, this, [this] {
+        setWindowModified(hasUnsavedChanges());
+        m_perHundredAction->setChecked(m_document.unitPricesPerHundred());
+    });
 }
 
 int MainWindow::selectedRow(int list) const {
@@ -635,6 +693,7 @@ void MainWindow::openItemEditor(int list, bool adding) {
     QString key = subject.itemKey;
     if (adding) {
         m_addToBottom = edit.addToBottom;
+        m_settings->setAddToBottom(m_addToBottom);
         // No selected row means there is nothing to add below: the item goes to the bottom.
         key = m_document.addItem(list, !edit.addToBottom && row >= 0 ? row + 1 : m_document.itemCount(list), edit.name);
         refreshTickAll();
@@ -643,6 +702,8 @@ void MainWindow::openItemEditor(int list, bool adding) {
         m_document.renameItem(list, row, edit.name);
     }
     m_document.setPrices(key, edit.prices);
+    m_document.setPacks(key, edit.packs);
+    m_document.setOffers(key, edit.offers);
 }
 
 bool MainWindow::keysLeft() {
@@ -700,10 +761,11 @@ bool MainWindow::findItem(const QString& text, bool backwards, bool fromCurrent)
 }
 
 void MainWindow::exportCsv() {
-    const QString path =
-        m_prompts->saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"), m_folder + QStringLiteral("Pantrova.csv"));
+    const QString path = m_prompts->saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"),
+                                             m_settings->csvFolder(m_folder) + QStringLiteral("Pantrova.csv"));
     if (path.isEmpty())
         return;
+    m_settings->setCsvFolder(path);
     if (const QString error = SafeFile::writeAtomically(path, Csv::exportLists(m_document)); !error.isEmpty()) {
         m_prompts->message(tr("The file '%1' could not be written: %2.").arg(QDir::toNativeSeparators(path), error),
                            tr("Export to CSV"), UserPrompts::Icon::Critical);
@@ -713,9 +775,11 @@ void MainWindow::exportCsv() {
 }
 
 void MainWindow::importCsv() {
-    const QString path = m_prompts->openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"));
+    const QString path = m_prompts->openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"),
+                                             m_settings->csvFolder(m_folder));
     if (path.isEmpty())
         return;
+    m_settings->setCsvFolder(path);
     const QString file = QDir::toNativeSeparators(path);
     // A large file takes seconds to read and add: the window shows how far the import has come, and Cancel
     // stops it with nothing changed.
@@ -823,14 +887,33 @@ void MainWindow::showTab() {
 
 void MainWindow::compare() {
     m_editPricesButton->setEnabled(false);
-    const auto mode = m_show[0]->isChecked() ? ComparisonEngine::Mode::SelectedItems : ComparisonEngine::Mode::AllItems;
+    const auto mode = m_show[0]->isChecked()   ? ComparisonEngine::Mode::SelectedItems
+                      : m_show[1]->isChecked() ? ComparisonEngine::Mode::AllItems
+                                               : ComparisonEngine::Mode::UnitPrices;
     m_comparisonModel->setComparison(m_comparison.compare(m_document, mode, m_document.today()));
     const Comparison& shown = m_comparisonModel->comparison();
     m_comparisonModel->fitColumns(m_comparisonView, m_document);
+    m_settings->applyColumnWidths(m_comparisonView);
     m_cheapestLabel->setText(shown.splitTripLine.isEmpty()
                                  ? shown.cheapestLine
                                  : shown.cheapestLine + QLatin1Char('\n') + shown.splitTripLine);
     m_cheapestLabel->setToolTip(plainToolTip(m_cheapestLabel->text()));
+}
+
+void MainWindow::endOffers() {
+    QStringList ended;
+    {
+        const UndoStep step = undoStep(tr("End Offers"));
+        ended = m_document.endOffers(m_document.today());
+    }
+    if (!ended.isEmpty()) {
+        statusBar()->showMessage(
+            tr("Offers ended, back to the regular price: %1").arg(ended.join(QStringLiteral(", "))));
+        showTab();
+    }
+    // A little after midnight, so that the clock has surely turned.
+    const QDateTime now = QDateTime::currentDateTime();
+    m_dayTimer->start(static_cast<int>(now.msecsTo(now.date().addDays(1).startOfDay())) + 1000);
 }
 
 void MainWindow::comparisonRowChosen(const QModelIndex& index) {
@@ -853,7 +936,10 @@ void MainWindow::editComparedPrices() {
         return;
     {
         const UndoStep step = undoStep(tr("Edit Prices of '%1'").arg(label));
-        m_document.setPrices(key, editor.edit().prices);
+        const ItemEditor::Edit edit = editor.edit();
+        m_document.setPrices(key, edit.prices);
+        m_document.setPacks(key, edit.packs);
+        m_document.setOffers(key, edit.offers);
     }
     // The table shows the new prices, with the same row chosen.
     const int row = m_comparisonView->currentIndex().row();

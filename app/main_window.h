@@ -24,6 +24,7 @@ class DataSafety;
 class FindBar;
 class ListModel;
 class ListView;
+class LocalSettings;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -33,6 +34,7 @@ class QRadioButton;
 class QShortcut;
 class QTabWidget;
 class QTextBrowser;
+class QTimer;
 class QTreeView;
 class QUndoStack;
 class ShopModel;
@@ -133,6 +135,8 @@ private:
     void showTab();
 
     void compare();
+    // Ends the offers past their last day, as one undo step, and says which; then waits for the next day.
+    void endOffers();
     void comparisonRowChosen(const QModelIndex& index);
     void editComparedPrices();
     // The printable page: merges the lists into the template, writes "Pantrova.htm" and shows it.
@@ -144,6 +148,8 @@ private:
     std::unique_ptr<UserPrompts> m_ownedPrompts;
     UserPrompts* m_prompts;
     DialogRunner m_runDialog;
+    // The window's place and the user's habits on this computer, kept apart from the data file.
+    std::unique_ptr<LocalSettings> m_settings;
     QString m_folder; // the program's folder, ending in "/"
     QUndoStack* m_undo = nullptr;
     ComparisonEngine m_comparison; // the table's and the page's, keeping the amounts it formatted
@@ -161,7 +167,7 @@ private:
     ShopModel* m_shopModel = nullptr;
     QLabel* m_shopsHint = nullptr;
     QLabel* m_showLabel = nullptr;
-    std::array<QRadioButton*, 2> m_show{}; // the ticked items, all items
+    std::array<QRadioButton*, 3> m_show{}; // the ticked items, all items, unit prices
     QTreeView* m_comparisonView = nullptr;
     ComparisonModel* m_comparisonModel = nullptr;
     QPushButton* m_editPricesButton = nullptr;
@@ -171,4 +177,6 @@ private:
     QLabel* m_printHint = nullptr;
     FindBar* m_findBar = nullptr;
     QAction* m_moveOrCopyAction = nullptr;
+    QAction* m_perHundredAction = nullptr;
+    QTimer* m_dayTimer = nullptr; // fires at the next midnight
 };

@@ -41,8 +41,72 @@ QString ComparisonEngine::day(QDate date) {
     return QLocale().toString(date, QLocale().dateFormat(QLocale::LongFormat).remove(weekday));
 }
 
+const std::optional<Pack::Size>& ComparisonEngine::packOf(const QString& stored) {
+    auto found = m_packs.find(stored);
+    if (found == m_packs.end())
+        found = m_packs.insert(stored, Pack::read(stored, QLocale::c()));
+    return *found;
+}
+
+QString ComparisonEngine::note(const Document& document, const QString& itemKey, int shop) {
+    const Document::Prices& prices = document.prices(itemKey);
+    const Pack::Per per = document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    QStringList parts;
+    const auto s = static_cast<size_t>(shop - 1);
+    if (const std::optional<Pack::Size> size = Pack::read(prices.packs[s], QLocale::c())) {
+        const double unit = Pack::unitPrice(prices.numbers[s], *size, per).value_or(NotANumber);
+        parts << tr("Pack %1: %2 per %3")
+                     .arg(Pack::shown(prices.packs[s]), Pack::formatUnitPrice(unit), Pack::unitName(size->kind, per));
+    }
+    if (const std::optional<Document::Offer>& offer = prices.offers[s])
+        parts << tr("Offer until %1, regular %2")
+                     .arg(QLocale().toString(offer->lastDay, QStringLiteral("ddd d MMM")), offer->regular);
+    return parts.join(u'\n');
+}
+
+void ComparisonEngine::fillUnitPrices(Row& row, const Document::Prices& prices, Pack::Per per,
+                                      const std::array<QString, 3>& units) {
+    // The kind most of the item's priced packs have (on a tie, mass before volume before pieces) is compared.
+    std::array<int, 3> kinds{};
+    for (int s = 0; s < Document::ShopCount; ++s)
+        if (const std::optional<Pack::Size>& size = packOf(prices.packs[s]); size && !std::isnan(prices.numbers[s]))
+            ++kinds[static_cast<size_t>(size->kind)];
+    const auto common = static_cast<Pack::Kind>(std::max_element(kinds.begin(), kinds.end()) - kinds.begin());
+    double lowest = std::numeric_limits<double>::infinity();
+    for (int s = 1; s <= Document::ShopCount; ++s) {
+        const double price = prices.numbers[s - 1];
+        if (std::isnan(price))
+            continue;
+        const std::optional<Pack::Size>& size = packOf(prices.packs[s - 1]);
+        row.texts[s] = QStringLiteral("\u2014");
+        if (prices.offers[s - 1])
+            row.offers |= 1u << (s - 1);
+        if (!size)
+            continue;
+        const double unit = Pack::unitPrice(price, *size, per).value_or(NotANumber);
+        auto text = m_unitPrices.find(unit);
+        if (text == m_unitPrices.end())
+            text = m_unitPrices.insert(unit, Pack::formatUnitPrice(unit));
+        row.texts[s] = *text + units[static_cast<size_t>(size->kind)];
+        if (size->kind != common) {
+            row.notComparable |= 1u << (s - 1);
+            continue;
+        }
+        if (unit < lowest) {
+            lowest = unit;
+            row.cheapest = 0;
+        }
+        if (unit == lowest)
+            row.cheapest |= 1u << (s - 1);
+    }
+}
+
 Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate today) {
-    const bool allItems = mode == Mode::AllItems;
+    const bool allItems = mode != Mode::SelectedItems;
+    const Pack::Per per = document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    const std::array<QString, 3> units{QLatin1Char('/') + Pack::unitName(Pack::Kind::Mass, per),
+                                       QLatin1Char('/') + Pack::unitName(Pack::Kind::Volume, per),
+                                       QLatin1Char('/') + Pack::unitName(Pack::Kind::Count, per)};
     Comparison c;
     c.today = today;
     c.oldDays = document.oldPriceDays();
@@ -62,6 +126,14 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
             row.kind = Row::Kind::Item;
             row.key = item.key;
             row.texts[0] = allItems ? item.name : item.name + QLatin1String(" x ") + item.quantity;
+            ++c.shownItems;
+            if (mode == Mode::UnitPrices) {
+                fillUnitPrices(row, prices, per, units);
+                continue;
+            }
+            for (int s = 1; s <= Document::ShopCount; ++s)
+                if (prices.offers[s - 1] && !std::isnan(prices.numbers[s - 1]))
+                    row.offers |= 1u << (s - 1);
             if (allItems) {
                 std::copy(prices.texts.begin(), prices.texts.end(), row.texts.begin() + 1);
             } else {
@@ -101,9 +173,16 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                 c.eachAtItsCheapest += static_cast<float>(lowest);
             else
                 c.pricedNowhere.add(item.name);
-            ++c.shownItems;
         }
         c.rows.emplace_back();
+    }
+    if (mode == Mode::UnitPrices) {
+        // A sum of unit prices means nothing: no totals, no best shop.
+        c.cheapestLine = tr("Unit prices per %1, %2 and %3; each item's lowest is marked, a pack of another kind is "
+                            "not comparable and a price without a pack is not ranked (\u2014).")
+                             .arg(Pack::unitName(Pack::Kind::Mass, per), Pack::unitName(Pack::Kind::Volume, per),
+                                  Pack::unitName(Pack::Kind::Count, per));
+        return c;
     }
 
     c.bestShopName = tr("(None)");

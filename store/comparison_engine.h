@@ -8,6 +8,9 @@
 
 #include "document.h"
 #include "number_memo.h"
+#include "pack_size.h"
+
+#include <QHash>
 
 #include <QCoreApplication>
 #include <QDate>
@@ -25,6 +28,8 @@ struct Comparison {
         std::array<QString, Columns> texts = {}; // the label, then a text for every shop
         QString key = {};                        // an item's key
         quint32 cheapest = 0;                    // bit s - 1 set: shop s has the item's lowest price
+        quint32 offers = 0;                      // bit s - 1 set: shop s's price is an offer
+        quint32 notComparable = 0;               // bit s - 1 set: a unit price of another kind than the item's
         std::array<QDate, Columns> dates = {};   // when each shop's price was set, where known
     };
     // Shown items: the first few names and how many there are.
@@ -67,14 +72,27 @@ class ComparisonEngine {
     Q_DECLARE_TR_FUNCTIONS(Comparison)
 
 public:
-    enum class Mode { SelectedItems, AllItems };
+    enum class Mode { SelectedItems, AllItems, UnitPrices };
 
     // "Selected items only" shows the ticked items, each as its quantity times the price; "All items" every item
-    // with its prices as stored. Totals add the shown texts read back, in row order.
+    // with its prices as stored. Totals add the shown texts read back, in row order. "Unit prices" shows every
+    // item's price per kg, l or piece (see Pack) at each shop, marks the lowest of the item's most common kind,
+    // leaves a price without a pack unranked ("—") and has no totals.
     Comparison compare(const Document& document, Mode mode, QDate today);
     // A day as the comparison and the page say it: "12 March 2026".
     static QString day(QDate date);
+    // What a priced cell's tooltip says besides its age: its pack and unit price, and its offer; asked only when
+    // shown, since most cells are never pointed at.
+    static QString note(const Document& document, const QString& itemKey, int shop);
 
 private:
+    // The pack of a stored text, read once.
+    const std::optional<Pack::Size>& packOf(const QString& stored);
+    // The unit-price cells of one item's row.
+    void fillUnitPrices(Comparison::Row& row, const Document::Prices& prices, Pack::Per per,
+                        const std::array<QString, 3>& units);
+
     NumberMemo m_costs;
+    QHash<QString, std::optional<Pack::Size>> m_packs;
+    QHash<double, QString> m_unitPrices; // a unit price's text, by its amount
 };

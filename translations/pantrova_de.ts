@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pantrova</source>
+        <translation>Über Pantrova</translation>
+    </message>
+    <message>
+        <source>Pantrova</source>
+        <translation>Pantrova</translation>
+    </message>
+    <message>
+        <source>Pantrova is free software: you can pass it on and change it under the terms of the GNU General Public License, version 3 or (at your choice) any later version. It comes with no warranty. The licence&apos;s full text is on the Licence tab.</source>
+        <translation>Pantrova ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und verändern. Es kommt ohne jede Gewährleistung. Den vollständigen Lizenztext finden Sie auf dem Reiter „Lizenz“.</translation>
+    </message>
+    <message>
+        <source>Your data file is kept in this folder:</source>
+        <translation>Ihre Datendatei liegt in diesem Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>Ordner ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Qt %1 (built with Qt %2)</source>
+        <translation>Qt %1 (erstellt mit Qt %2)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Lizenztext</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+</context>
+<context>
     <name>Comparison</name>
     <message>
         <source>%1 and %2 more</source>
@@ -95,6 +134,18 @@
         <source>not priced anywhere: %1</source>
         <translation>nirgends mit Preis: %1</translation>
     </message>
+    <message>
+        <source>Pack %1: %2 per %3</source>
+        <translation>Packung %1: %2 je %3</translation>
+    </message>
+    <message>
+        <source>Offer until %1, regular %2</source>
+        <translation>Angebot bis %1, regulär %2</translation>
+    </message>
+    <message>
+        <source>Unit prices per %1, %2 and %3; each item&apos;s lowest is marked, a pack of another kind is not comparable and a price without a pack is not ranked (—).</source>
+        <translation>Grundpreise je %1, %2 und %3; der niedrigste jedes Artikels ist markiert, eine Packung anderer Art ist nicht vergleichbar und ein Preis ohne Packung wird nicht gewertet (—).</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonModel</name>
@@ -133,6 +184,10 @@
     <message>
         <source>Cheapest for this item</source>
         <translation>Am günstigsten für diesen Artikel</translation>
+    </message>
+    <message>
+        <source>Not comparable: a pack of another kind than most of this item&apos;s</source>
+        <translation>Nicht vergleichbar: eine Packung anderer Art als die meisten dieses Artikels</translation>
     </message>
 </context>
 <context>
@@ -204,6 +259,18 @@
     <message>
         <source>The file has %1 rows of items; an import takes up to %2. Please split it into smaller files.</source>
         <translation>Die Datei hat %1 Artikelzeilen; ein Import nimmt höchstens %2. Bitte teilen Sie sie in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>%1 (pack)</source>
+        <translation>%1 (Packung)</translation>
+    </message>
+    <message>
+        <source>the packs at &quot;%1&quot; have two columns.</source>
+        <translation>die Packungen bei „%1“ stehen in zwei Spalten.</translation>
+    </message>
+    <message>
+        <source>the pack &quot;%1&quot; at %2 is not a pack such as %3.</source>
+        <translation>die Packung „%1“ bei %2 ist keine Packungsgröße wie %3.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +502,13 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Plans purchases: four shopping lists, prices at up to twenty shops, the cheapest shop and a printable page.</source>
+        <translation>Plant Einkäufe: vier Einkaufslisten, Preise in bis zu zwanzig Geschäften, das günstigste Geschäft und eine druckbare Seite.</translation>
+    </message>
+</context>
+<context>
     <name>ItemEditor</name>
     <message>
         <source>&amp;Name:</source>
@@ -519,6 +593,58 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Please type in a name for this item.</source>
         <translation>Bitte geben Sie einen Namen für diesen Artikel ein.</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k size...</source>
+        <translation>&amp;Packungsgröße...</translation>
+    </message>
+    <message>
+        <source>O&amp;ffer...</source>
+        <translation>&amp;Angebot...</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Packung</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Grundpreis</translation>
+    </message>
+    <message>
+        <source>Offer</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no pack size. Please type an amount and a unit, for example %2.</source>
+        <translation>„%1“ ist keine Packungsgröße. Bitte geben Sie eine Menge und eine Einheit ein, zum Beispiel %2.</translation>
+    </message>
+    <message>
+        <source>Please set a price first: a pack size belongs to a price.</source>
+        <translation>Bitte legen Sie zuerst einen Preis fest: Eine Packungsgröße gehört zu einem Preis.</translation>
+    </message>
+    <message>
+        <source>until %1, regular %2</source>
+        <translation>bis %1, regulär %2</translation>
+    </message>
+    <message>
+        <source>Please enter the pack size that the price of &apos;%1&apos; at &apos;%2&apos; buys (for example %3); leave it empty for none:</source>
+        <translation>Bitte geben Sie die Packungsgröße ein, die der Preis von „%1“ bei „%2“ kauft (zum Beispiel %3); leer lassen für keine:</translation>
+    </message>
+    <message>
+        <source>Pack Size</source>
+        <translation>Packungsgröße</translation>
+    </message>
+    <message>
+        <source>The price of &apos;%1&apos; at &apos;%2&apos; is an offer until this day (for example %3); leave it empty when it is none:</source>
+        <translation>Der Preis von „%1“ bei „%2“ ist ein Angebot bis zu diesem Tag (zum Beispiel %3); leer lassen, wenn er keines ist:</translation>
+    </message>
+    <message>
+        <source>Please enter a day such as %1.</source>
+        <translation>Bitte geben Sie einen Tag wie %1 ein.</translation>
+    </message>
+    <message>
+        <source>The regular price of &apos;%1&apos; at &apos;%2&apos;:</source>
+        <translation>Der reguläre Preis von „%1“ bei „%2“:</translation>
     </message>
 </context>
 <context>
@@ -923,6 +1049,54 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <source>Edit Prices of &apos;%1&apos;</source>
         <translation>Preise von &apos;%1&apos; bearbeiten</translation>
     </message>
+    <message>
+        <source>Unit prices</source>
+        <translation>Grundpreise</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>&amp;Nächste Registerkarte</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Tab</source>
+        <translation>&amp;Vorherige Registerkarte</translation>
+    </message>
+    <message>
+        <source>&amp;Unit Prices per 100 g and 100 ml</source>
+        <translation>&amp;Grundpreise je 100 g und 100 ml</translation>
+    </message>
+    <message>
+        <source>Change Unit Prices</source>
+        <translation>Grundpreise ändern</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About Pantrova</source>
+        <translation>Ü&amp;ber Pantrova</translation>
+    </message>
+    <message>
+        <source>End Offers</source>
+        <translation>Angebote beenden</translation>
+    </message>
+    <message>
+        <source>Offers ended, back to the regular price: %1</source>
+        <translation>Angebote beendet, wieder zum regulären Preis: %1</translation>
+    </message>
 </context>
 <context>
     <name>MoveCopyDialog</name>
@@ -965,6 +1139,33 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Copy &apos;%1&apos; to:</source>
         <translation>„%1“ kopieren nach:</translation>
+    </message>
+</context>
+<context>
+    <name>Pack</name>
+    <message>
+        <source>500 g, %1 l, 6 x 330 ml, 12 pcs</source>
+        <translation>500 g; %1 l; 6 x 330 ml; 12 Stk.</translation>
+    </message>
+    <message>
+        <source>100 g</source>
+        <translation>100 g</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>100 ml</source>
+        <translation>100 ml</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>pc</source>
+        <translation>Stk.</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1231,93 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Shop Name</source>
         <translation>Name des Geschäfts</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2</source>
+        <translation>%1 &gt; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Lists: tick or untick the selected item</source>
+        <translation>Listen: gewählten Artikel abhaken oder Haken entfernen</translation>
+    </message>
+    <message>
+        <source>Lists: delete the selected item</source>
+        <translation>Listen: gewählten Artikel löschen</translation>
+    </message>
+    <message>
+        <source>Lists: rename the selected item</source>
+        <translation>Listen: gewählten Artikel umbenennen</translation>
+    </message>
+    <message>
+        <source>Shops: name the selected shop</source>
+        <translation>Geschäfte: gewähltes Geschäft benennen</translation>
+    </message>
+    <message>
+        <source>Find: the next match</source>
+        <translation>Suchen: nächster Treffer</translation>
+    </message>
+    <message>
+        <source>Find: the previous match</source>
+        <translation>Suchen: vorheriger Treffer</translation>
+    </message>
+    <message>
+        <source>Find: close the find bar</source>
+        <translation>Suchen: Suchleiste schließen</translation>
+    </message>
+    <message>
+        <source>Item editor</source>
+        <translation>Artikel bearbeiten</translation>
+    </message>
+    <message>
+        <source>Prices: set the price at the selected shop</source>
+        <translation>Preise: Preis im gewählten Geschäft festlegen</translation>
+    </message>
+    <message>
+        <source>Prices: OK</source>
+        <translation>Preise: OK</translation>
+    </message>
+    <message>
+        <source>Move or Copy</source>
+        <translation>Verschieben oder Kopieren</translation>
+    </message>
+    <message>
+        <source>Price history</source>
+        <translation>Preisverlauf</translation>
+    </message>
+    <message>
+        <source>About Pantrova</source>
+        <translation>Über Pantrova</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1432,15 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>the library made no Varnet object</source>
         <translation>die Bibliothek hat kein Varnet-Objekt erzeugt</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Pantrova opens no files: its data file is Pantrova.dat beside the program.
+</source>
+        <translation>Pantrova öffnet keine Dateien: Seine Datendatei ist Pantrova.dat neben dem Programm.
+</translation>
     </message>
 </context>
 </TS>

@@ -87,7 +87,37 @@ private slots:
     void eachItemAtItsCheapestShop_data();
     void eachItemAtItsCheapestShop();
     void pricesCountTheSameInEveryLanguage();
+    void packsAndOffersInTheTable();
 };
+
+void ComparisonTest::packsAndOffersInTheTable() {
+    WindowFixture f;
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
+    f.fill(0, {{"Coffee", "2", true, "K0"}});
+    w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.99"));
+    w.document().setPrice(QStringLiteral("K0"), 2, QStringLiteral("3.49"));
+    std::array<std::optional<QString>, Store::ShopCount> packs;
+    packs[0] = QStringLiteral("500 g");
+    packs[1] = QStringLiteral("1 kg");
+    w.document().setPacks(QStringLiteral("K0"), packs);
+    std::array<std::optional<Document::Offer>, Store::ShopCount> offers;
+    offers[0] = Document::Offer{QDate(2099, 12, 14), QStringLiteral("2.99")};
+    w.document().setOffers(QStringLiteral("K0"), offers);
+    // The ticked items: the cost, the offer marked, pack and unit price in the tooltip, told to a reader too.
+    ui.compare();
+    const int coffee = 1;
+    QCOMPARE(cellText(ui.comparison, coffee, 1), QStringLiteral("3.98 \u2605"));
+    const QString tip = cell(ui.comparison, coffee, 1, Qt::AccessibleDescriptionRole).toString();
+    QVERIFY2(tip.contains(QStringLiteral("Pack 500 g: 3.98 per kg")) && tip.contains(QStringLiteral("regular 2.99")),
+             qPrintable(tip));
+    // Unit prices: per kg at both shops, the dearer pack the better buy.
+    ui.show[2]->click();
+    QCOMPARE(cellText(ui.comparison, coffee, 1), QStringLiteral("3.98/kg \u2605"));
+    QCOMPARE(cellText(ui.comparison, coffee, 2), QStringLiteral("3.49/kg"));
+    QCOMPARE(cell(ui.comparison, coffee, 2, Qt::ToolTipRole).toString().section(u'\n', 0, 0),
+             QStringLiteral("Cheapest for this item"));
+}
 
 void ComparisonTest::nothingTicked() {
     WindowFixture f;

@@ -2,9 +2,9 @@
 // unchanged beside it and loads everything it could read.
 #include "data_files.h"
 #include "list_view.h"
-#include "window_fixture.h"
 #include "scripted_prompts.h"
 #include "store_layout.h"
+#include "window_fixture.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // itself, and each way the window ends (File, Save; closing; File, Exit without Saving) removes that file. The
 // accidents themselves are tested on the data's safety alone (tests/store/data_safety_test.cpp).
 #include "data_files.h"
-#include "window_fixture.h"
 #include "scripted_prompts.h"
+#include "window_fixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -49,6 +49,8 @@ private slots:
     void keysOnAShop_data();
     void keysOnAShop();
     void keyCounterNeverWraps();
+    void packsAndOffers_data();
+    void packsAndOffers();
 };
 
 void ItemEditorTest::addPositions_data() {
@@ -329,6 +331,59 @@ void ItemEditorTest::keyCounterNeverWraps() {
     QCOMPARE(f.rows(0).size(), 1);
     QCOMPARE(w.document().nextKey(), 2147483647);
     QCOMPARE(f.prompts.shown.size(), 2);
+}
+
+void ItemEditorTest::packsAndOffers_data() {
+    QTest::addColumn<bool>("offer");          // the Offer button, else the Pack size button
+    QTest::addColumn<QStringList>("answers"); // typed into its boxes
+    QTest::addColumn<QString>("shown");       // the row's pack, unit price and offer columns
+    QTest::addColumn<QString>("stored");      // what the data file then keeps of the pack or offer
+    QTest::addColumn<QString>("message");     // the start of the message shown, if any
+    QTest::newRow("pack typed without a space") << false << QStringList{"500g"} << "500 g|3.98/kg|"
+                                                << "500 g"
+                                                << "";
+    QTest::newRow("six-pack") << false << QStringList{"6x330ml"} << "6 x 330 ml|1.01/l|"
+                              << "6 x 330 ml"
+                              << "";
+    QTest::newRow("no pack") << false << QStringList{"a few"} << "1 kg|1.99/kg|"
+                             << "1 kg"
+                             << "\"a few\" is no pack";
+    QTest::newRow("empty removes the pack") << false << QStringList{""} << "||"
+                                            << ""
+                                            << "";
+    QTest::newRow("offer") << true << QStringList{"24/12/2026", "2.49"} << "1 kg|1.99/kg|until 24/12/2026, regular 2.49"
+                           << "2026-12-24;2.49"
+                           << "";
+    QTest::newRow("no day") << true << QStringList{"soon"} << "1 kg|1.99/kg|"
+                            << ""
+                            << "Please enter a day";
+}
+
+void ItemEditorTest::packsAndOffers() {
+    QFETCH(bool, offer);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
+    WindowFixture f;
+    MainWindow& w = f.window();
+    f.fill(0, {{"Coffee", "", false, "K0"}});
+    w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.99"));
+    std::array<std::optional<QString>, Store::ShopCount> packs;
+    packs[0] = QStringLiteral("1 kg");
+    w.document().setPacks(QStringLiteral("K0"), packs);
+    openEditor(w, 0, false, [&](ItemEditor& editor) {
+        editor.priceList->setCurrentItem(editor.priceList->topLevelItem(0));
+        for (const QString& answer : answers)
+            f.prompts.typeNext(answer);
+        (offer ? editor.offerButton : editor.packButton)->click();
+        const QTreeWidgetItem* row = editor.priceList->topLevelItem(0);
+        QCOMPARE(QStringList({row->text(4), row->text(5), row->text(6)}).join(u'|'), shown);
+        editor.ok();
+    });
+    const QString key = offer ? QStringLiteral("Offer:K0_1") : QStringLiteral("Pack:K0_1");
+    QCOMPARE(w.document().store().ReadValue(key, QString()), stored);
+    QCOMPARE(f.prompts.shown.isEmpty() ? QString() : f.prompts.last().text.left(message.size()), message);
 }
 
 QTEST_MAIN(ItemEditorTest)

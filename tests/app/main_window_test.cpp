@@ -3,8 +3,8 @@
 #include "config_file.h"
 #include "data_files.h"
 #include "list_view.h"
-#include "window_fixture.h"
 #include "scripted_prompts.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Prices over time through the window, under a clock the test sets: the editor shows when each price was set,
 // the history dialog charts every dated price, and the comparison marks exactly the prices older than the age
-// chosen in Options, Old Prices.
+// chosen in Options, Old Prices; offers end by themselves at start-up and when the day changes.
 #include "comparison.h"
 #include "item_editor.h"
 #include "price_history.h"
@@ -9,16 +9,60 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 class PriceDatesTest : public QObject {
     Q_OBJECT
 
 private slots:
     void pricesOverASession();
+    void offersEndByThemselves();
 };
+
+void PriceDatesTest::offersEndByThemselves() {
+    WindowFixture f;
+    MainWindow* w = &f.window();
+    QDate today(2026, 12, 10);
+    w->document().today = [&] { return today; };
+    f.fill(0, {{"Milk", "1", true, "K0"}, {"Tea", "1", true, "K1"}});
+    const auto offer = [&](const QString& key, QDate lastDay) {
+        w->document().setPrice(key, 1, QStringLiteral("1.99"));
+        std::array<std::optional<Document::Offer>, Store::ShopCount> offers;
+        offers[0] = Document::Offer{lastDay, QStringLiteral("2.99")};
+        w->document().setOffers(key, offers);
+    };
+    offer(QStringLiteral("K0"), QDate(2026, 12, 14));
+    offer(QStringLiteral("K1"), QDate(2026, 12, 20));
+    const auto state = [&](const QString& key) {
+        const Document::Prices& prices = w->document().prices(key);
+        return QStringLiteral("%1 %2 %3")
+            .arg(prices.texts[0], prices.dates[0].toString(Qt::ISODate),
+                 prices.offers[0] ? QStringLiteral("offer") : QStringLiteral("-"));
+    };
+
+    // The day after the offer's last day: the regular price, dated that day, the offer price in the history.
+    today = QDate(2026, 12, 15);
+    w->findChild<QTimer*>(QStringLiteral("dayTimer"))->start(0);
+    QTRY_COMPARE(state(QStringLiteral("K0")), QStringLiteral("2.99 2026-12-15 -"));
+    QCOMPARE(state(QStringLiteral("K1")), QStringLiteral("1.99 2026-12-10 offer"));
+    QCOMPARE(w->document().priceHistory(QStringLiteral("K0"), 1).front().price, QStringLiteral("1.99"));
+    QVERIFY(w->statusBar()->currentMessage().endsWith(QStringLiteral(": Milk")));
+    QCOMPARE(w->undoStack().undoText(), QStringLiteral("End Offers"));
+    controls(*w).undo->trigger();
+    QCOMPARE(state(QStringLiteral("K0")), QStringLiteral("1.99 2026-12-10 offer"));
+
+    // At start-up, by the real clock.
+    offer(QStringLiteral("K0"), QDate(2020, 1, 1));
+    QVERIFY(w->save());
+    w = &f.start();
+    QCOMPARE(state(QStringLiteral("K0")), QStringLiteral("2.99 2020-01-02 -"));
+    QCOMPARE(w->undoStack().count(), 1);
+}
 
 void PriceDatesTest::pricesOverASession() {
     WindowFixture f;

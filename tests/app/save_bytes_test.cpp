@@ -4,8 +4,8 @@
 // PANTROVA_WRITE_GOLDEN=1 to write the new files, and review their difference before keeping them.
 #include "config_file.h"
 #include "data_files.h"
-#include "window_fixture.h"
 #include "scripted_prompts.h"
+#include "window_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>

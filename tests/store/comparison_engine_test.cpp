@@ -57,6 +57,8 @@ private slots:
     void cheapestShop();
     void eachItemAtItsCheapestShop_data();
     void eachItemAtItsCheapestShop();
+    void unitPrices_data();
+    void unitPrices();
 };
 
 void ComparisonEngineTest::cellsAndTotals_data() {
@@ -186,6 +188,68 @@ void ComparisonEngineTest::eachItemAtItsCheapestShop() {
                      .arg(c.old[b]) +
                  c.priceSinceLine,
              figures);
+}
+
+// An item's price and pack (as the data file keeps it) by shop.
+using Packed = QMap<int, QPair<QString, QString>>;
+using PackedLines = QList<QPair<QString, Packed>>;
+
+void ComparisonEngineTest::unitPrices_data() {
+    QTest::addColumn<PackedLines>("lines");
+    QTest::addColumn<bool>("perHundred");
+    // Each row: the item's cells at shops 1 to 4, then the shops marked cheapest and those not comparable.
+    QTest::addColumn<QStringList>("rows");
+    const PackedLines six{
+        {"Coffee", {{1, {"4.99", "500 g"}}, {2, {"8.99", "1 kg"}}, {3, {"2.50", "250 g"}}}},
+        {"Cola", {{1, {"3.99", "6 x 330 ml"}}, {2, {"1.49", "1.5 l"}}, {3, {"0.89", "330 ml"}}, {4, {"1.49", ""}}}},
+        {"Eggs", {{1, {"2.40", "12 pcs"}}, {2, {"1.30", "6"}}, {3, {"1.90", "10 Stk"}}}},
+        {"Apples", {{1, {"2.20", "1 kg"}}, {2, {"1.00", "500 g"}}, {3, {"1.50", "6 pcs"}}, {4, {"1.99", "2 lb"}}}},
+        {"Salt", {{1, {"0.39", "500 g"}}, {3, {"4.50", "100 kg"}}}},
+        {"Milk", {{1, {"1.09", ""}}}}};
+    QTest::newRow("per kg, l and piece") << six << false << QStringList{"Coffee|9.98/kg|8.99/kg|10.00/kg||2|",
+                                                                        "Cola|2.02/l|0.99/l|2.70/l|\u2014|2|",
+                                                                        "Eggs|0.20/pc|0.22/pc|0.19/pc||3|",
+                                                                        "Apples|2.20/kg|2.00/kg|0.25/pc|2.19/kg|2|3",
+                                                                        "Salt|0.78/kg||0.045/kg||3|",
+                                                                        "Milk|\u2014|||||"};
+    QTest::newRow("per 100 g and 100 ml; pieces stay")
+        << PackedLines{six[0], six[2]} << true
+        << QStringList{"Coffee|1.00/100 g|0.90/100 g|1.00/100 g||2|", "Eggs|0.20/pc|0.22/pc|0.19/pc||3|"};
+}
+
+void ComparisonEngineTest::unitPrices() {
+    QFETCH(PackedLines, lines);
+    QFETCH(bool, perHundred);
+    QFETCH(QStringList, rows);
+    Document document;
+    document.setUnitPricesPerHundred(perHundred);
+    for (const auto& [name, packed] : lines) {
+        const QString key = document.addItem(0, document.itemCount(0), name);
+        std::array<std::optional<QString>, Store::ShopCount> prices, packs;
+        for (auto it = packed.begin(); it != packed.end(); ++it) {
+            prices[it.key() - 1] = it.value().first;
+            packs[it.key() - 1] = it.value().second;
+        }
+        document.setPrices(key, prices);
+        document.setPacks(key, packs);
+    }
+    const Comparison c = ComparisonEngine().compare(document, Mode::UnitPrices, Today);
+    const auto shops = [](quint32 mask) {
+        QStringList numbers;
+        for (int s = 1; s <= Store::ShopCount; ++s)
+            if (mask & (1u << (s - 1)))
+                numbers << QString::number(s);
+        return numbers.join(u',');
+    };
+    QStringList shown;
+    for (const Comparison::Row& row : c.rows) {
+        QVERIFY(row.kind != Comparison::Row::Kind::Totals && row.kind != Comparison::Row::Kind::BestPrice);
+        if (row.kind == Comparison::Row::Kind::Item)
+            shown << (QStringList{row.texts.begin(), row.texts.begin() + 5} << shops(row.cheapest)
+                                                                            << shops(row.notComparable))
+                         .join(u'|');
+    }
+    QCOMPARE(shown, rows);
 }
 
 QTEST_GUILESS_MAIN(ComparisonEngineTest)

@@ -56,7 +56,8 @@ WindowControls::WindowControls(MainWindow& window)
     , fewer(findEach<QPushButton>(window, QStringLiteral("fewer")))
     , shops(named<QTreeView>(window, QStringLiteral("shops")))
     , show{named<QRadioButton>(window, QStringLiteral("showTicked")),
-           named<QRadioButton>(window, QStringLiteral("showAll"))}
+           named<QRadioButton>(window, QStringLiteral("showAll")),
+           named<QRadioButton>(window, QStringLiteral("showUnitPrices"))}
     , comparison(named<QTreeView>(window, QStringLiteral("comparison")))
     , editPrices(named<QPushButton>(window, QStringLiteral("editPrices")))
     , cheapest(named<QLabel>(window, QStringLiteral("cheapest")))
@@ -80,7 +81,7 @@ void WindowControls::clickShop(int shop) const {
 }
 
 void WindowControls::compare() const {
-    (show[0]->isChecked() ? show[0] : show[1])->click();
+    (*std::find_if(show.begin(), show.end(), [](const QRadioButton* option) { return option->isChecked(); }))->click();
 }
 
 void WindowControls::showPage() const {

@@ -33,7 +33,7 @@ struct WindowControls {
     std::array<QCheckBox*, 4> tickAll;
     std::array<QPushButton*, 4> add, edit, up, down, more, fewer;
     QTreeView* shops;
-    std::array<QRadioButton*, 2> show; // the ticked items, all items
+    std::array<QRadioButton*, 3> show; // the ticked items, all items, unit prices
     QTreeView* comparison;
     QPushButton* editPrices;
     QLabel* cheapest;
