@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # The two commands a new user needs: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 JOBS ?= 2

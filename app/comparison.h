@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // The price comparison's table as an item model: it shows one comparison (list headings, items, totals and the

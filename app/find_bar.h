@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // The find bar of the main window (Edit, Find): a box for the text to look for and a line that says when

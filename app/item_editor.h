@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // ItemEditor names an item and sets its price at each of the twenty shops. It opens to add an item, to edit one,

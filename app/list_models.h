@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // Item models over the document for the views of the main window. They own nothing but the document's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // One of the four item lists of the Lists tab: a report view over a ListModel, with a tick box on every row and

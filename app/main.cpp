@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Starts Pantrova: one main window over the data file beside the program.
 #include "help.h"
 #include "local_settings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // MoveCopyDialog asks where to move or copy one item: to the end of which of the four lists, and whether as a

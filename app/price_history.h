@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // PriceHistoryDialog shows how an item's prices went over time: a line chart with a line per shop, and the same points

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // QtUserPrompts shows the program's message boxes, input boxes and file dialogs for real (see prompts.h).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The design geometry of the main window and the layout it runs on every resize, all in single precision.
 #include "window_layout.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // Where the main window's controls stand, in twips (1/1440 inch, 15 to a logical pixel): the starting geometry

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // `make bench`: runs every benchmark three times in random interleaved order, so that the two sides of each ratio
 // share the machine's conditions, then prints the summary table. Google Benchmark's own flags still apply.
 #include "bench_data.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The store against QSettings: loading a whole data file, changing one value and saving it again, for ours at 1x,
 // 4x and 16x the stated size and for QSettings in IniFormat at 1x with the same keys and values.
 #include "bench_data.h"
@@ -70,8 +72,8 @@ void StoreOurs(benchmark::State& state) {
     loadChangeAndSave(state, files);
 }
 
-// The same data file with every price dated and a full history of earlier prices behind each: about thirteen
-// times the bytes. Loading and saving must stay linear in the file's size.
+// The same data file with every price dated, a full history of earlier prices, a pack and an offer behind each:
+// about fifteen times the bytes. Loading and saving must stay linear in the file's size.
 void StoreWithHistory(benchmark::State& state) {
     static const StoreFiles files = [] {
         ConfigFile store;
@@ -88,6 +90,8 @@ void StoreWithHistory(benchmark::State& state) {
         for (const QString& key : prices) {
             store.WriteValue(Store::PriceDatePrefix + key, QStringLiteral("2026-12-01"));
             store.WriteValue(Store::PriceHistoryPrefix + key, history);
+            store.WriteValue(Store::PricePackPrefix + key, QStringLiteral("6 x 330 ml"));
+            store.WriteValue(Store::PriceOfferPrefix + key, QStringLiteral("2026-12-14;2.99"));
         }
         StoreFiles made{Bench::scratchPath(QStringLiteral("store-history.dat")), QString(), store.size()};
         store.SaveTo(made.data);

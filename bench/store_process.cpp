@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // One whole process of the store for scripts/bench-processes.sh to time: load the data file, change a value and
 // save it (store, or reordered for a file in another valid form, saved beside it so that it keeps that form), the
 // same with QSettings in IniFormat, or only reading and writing the same bytes. Qt Core only, as the store is;

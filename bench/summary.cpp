@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #include "summary.h"
 
 #include "bench_data.h"
@@ -103,6 +105,8 @@ void SummaryReporter::printSummary() const {
              "ComparisonBareFill", false, 1.3);
     ratioRow("3. GenPCList with nothing kept yet (the first after start-up) / bare fill", "ComparisonNothingKept",
              "ComparisonBareFill", false, 0);
+    ratioRow("3. Unit prices of every item (10,000, packs of three kinds) / bare fill of the same table",
+             "ComparisonUnitPrices", "ComparisonUnitPricesBareFill", false, 1.3);
     ratioRow("4. Start-up with a 10,000-item file / with no file", "StartUpLargeFile", "StartUpNoFile", false, 2);
     ratioRow("4. Start-up with a 10,000-item file / with a file of empty lists", "StartUpLargeFile",
              "StartUpEmptyLists", false, 0);
@@ -127,7 +131,8 @@ void SummaryReporter::printSummary() const {
         const double datedBytes = m_measured.at("StoreWithHistory").bytes;
         const double perByte = (dated.cpu / datedBytes) / (plain.cpu / plainBytes);
         std::printf(
-            "| 6. Store load + save with dated prices and full history (%.0f keys, %.1f MB) / plain file (%.1f MB), "
+            "| 6. Store load + save with dated prices, full history, packs and offers (%.0f keys, %.1f MB) / plain file "
+            "(%.1f MB), "
             "per byte | %.2f | %.2f | %.2f | <= 1.5 | %s |\n",
             m_measured.at("StoreWithHistory").keys, datedBytes / 1e6, plainBytes / 1e6, dated.cpu, plain.cpu, perByte,
             perByte <= 1.5 ? "met" : "MISSED");

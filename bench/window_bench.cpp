@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The main window's costs against the bare work they cannot avoid: the price comparison against filling a table
 // widget with the same texts, start-up with a large data file against start-up with none, and the printable page
 // against reading the template and writing the same page bytes.
@@ -103,9 +105,40 @@ void ComparisonNothingKept(benchmark::State& state) {
     }
 }
 
-void ComparisonBareFill(benchmark::State& state) {
+// Every priced item of the large window gets a pack at every shop, of three kinds and several sizes.
+MainWindow& largeWindowWithPacks() {
+    static bool packed = false;
     MainWindow& window = largeWindow();
-    rebuildComparison(window);
+    if (!packed) {
+        const std::array<QString, 6> sizes{QStringLiteral("500 g"),      QStringLiteral("1 kg"),
+                                           QStringLiteral("250 g"),      QStringLiteral("1.5 l"),
+                                           QStringLiteral("6 x 330 ml"), QStringLiteral("12 pcs")};
+        Document& document = window.document();
+        int n = 0;
+        for (int l = 0; l < Document::ListCount; ++l)
+            for (const Item& item : document.items(l)) {
+                std::array<std::optional<QString>, Store::ShopCount> packs;
+                for (auto& pack : packs)
+                    pack = sizes[static_cast<size_t>(n++ % 6)];
+                document.setPacks(item.key, packs);
+            }
+        packed = true;
+    }
+    return window;
+}
+
+void ComparisonUnitPrices(benchmark::State& state) {
+    MainWindow& window = largeWindowWithPacks();
+    auto* option = window.findChild<QRadioButton*>(QStringLiteral("showUnitPrices"));
+    option->click();
+    for (auto _ : state)
+        option->click();
+    state.counters["rows"] = comparisonTable(window)->model()->rowCount();
+    window.findChild<QRadioButton*>(QStringLiteral("showTicked"))->setChecked(true);
+}
+
+// The bare fill of the texts a comparison shows: its table's rows, ready-made, in Qt's own table widget.
+void bareFill(benchmark::State& state, MainWindow& window) {
     const QAbstractItemModel* model = comparisonTable(window)->model();
     QList<QStringList> texts;
     for (int r = 0; r < model->rowCount(); ++r) {
@@ -119,6 +152,19 @@ void ComparisonBareFill(benchmark::State& state) {
     for (auto _ : state)
         fillTable(&table, texts);
     state.counters["rows"] = table.topLevelItemCount();
+}
+
+void ComparisonBareFill(benchmark::State& state) {
+    MainWindow& window = largeWindow();
+    rebuildComparison(window);
+    bareFill(state, window);
+}
+
+void ComparisonUnitPricesBareFill(benchmark::State& state) {
+    MainWindow& window = largeWindowWithPacks();
+    window.findChild<QRadioButton*>(QStringLiteral("showUnitPrices"))->click();
+    bareFill(state, window);
+    window.findChild<QRadioButton*>(QStringLiteral("showTicked"))->setChecked(true);
 }
 
 void startUp(benchmark::State& state, const QString& folder) {
@@ -197,6 +243,8 @@ void Bench::closeWindows() {
 BENCHMARK(ComparisonGenPCList)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ComparisonNothingKept)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ComparisonBareFill)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ComparisonUnitPrices)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ComparisonUnitPricesBareFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StartUpNoFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StartUpEmptyLists)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(StartUpLargeFile)->Unit(benchmark::kMillisecond)->UseRealTime();

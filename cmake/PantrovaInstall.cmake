@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # What `cmake --install` and `make install` put into the program folder, and the tarball `make package` builds
 # from it with CPack. The folder is flat and self-contained: the data file lives beside the program, so the
 # folder must be one the user can write to, hence the default prefix under the user's home.

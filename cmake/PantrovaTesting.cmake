@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # pantrova_add_test(<name> SOURCES ... [LIBRARIES ...] [LOCALE <name>] [ENVIRONMENT VAR=value ...])
 #
 # Builds one QtTest executable and registers it with CTest so that it runs headless on a screen of 1600 x 1000

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Fuzzes File, Import from CSV: whatever the bytes, reading never crashes; a file that reads whole adds exactly
 // its items, and one that does not changes nothing and says which line is wrong.
 #include "csv_exchange.h"

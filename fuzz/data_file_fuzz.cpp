@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Fuzzes the reading of a data file: the store's loader and start-up's reading of the lists out of it. Whatever
 // the bytes, loading never crashes, every item gets a unique key below the key counter, and a loaded store
 // writes and reads back unchanged.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Fuzzes RemoveINIKey's removal of a key from an INI file. The input's first line names the section, its second
 // the key, the rest is the file. The result is the file unchanged or without exactly one of its lines: every
 // other line stays byte for byte.

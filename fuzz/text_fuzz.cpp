@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Fuzzes the text conversions on arbitrary text. PT2HTML's output never holds a raw '<', '>' or '"' (beyond the
 // "<br>" it adds on request) and every '&' in it starts one of its entities; HTML2PT and Env2Str accept anything,
 // and text without a percent sign passes Env2Str unchanged.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Lives in the Pantrova program folder and acts on the folder it is in, wherever that was moved or unpacked:
 #   register    adds Pantrova to the user's application menu (desktop entry and icon under XDG_DATA_HOME)
 #   unregister  takes it out again

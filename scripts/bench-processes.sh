@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Times whole processes with hyperfine, as a user meets them: loading, changing and saving the data file of the
 # benchmarks against QSettings and against only reading and writing its bytes, the same file as another tool may
 # write it (members in another order, or keys in a random order), a file of sixteen times the items, and start-up

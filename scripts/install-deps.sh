@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Installs the Debian packages Pantrova needs to build and test, and only those that are missing.
 # Safe to run any number of times; prints nothing when everything is already present.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Runs each libFuzzer target for a set time from the committed seeds, and prints how many inputs it tried.
 # Usage: run-fuzzers.sh <fuzz build folder> <seconds each> <target>...   Fails on the first crash found.
 set -euo pipefail

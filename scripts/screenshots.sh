@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Regenerates the README's screenshots under docs/ from the real main window, headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."

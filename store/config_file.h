@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // ConfigFile is the flat key/value store behind the data file: every value Pantrova keeps between runs lives

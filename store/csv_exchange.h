@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // The lists as CSV (RFC 4180, UTF-8), for spreadsheets: a header row "List", "Item", "Quantity", "Ticked" and a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // Pack sizes and unit prices: how much of a thing one price buys ("500 g", "1.5 l", "6 x 330 ml", "12 pcs"), and

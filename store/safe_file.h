@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
 // How Pantrova touches its files on disk: only regular files are read or written (never a folder, a FIFO or a

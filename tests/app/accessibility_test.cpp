@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Everyone can reach and name every control: a walk through the main window and both dialogs finds no control a
 // keyboard reaches without a name for screen readers, also with QT_SCALE_FACTOR=2 on a 1600 x 1000 screen, where
 // the window fits the screen and every control can be scrolled into view.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The price comparison's table: rows and cells in both modes, how they are drawn, the line below the table, the
 // Edit Prices button and editing prices from the table. The arithmetic is the engine's (comparison_engine_test).
 #include "comparison.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Damaged data files: whatever is wrong, the window starts, says once what was wrong, keeps the original file
 // unchanged beside it and loads everything it could read.
 #include "data_files.h"

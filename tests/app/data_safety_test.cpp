@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The window's part in keeping the data safe: looking is no change, a change reaches the recovery file by
 // itself, and each way the window ends (File, Save; closing; File, Exit without Saving) removes that file. The
 // accidents themselves are tested on the data's safety alone (tests/store/data_safety_test.cpp).

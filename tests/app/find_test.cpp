@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Edit, Find: typing finds from the current item on, Enter steps through every match of the four lists in
 // order and round again, Shift+Enter steps back, and the bar says when nothing matches.
 #include "find_bar.h"

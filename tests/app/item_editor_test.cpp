@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The item editor: where an added item goes and which key it gets, entering and deleting prices, and that
 // nothing changes until OK.
 #include "item_editor.h"

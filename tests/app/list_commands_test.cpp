@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The list commands: the tick and quantity rules, select-all, moving rows, deleting with their prices,
 // renaming, and the Move or Copy menu caption.
 #include "item_editor.h"

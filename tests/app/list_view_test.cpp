@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // A list's rows: the view shows the document's items through a ListModel, which announces every change the
 // document makes the way Qt's views and item models rely on; a user's tick or rename comes back as a request
 // and changes nothing by itself; and a list with rows always has a selected row.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The main window over a temporary program folder: first run, reading and saving the data file, shop names,
 // the currency symbol, closing with and without saving, and what the user is told when something fails.
 #include "config_file.h"

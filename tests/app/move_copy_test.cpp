@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Move or copy: a move carries the item's key and so its prices; a copy gets a new key and copies of exactly
 // the prices that exist; captions; each opening starts afresh; everything survives a save and restart.
 #include "move_copy.h"

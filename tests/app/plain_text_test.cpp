@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Names are shown exactly as typed wherever they appear: in message and input boxes, the Move or Copy dialog and
 // the comparison's lines and tooltips, however much they look like markup or like arg() markers.
 #include "move_copy.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Prices over time through the window, under a clock the test sets: the editor shows when each price was set,
 // the history dialog charts every dated price, and the comparison marks exactly the prices older than the age
 // chosen in Options, Old Prices; offers end by themselves at start-up and when the day changes.

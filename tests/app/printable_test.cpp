@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The printable page: the merge of the template, the item lines, what reaches the page file, the messages
 // for a missing template or library, and printing to a PDF file.
 #include "data_files.h"

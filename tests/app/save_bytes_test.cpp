@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Saving, byte for byte: a window started over a data file and saved at once writes exactly the bytes kept in
 // tests/app/save_bytes/, for sound files and for each kind of damage start-up repairs. Any change to what a save
 // writes, however small, shows here. After a deliberate change of the file format, run the test once with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Every shipped language: the program's and Qt's own texts load, and no two controls of the main window or of a
 // dialog share an access key, nor two entries of one menu.
 #include "item_editor.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Undo and redo through the window's own commands: a random walk of commands, undos and redos ends with the
 // same data as replaying the commands that were not undone; the menu names each step; undo works across a save.
 #include "config_file.h"

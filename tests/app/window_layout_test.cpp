@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The window layout arithmetic without a window: the minimum size, how the four list columns share the width,
 // how the lists and the other tabs' views grow downwards, and that a minimised window keeps its sizes.
 #include "window_layout.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The icon the window shows and the desktop entry names: built into the program's resources, a well-formed
 // square SVG, and, where Qt's SVG plugin is installed, an icon that actually draws something.
 #include <QIcon>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Copied into an installed and moved Pantrova folder and run from there: finds the library and the template the
 // way the program does, from its own folder, so a folder that works for it works for pantrova. Exits 0 when all
 // is found, else prints what is missing.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Installs Pantrova into temporary folders and checks what a user relies on: the folder holds exactly the
 # program's files and still works after being moved or unpacked elsewhere, the desktop entry names the folder
 # it was registered from, and uninstalling keeps the user's data.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The comparison engine without a window: cells in both modes, totals of the shown texts in single precision, the
 // cheapest shop, each item's cheapest shops, the split trip and the age of the prices behind the best total.
 #include "comparison_engine.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The key/value store: what is written is read back after a save and a load, keys are exact, saving is
 // atomic and repeatable, damaged files are told apart from unreadable ones, and the store writes and reads its
 // file exactly as QJsonDocument does.

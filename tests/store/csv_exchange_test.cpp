@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Lists to CSV and back: a round trip into empty lists gives back the lists, items, quantities, ticks and prices;
 // a file that cannot be read as such a CSV changes nothing and says which line is wrong.
 #include "csv_exchange.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The accidents that must not lose the user's data: a damaged, unreadable or missing file beside a good backup,
 // a lock that proves nothing, a second window or another computer writing the same file, and a crash with
 // unsaved changes. Each start is the data's safety over a document, as the window makes it, without a window.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The document without a window: every change call on a small set of lists, with the lists, keys, counter and
 // prices it leaves and the signals it sends; prices kept as numbers follow every change; saving and reading
 // back gives the same document.

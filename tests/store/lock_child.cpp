@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Holds Pantrova's lock on a folder, as a running Pantrova does, until it is killed.
 // Usage: store_lock_child <lock file>   Prints "locked" once it holds the lock.
 

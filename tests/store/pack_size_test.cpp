@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Pack sizes as typed in English and German, the form the data file keeps and shows again, and the unit prices
 // they make.
 #include "pack_size.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Files on disk: special files are refused at once instead of blocking or reading forever, copies keep the data
 // file's permissions and never take an existing name, and a save refuses to replace a file someone else changed.
 #include "config_file.h"

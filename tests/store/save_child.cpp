@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Saves a large store again and again until it is killed, for the crash-safety test: every value carries the
 // save's generation, so a file that mixed two saves would show two generations. Between saves it writes the
 // recovery file the way the window does, its item names standing in from an overlay.

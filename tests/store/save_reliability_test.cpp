@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Saving never leaves a half-written data file: not when the saving process is killed at a random moment, and
 // not when the disk refuses the write part-way; a failure is reported as one.
 #include "config_file.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Reading the stored lists at start-up: item keys for older files, missing values, stored texts converted to
 // check marks and numbers, and the repairs made to damaged stores.
 #include "config_file.h"

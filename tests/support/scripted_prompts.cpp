@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 #include "scripted_prompts.h"
 
 UserPrompts::Answer ScriptedPrompts::message(const QString& text, const QString& title, Icon icon, Buttons buttons,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Makes the README's screenshots: the real main window, filled with sample data, grabbed headless.
 // Usage: pantrova_screenshots <output folder>   (scripts/screenshots.sh runs it)
 
@@ -19,6 +21,7 @@ struct SampleItem {
     const char* name;
     const char* quantity;
     std::array<const char*, 5> prices; // at the five sample shops; nullptr for none
+    std::array<const char*, 5> packs = {};
 };
 
 void fillSample(MainWindow& w) {
@@ -29,9 +32,9 @@ void fillSample(MainWindow& w) {
     const std::array<const char*, 4> names{"Weekly shop", "Bakery & deli", "Household", "Party"};
     const std::array<std::vector<SampleItem>, 4> lists{{
         {{"Milk", "2", {"1.25", "1.10", "0.99", "1.40", nullptr}},
-         {"Eggs (dozen)", "1", {"3.20", "2.95", "2.80", "2.50", nullptr}},
-         {"Apples", "6", {"0.35", "0.30", "0.28", "0.25", nullptr}},
-         {"Coffee", "", {"4.50", nullptr, "3.99", nullptr, "5.20"}},
+         {"Eggs (dozen)", "1", {"3.20", "2.95", "2.80", "2.50", nullptr}, {"12 pcs", "12 pcs", "10 pcs", "6 pcs"}},
+         {"Apples", "6", {"0.35", "0.30", "0.28", "0.25", nullptr}, {"1 pc", "1 pc", "1 pc", "180 g"}},
+         {"Coffee", "", {"4.50", nullptr, "3.99", nullptr, "5.20"}, {"250 g", nullptr, "200 g", nullptr, "500 g"}},
          {"Butter", "1", {"2.10", "1.95", "1.89", nullptr, "2.40"}}},
         {{"Sourdough loaf", "1", {nullptr, "3.50", "2.99", "3.20", "3.80"}},
          {"Croissants", "4", {nullptr, "0.90", "0.75", nullptr, "1.10"}},
@@ -39,8 +42,8 @@ void fillSample(MainWindow& w) {
         {{"Washing-up liquid", "1", {"1.80", nullptr, "1.45", nullptr, nullptr}},
          {"Bin bags", "", {"2.40", nullptr, "1.99", nullptr, nullptr}},
          {"Light bulbs", "2", {"3.10", nullptr, "2.75", nullptr, nullptr}}},
-        {{"Crisps", "3", {"1.20", "1.15", "0.99", nullptr, nullptr}},
-         {"Lemonade", "2", {"1.50", "1.45", "1.25", "1.80", nullptr}}},
+        {{"Crisps", "3", {"1.20", "1.15", "0.99", nullptr, nullptr}, {"150 g", "200 g", "100 g"}},
+         {"Lemonade", "2", {"1.50", "1.45", "1.25", "1.80", nullptr}, {"2 l", "1.5 l", "6 x 330 ml", nullptr}}},
     }};
     for (int l = 0; l < 4; ++l) {
         document.setListName(l, QString::fromUtf8(names[l]));
@@ -49,9 +52,19 @@ void fillSample(MainWindow& w) {
             const QString quantity = QString::fromLatin1(item.quantity);
             document.insertItem(l, document.itemCount(l),
                                 Item{key, QString::fromUtf8(item.name), quantity, !quantity.isEmpty()});
-            for (int s = 0; s < 5; ++s)
+            std::array<std::optional<QString>, Store::ShopCount> packs;
+            for (int s = 0; s < 5; ++s) {
                 if (item.prices[s])
                     document.setPrice(key, s + 1, QString::fromLatin1(item.prices[s]));
+                if (item.packs[s])
+                    packs[s] = QString::fromLatin1(item.packs[s]);
+            }
+            document.setPacks(key, packs);
+            if (item.name == std::string("Lemonade")) {
+                std::array<std::optional<Document::Offer>, Store::ShopCount> offers;
+                offers[2] = Document::Offer{QDate::currentDate().addDays(7), QStringLiteral("1.65")};
+                document.setOffers(key, offers);
+            }
         }
         showTicks(w, l);
     }
@@ -110,8 +123,13 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             saved = window.grab().save(out.filePath(file)) && saved;
         }
-        if (language == QLatin1String("en_GB") && !small)
+        if (language == QLatin1String("en_GB") && !small) {
+            controls(window).tabs->setCurrentIndex(MainWindow::ComparisonTab);
+            controls(window).show[2]->click();
+            QApplication::processEvents();
+            saved = window.grab().save(out.filePath(QStringLiteral("unit-prices.png"))) && saved;
             saved = shootHistory(window, out.filePath(QStringLiteral("history.png"))) && saved;
+        }
         controls(window).exitWithoutSaving->trigger();
         return saved;
     };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // File, folder and mount-point queries and INI key removal on a temporary tree, through Varnet's methods.
 #include "file_queries.h"
 #include "ini_file.h"

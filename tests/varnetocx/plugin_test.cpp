@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The plugin as the program sees it: loaded by file name, reached through the public header only, and called
 // by name exactly as the program calls it.
 #include <varnetocx/class_factory.h>

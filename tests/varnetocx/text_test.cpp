@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The text conversions through Varnet's own methods, so that what each one writes back into its argument is
 // checked along with its result.
 #include "varnet.h"

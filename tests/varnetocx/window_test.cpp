@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // TopMost on a stand-in window whose placement call is recorded, ShellAndWait with real programs, and icons.
 #include "platform.h"
 #include "varnet.h"

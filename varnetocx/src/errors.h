@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The failures the library's helpers raise. Helpers throw a VarnetError; Varnet turns it into its result, so no
 // exception ever leaves the library. The numbers are the ones Windows callers of VarnetOCX already test for.
 #pragma once

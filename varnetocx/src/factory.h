@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The plugin's root object, which QPluginLoader::instance() returns: it creates Varnet objects and tells whether
 // the library can be unloaded. Together with the plugin's metadata it is the whole binding of the library.
 #pragma once

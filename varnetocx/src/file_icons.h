@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The icon a file or folder shows in file managers, as a QPixmap at the style's small or large icon size.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // File, folder and mount-point queries of Varnet. Linux has no short (8.3) names, so the short forms are the
 // unchanged long forms; the look-ups still fail, with a VarnetError thrown, for a missing file or folder.
 #pragma once

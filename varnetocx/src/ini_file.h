@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Removal of one key from an INI file, the Linux counterpart of deleting a key with the Windows profile-string
 // call: the key's line goes, every other byte of the file stays as it was.
 #pragma once

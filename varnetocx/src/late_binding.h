@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Access by name to the window object that TopMost and ShellAndWait receive. Any QObject will do that has the
 // properties and the Move method they use, either declared or dynamic; a missing one throws the late-binding
 // failure "Object doesn't support this property or method", a null object "Object variable ... not set".

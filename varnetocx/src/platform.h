@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The platform services the library calls that a test must be able to watch or stand in for: the z-order call of
 // TopMost and the list of mounted volumes behind DExists. Each is a replaceable function object: a test assigns
 // its own and puts the previous one back; an empty one means the service is not there.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The four pure text conversions of Varnet: plain text to HTML and back, colour names to colour values, and
 // environment references. They match code units exactly: case-sensitive, no locale, no normalisation.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Varnet, the library's one class: twenty stateless utility methods that a program calls by name through
 // QMetaObject::invokeMethod. Every method returns a QVariant: the result, an invalid QVariant for "empty", or a
 // VarnetError when the call failed. Text arguments are non-const references; PT2HTML and HTML2PT write their

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // TopMost and ShellAndWait: keeping a window above the others, and running a program while its caller's window
 // is hidden. Both work on a window object reached by name (see late_binding.h) and throw a VarnetError.
 #pragma once

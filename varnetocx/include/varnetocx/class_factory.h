@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The whole public interface of the varnetocx plugin: the class factory that is the plugin's root object, and
 // the failure value a Varnet method returns instead of a result. Header-only, so a program needs this folder on
 // its include path and nothing else; it never links the library.
