@@ -180,8 +180,8 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
     }
     if (mode == Mode::UnitPrices) {
         // A sum of unit prices means nothing: no totals, no best shop.
-        c.cheapestLine = tr("Unit prices per %1, %2 and %3; each item's lowest is marked, a pack of another kind is "
-                            "not comparable and a price without a pack is not ranked (\u2014).")
+        c.cheapestLine = tr("Unit prices per %1, %2 and %3: each item's lowest is marked; grey: another kind of pack; "
+                            "\u2014: no pack.")
                              .arg(Pack::unitName(Pack::Kind::Mass, per), Pack::unitName(Pack::Kind::Volume, per),
                                   Pack::unitName(Pack::Kind::Count, per));
         return c;

@@ -143,8 +143,8 @@
         <translation>Angebot bis %1, regulär %2</translation>
     </message>
     <message>
-        <source>Unit prices per %1, %2 and %3; each item&apos;s lowest is marked, a pack of another kind is not comparable and a price without a pack is not ranked (—).</source>
-        <translation>Grundpreise je %1, %2 und %3; der niedrigste jedes Artikels ist markiert, eine Packung anderer Art ist nicht vergleichbar und ein Preis ohne Packung wird nicht gewertet (—).</translation>
+        <source>Unit prices per %1, %2 and %3: each item&apos;s lowest is marked; grey: another kind of pack; —: no pack.</source>
+        <translation>Grundpreise je %1, %2 und %3: der niedrigste jedes Artikels ist markiert; grau: andere Packungsart; —: keine Packung.</translation>
     </message>
 </context>
 <context>
