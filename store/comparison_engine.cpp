@@ -17,6 +17,8 @@ namespace {
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 // How many names a line lists before it only counts the rest.
 constexpr int ListedNames = 3;
+// The unit price of a price without a pack: not ranked.
+const QString NoPack = QStringLiteral("\u2014");
 
 using Row = Comparison::Row;
 
@@ -69,27 +71,29 @@ QString ComparisonEngine::note(const Document& document, const QString& itemKey,
 void ComparisonEngine::fillUnitPrices(Row& row, const Document::Prices& prices, Pack::Per per,
                                       const std::array<QString, 3>& units) {
     // The kind most of the item's priced packs have (on a tie, mass before volume before pieces) is compared.
+    // Copies: a memo's values move when it grows.
+    std::array<std::optional<Pack::Size>, Document::ShopCount> sizes{};
     std::array<int, 3> kinds{};
     for (int s = 0; s < Document::ShopCount; ++s)
-        if (const std::optional<Pack::Size>& size = packOf(prices.packs[s]); size && !std::isnan(prices.numbers[s]))
-            ++kinds[static_cast<size_t>(size->kind)];
+        if (!std::isnan(prices.numbers[s]) && (sizes[s] = packOf(prices.packs[s])))
+            ++kinds[static_cast<size_t>(sizes[s]->kind)];
     const auto common = static_cast<Pack::Kind>(std::max_element(kinds.begin(), kinds.end()) - kinds.begin());
     double lowest = std::numeric_limits<double>::infinity();
     for (int s = 1; s <= Document::ShopCount; ++s) {
         const double price = prices.numbers[s - 1];
         if (std::isnan(price))
             continue;
-        const std::optional<Pack::Size>& size = packOf(prices.packs[s - 1]);
-        row.texts[s] = QStringLiteral("\u2014");
-        if (prices.offers[s - 1])
-            row.offers |= 1u << (s - 1);
+        const std::optional<Pack::Size>& size = sizes[s - 1];
+        row.texts[s] = NoPack;
+        row.offers |= prices.offered & (1u << (s - 1));
         if (!size)
             continue;
         const double unit = Pack::unitPrice(price, *size, per).value_or(NotANumber);
-        auto text = m_unitPrices.find(unit);
-        if (text == m_unitPrices.end())
-            text = m_unitPrices.insert(unit, Pack::formatUnitPrice(unit));
-        row.texts[s] = *text + units[static_cast<size_t>(size->kind)];
+        QHash<double, QString>& texts = m_unitPrices[static_cast<size_t>(size->kind)];
+        auto text = texts.find(unit);
+        if (text == texts.end())
+            text = texts.insert(unit, Pack::formatUnitPrice(unit) + units[static_cast<size_t>(size->kind)]);
+        row.texts[s] = *text;
         if (size->kind != common) {
             row.notComparable |= 1u << (s - 1);
             continue;
@@ -133,9 +137,10 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                 fillUnitPrices(row, prices, per, units);
                 continue;
             }
-            for (int s = 1; s <= Document::ShopCount; ++s)
-                if (prices.offers[s - 1] && !std::isnan(prices.numbers[s - 1]))
-                    row.offers |= 1u << (s - 1);
+            // An offer of a price the file holds as no number has no cell to mark.
+            for (quint32 offered = prices.offered; offered; offered &= offered - 1)
+                if (const int s = std::countr_zero(offered); !std::isnan(prices.numbers[s]))
+                    row.offers |= 1u << s;
             if (allItems) {
                 std::copy(prices.texts.begin(), prices.texts.end(), row.texts.begin() + 1);
             } else {

@@ -96,5 +96,5 @@ private:
 
     NumberMemo m_costs;
     QHash<QString, std::optional<Pack::Size>> m_packs;
-    QHash<double, QString> m_unitPrices; // a unit price's text, by its amount
+    std::array<QHash<double, QString>, 3> m_unitPrices; // a unit price's text with its unit, by kind and amount
 };

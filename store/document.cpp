@@ -141,6 +141,7 @@ void Document::keepPrice(Prices& prices, const PriceRecord::KeyOf& field, const 
         prices.packs[s] = text;
     } else if (field.field == PriceRecord::Field::Offer) {
         prices.offers[s] = PriceRecord::toOffer(text);
+        prices.offered |= prices.offers[s] ? 1u << s : 0;
     } else if (field.field == PriceRecord::Field::Amount) {
         prices.texts[s] = text;
         prices.numbers[s] = m_numbers.toNumber(text).value_or(NotANumber);

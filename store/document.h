@@ -49,7 +49,8 @@ public:
         std::array<QDate, ShopCount> dates;
         std::array<QString, ShopCount> packs;
         std::array<std::optional<Offer>, ShopCount> offers;
-        quint32 stored = 0; // bit s - 1 set: shop s has a stored price
+        quint32 stored = 0;  // bit s - 1 set: shop s has a stored price
+        quint32 offered = 0; // bit s - 1 set: shop s's price is an offer (a comparison asks this for every cell)
         bool has(int shop) const { return stored & (1u << (shop - 1)); }
     };
 
