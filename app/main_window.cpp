@@ -800,11 +800,24 @@ void MainWindow::importCsv() {
                            UserPrompts::Icon::Exclamation);
         return;
     }
+    if (!import.stopped && !import.changes()) {
+        progress.reset();
+        statusBar()->showMessage(tr("Nothing was changed: the lists hold what '%1' holds already.").arg(file),
+                                 SavedMessageMs);
+        return;
+    }
     std::optional<Document::Step> step;
     if (!import.stopped) {
-        progress.setLabelText(
-            tr("Adding %1 items from '%2'...").arg(QLocale().toString(qint64(import.items.size())), file));
-        step = Csv::apply(import, m_document, tell);
+        progress.reset();
+        // Items the lists hold are updated: the user sees what will change before it does.
+        const int answer =
+            m_prompts->choose(tr("Import from '%1'?\n\n%2").arg(file, Csv::summary(import)), tr("Import from CSV"),
+                              UserPrompts::Icon::Question, {tr("&Import"), tr("Cancel")}, 0, 1);
+        if (answer == 0) {
+            progress.setLabelText(
+                tr("Importing %1 rows from '%2'...").arg(QLocale().toString(qint64(import.items.size())), file));
+            step = Csv::apply(import, m_document, tell);
+        }
     }
     progress.reset();
     if (!step) {

@@ -22,6 +22,8 @@
 namespace Csv {
 namespace {
 
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
 const QStringList HeaderStart{QStringLiteral("List"), QStringLiteral("Item"), QStringLiteral("Quantity"),
                               QStringLiteral("Ticked")};
 
@@ -35,6 +37,56 @@ QString tr(const char* text) {
     return QCoreApplication::translate("Csv", text);
 }
 
+// Spreadsheets take a text that begins with one of these for a formula (OWASP's advice on CSV injection): it is
+// written after an apostrophe, which makes it text there, and so is a text that begins with an apostrophe, so
+// that reading can take one away from every text.
+bool needsApostrophe(const QString& text) {
+    return !text.isEmpty() && QStringView(u"=+-@\t\r'").contains(text.front());
+}
+
+// The forms of true and false that spreadsheet programs write in English, German, French, Spanish, Italian and
+// Dutch, besides those the data file knows; an empty cell is false.
+std::optional<bool> truthValue(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    for (const char* word : {"wahr", "vrai", "verdadero", "vero", "waar", "x"})
+        if (trimmed.compare(QLatin1StringView(word), Qt::CaseInsensitive) == 0)
+            return true;
+    for (const char* word : {"falsch", "faux", "falso", "onwaar"})
+        if (trimmed.compare(QLatin1StringView(word), Qt::CaseInsensitive) == 0)
+            return false;
+    return Store::toCheckMark(trimmed);
+}
+
+// The separator of the file's fields, from its header: the one of comma, semicolon and tab that the first line
+// with text holds most often outside quotes, a comma when none.
+char separatorOf(QByteArrayView bytes) {
+    constexpr std::array<char, 3> Separators{',', ';', '\t'};
+    for (qsizetype begin = 0; begin < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', begin);
+        end = end < 0 ? bytes.size() : end;
+        const QByteArrayView line = bytes.sliced(begin, end - begin);
+        begin = end + 1;
+        if (line.trimmed().isEmpty())
+            continue;
+        std::array<int, 3> counts{};
+        bool quoted = false;
+        for (const char c : line) {
+            quoted = quoted != (c == '"');
+            for (size_t i = 0; i < Separators.size(); ++i)
+                counts[i] += !quoted && c == Separators[i];
+        }
+        return Separators[static_cast<size_t>(std::max_element(counts.begin(), counts.end()) - counts.begin())];
+    }
+    return ',';
+}
+
+// Between fields separated by tabs only spaces are blanks.
+int isSpace(unsigned char c) {
+    return c == CSV_SPACE;
+}
+
 QString tooLarge(qint64 size) {
     // Rounded up, so that a file just above the limit never reads as the limit itself.
     const double megabytes = std::ceil(double(size) * 10 / (1 << 20)) / 10;
@@ -44,7 +96,7 @@ QString tooLarge(qint64 size) {
 }
 
 void appendField(QByteArray& out, const QString& field) {
-    const QByteArray utf8 = field.toUtf8();
+    const QByteArray utf8 = (needsApostrophe(field) ? u'\'' + field : field).toUtf8();
     QByteArray quoted(2 * utf8.size() + 2, Qt::Uninitialized);
     quoted.truncate(static_cast<qsizetype>(csv_write(quoted.data(), static_cast<size_t>(quoted.size()),
                                                      utf8.constData(), static_cast<size_t>(utf8.size()))));
@@ -82,10 +134,15 @@ struct Records {
         auto* records = static_cast<Records*>(self);
         if (records->full())
             return;
+        const QByteArrayView bytes(static_cast<const char*>(text), static_cast<qsizetype>(size));
         QStringDecoder utf8(QStringDecoder::Utf8);
-        records->fields << utf8.decode(QByteArrayView(static_cast<const char*>(text), static_cast<qsizetype>(size)));
-        if (utf8.hasError() && records->badText == 0)
+        QString field = utf8.decode(bytes);
+        // A zero byte is UTF-8 too, but only text in UTF-16 or UTF-32 holds one.
+        if ((utf8.hasError() || bytes.contains('\0')) && records->badText == 0)
             records->badText = records->start;
+        if (field.startsWith(u'\''))
+            field.remove(0, 1);
+        records->fields << std::move(field);
     }
     static void recordEnd(int, void* self) {
         auto* records = static_cast<Records*>(self);
@@ -100,13 +157,14 @@ struct Records {
 
 // Reads the records line by line, so that an error names its line; nothing and the error when the quoting is
 // broken or the text is not UTF-8.
-std::pair<Records, QString> parse(QByteArray bytes, const Progress& progress) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+std::pair<Records, QString> parse(QByteArrayView bytes, char separator, const Progress& progress) {
     Records records;
     qsizetype told = 0;
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+    if (separator == '\t')
+        csv_set_space_func(&parser, isSpace);
     const auto failure = [&parser](int line) {
         return tr("Line %1: %2.").arg(line).arg(QString::fromLatin1(csv_strerror(csv_error(&parser))));
     };
@@ -140,10 +198,33 @@ std::pair<Records, QString> parse(QByteArray bytes, const Progress& progress) {
     return {std::move(records), error};
 }
 
+// Keeps only what a row changes of the item it updates, and counts it.
+void compare(ImportedItem& update, const Document& document, NumberMemo& numbers, Import& import) {
+    const Item& item = document.item(update.list, update.row);
+    const Document::Prices& now = document.prices(item.key);
+    bool changes = item.ticked != update.ticked || item.quantity != update.quantity;
+    for (size_t s = 0; s < size_t(Store::ShopCount); ++s) {
+        std::optional<QString>& price = update.prices[s];
+        // A price stored in another form ("1.5") is the same price.
+        if (price && now.has(int(s) + 1) &&
+            (now.texts[s] == *price || (!std::isnan(now.numbers[s]) && numbers.format(now.numbers[s]).first == *price)))
+            price.reset();
+        else if (price)
+            ++import.pricesChanged;
+        std::optional<QString>& pack = update.packs[s];
+        // A pack belongs to a price: without one it is not kept.
+        if (pack && (now.packs[s] == *pack || (!price && !now.has(int(s) + 1))))
+            pack.reset();
+        changes = changes || price || pack;
+    }
+    ++(changes ? import.updated : import.unchanged);
+}
+
 } // namespace
 
 QByteArray exportLists(const Document& document) {
-    QByteArray out;
+    // The mark tells spreadsheet programs that the file is UTF-8, which they do not take for granted.
+    QByteArray out = ByteOrderMark;
     std::vector<int> shops;
     QStringList shopHeaders;
     for (int shop = 1; shop <= Store::ShopCount; ++shop)
@@ -191,7 +272,11 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
         import.error = tooLarge(bytes.size());
         return import;
     }
-    auto [records, error] = parse(bytes, progress);
+    QByteArrayView text(bytes);
+    if (text.startsWith(ByteOrderMark))
+        text = text.sliced(ByteOrderMark.size());
+    const char separator = separatorOf(text);
+    auto [records, error] = parse(text, separator, progress);
     const auto fail = [&import](int line, const QString& what) {
         import = {};
         import.error = tr("Line %1: %2").arg(QString::number(line), what);
@@ -255,8 +340,15 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
         const QString name = header[shopColumn.column].trimmed();
         if (name.isEmpty())
             return fail(headerLine, tr("column %1 has no shop name.").arg(shopColumn.column + 1));
+        // Two shops of one name were written with their numbers.
+        const auto isShop = [&](int shop) {
+            const QString& shopName = document.shopName(shop);
+            return shopName == name ||
+                   (!shopName.isEmpty() && (name == tr("%1 (shop %2)").arg(shopName).arg(shop) ||
+                                            name == QStringLiteral("%1 (shop %2)").arg(shopName).arg(shop)));
+        };
         int shop = 1;
-        while (shop <= Store::ShopCount && document.shopName(shop) != name)
+        while (shop <= Store::ShopCount && !isShop(shop))
             ++shop;
         if (shop > Store::ShopCount) {
             shop = 1;
@@ -276,6 +368,48 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
     NumberMemo numbers;
     // The stored form of each pack text, empty for no pack: a file holds few distinct packs.
     QHash<QString, QString> packs;
+    // Spreadsheets that separate fields by semicolons or tabs write decimal commas, whatever the user's language.
+    const bool decimalComma = separator != ',';
+    const Money::ConventionReader commaReader({QStringLiteral(","), QStringLiteral(".")});
+    QHash<QString, std::optional<double>> commaNumbers;
+    const auto toNumber = [&](const QString& text) {
+        if (!decimalComma || !text.contains(u','))
+            return numbers.toNumber(text);
+        auto found = commaNumbers.constFind(text);
+        if (found == commaNumbers.cend())
+            found = commaNumbers.insert(text, commaReader.toNumber(text));
+        return *found;
+    };
+    // The list of each list name in the file.
+    QHash<QString, int> lists;
+    for (int l = Store::ListCount - 1; l >= 0; --l)
+        if (!document.listName(l).isEmpty())
+            lists.insert(document.listName(l), l);
+    int freeList = 0;
+    const auto listOf = [&](const QString& name) {
+        if (name.isEmpty())
+            return currentList;
+        if (const auto found = lists.constFind(name); found != lists.cend())
+            return *found;
+        while (freeList < Store::ListCount &&
+               (document.itemCount(freeList) > 0 || !document.listName(freeList).isEmpty()))
+            ++freeList;
+        const bool named = freeList < Store::ListCount;
+        const int list = named ? freeList++ : currentList;
+        import.newLists.push_back({list, name, named});
+        lists.insert(name, list);
+        return list;
+    };
+    // The items the lists hold, by list and name in any letter case, each with the next one a row updates.
+    struct Rows {
+        std::vector<int> rows;
+        size_t next = 0;
+    };
+    QHash<QString, Rows> existing;
+    const auto itemId = [](int list, const QString& name) { return QChar(u'0' + list) + name.toCaseFolded(); };
+    for (int l = 0; l < Store::ListCount; ++l)
+        for (int row = 0; row < document.itemCount(l); ++row)
+            existing[itemId(l, document.item(l, row).name)].rows.push_back(row);
     for (size_t r = 1; r < records.records.size(); ++r) {
         if (progress && r % ProgressRows == 0 &&
             !progress(ParseShare + (1 - ParseShare) * double(r) / double(records.records.size()))) {
@@ -287,24 +421,26 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
         if (fields.size() != header.size())
             return fail(line, tr("%1 fields where the header has %2.").arg(fields.size()).arg(header.size()));
         ImportedItem item;
-        item.list = currentList;
-        for (int l = 0; l < Store::ListCount && !fields[0].isEmpty(); ++l)
-            if (document.listName(l) == fields[0]) {
-                item.list = l;
-                break;
-            }
         item.name = fields[1];
         if (item.name.isEmpty())
             return fail(line, tr("the item has no name."));
-        const std::optional<bool> ticked = fields[3].trimmed().isEmpty() ? false : Store::toCheckMark(fields[3]);
+        const std::optional<bool> ticked = truthValue(fields[3]);
         if (!ticked)
             return fail(line, tr("\"%1\" in the Ticked column is neither true nor false.").arg(fields[3]));
         item.ticked = *ticked;
-        item.quantity = Document::tickedQuantity(item.ticked, fields[2], numbers);
+        // As in the lists: a ticked item holds a whole number it can count, an unticked one none.
+        if (item.ticked) {
+            const std::optional<int> quantity = fields[2].trimmed().isEmpty() ? 1 : Store::toWholeNumber(fields[2]);
+            if (!quantity || *quantity < 1 || *quantity > Document::MaxQuantity)
+                return fail(line, tr("the quantity \"%1\" of a ticked item is not a whole number from 1 to %2.")
+                                      .arg(fields[2], QString::number(Document::MaxQuantity)));
+            item.quantity = QString::number(*quantity);
+        }
+        item.list = listOf(fields[0]);
         for (const ShopColumn& shopColumn : columns) {
             const QString& text = fields[shopColumn.column];
             if (!text.trimmed().isEmpty()) {
-                const Money::Price price = Money::parsePrice(numbers.toNumber(text));
+                const Money::Price price = Money::parsePrice(toNumber(text));
                 if (price.problem != Money::Price::Problem::None)
                     return fail(line, tr("the price \"%1\" at %2 is not a number of 0.01 or more.")
                                           .arg(text, header[shopColumn.column]));
@@ -321,6 +457,13 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
                 return fail(line, tr("the pack \"%1\" at %2 is not a pack such as %3.")
                                       .arg(pack, header[shopColumn.column], Pack::examples()));
             item.packs[shopColumn.shop - 1] = *found;
+        }
+        Rows& rows = existing[itemId(item.list, item.name)];
+        if (rows.next < rows.rows.size()) {
+            item.row = rows.rows[rows.next++];
+            compare(item, document, numbers, import);
+        } else {
+            ++import.added;
         }
         import.items.push_back(std::move(item));
     }
@@ -344,18 +487,56 @@ Import readFile(const QString& path, const Document& document, int currentList, 
     return read(file.bytes, document, currentList, progress);
 }
 
+QString summary(const Import& import) {
+    QStringList counts;
+    const auto count = [&counts](int n, const char* one, const char* many) {
+        if (n > 0)
+            counts << (n == 1 ? tr(one) : tr(many).arg(QLocale().toString(n)));
+    };
+    // The first count names the items, the others go without.
+    count(import.updated, QT_TRANSLATE_NOOP("Csv", "1 item updated"), QT_TRANSLATE_NOOP("Csv", "%1 items updated"));
+    if (counts.isEmpty())
+        count(import.added, QT_TRANSLATE_NOOP("Csv", "1 item added"), QT_TRANSLATE_NOOP("Csv", "%1 items added"));
+    else
+        count(import.added, QT_TRANSLATE_NOOP("Csv", "1 added"), QT_TRANSLATE_NOOP("Csv", "%1 added"));
+    if (counts.isEmpty())
+        count(import.unchanged, QT_TRANSLATE_NOOP("Csv", "1 item unchanged"),
+              QT_TRANSLATE_NOOP("Csv", "%1 items unchanged"));
+    else
+        count(import.unchanged, QT_TRANSLATE_NOOP("Csv", "1 unchanged"), QT_TRANSLATE_NOOP("Csv", "%1 unchanged"));
+    count(import.pricesChanged, QT_TRANSLATE_NOOP("Csv", "1 price changed"),
+          QT_TRANSLATE_NOOP("Csv", "%1 prices changed"));
+    count(static_cast<int>(import.newShops.size()), QT_TRANSLATE_NOOP("Csv", "1 shop named"),
+          QT_TRANSLATE_NOOP("Csv", "%1 shops named"));
+    QString text = counts.join(QStringLiteral(", ")) + u'.';
+    for (const NewList& list : import.newLists)
+        text +=
+            u'\n' + (list.named ? tr("The rows of the list \"%1\" go to list %2, which takes that name.")
+                                : tr("No list is free for the list \"%1\": its rows go to list %2, the current list."))
+                        .arg(list.name, QString::number(list.list + 1));
+    return text;
+}
+
 std::optional<Document::Step> apply(const Import& import, Document& document, const Progress& progress) {
     document.beginStep();
     for (const auto& [shop, name] : import.newShops)
         document.renameShop(shop, name);
+    for (const NewList& list : import.newLists)
+        if (list.named)
+            document.setListName(list.list, list.name);
     for (size_t i = 0; i < import.items.size(); ++i) {
         if (progress && i % ProgressRows == 0 && !progress(double(i) / double(import.items.size()))) {
             document.undo(document.endStep());
             return std::nullopt;
         }
         const ImportedItem& item = import.items[i];
-        const QString key =
-            document.addItem(item.list, document.itemCount(item.list), item.name, item.quantity, item.ticked);
+        QString key;
+        if (item.row >= 0) {
+            key = document.item(item.list, item.row).key;
+            document.setItemState(item.list, item.row, item.ticked, item.quantity);
+        } else {
+            key = document.addItem(item.list, document.itemCount(item.list), item.name, item.quantity, item.ticked);
+        }
         document.setPrices(key, item.prices);
         document.setPacks(key, item.packs);
     }

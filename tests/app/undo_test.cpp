@@ -143,6 +143,8 @@ private slots:
     void captionsAndTheUnsavedMarker();
     void typingAListNameIsOneStep();
     void exportImportAndUndo();
+    void importAsksFirst_data();
+    void importAsksFirst();
 };
 
 void UndoTest::randomWalkEndsAsReplayOfWhatWasNotUndone() {
@@ -215,7 +217,8 @@ void UndoTest::typingAListNameIsOneStep() {
     QCOMPARE(w.document().listName(0), QStringLiteral("Shop"));
 }
 
-// File, Export and Import through the window: an import is one step, and a bad file is reported, not imported.
+// File, Export and Import through the window: an import is one step that updates the items the lists hold, and a
+// bad file is reported, not imported.
 void UndoTest::exportImportAndUndo() {
     WindowFixture f;
     MainWindow& w = f.window();
@@ -225,14 +228,14 @@ void UndoTest::exportImportAndUndo() {
     w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.25"));
     f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
     ui.exportCsv->trigger();
+    w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("1.50"));
     f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
     ui.importCsv->trigger();
-    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}, {"Milk", "2", true, "K1"}}));
-    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K1_1")), QStringLiteral("1.25"));
+    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}}));
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K0_1")), QStringLiteral("1.25"));
     QCOMPARE(ui.undo->text(), QStringLiteral("&Undo Import from CSV"));
     ui.undo->trigger();
-    QCOMPARE(f.rows(0), (QList<Row>{{"Milk", "2", true, "K0"}}));
-    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K1_1")), ConfigFile::NotFound);
+    QCOMPARE(w.document().store().ReadValue(QStringLiteral("K0_1")), QStringLiteral("1.50"));
 
     writeFile(f.path(QStringLiteral("bad.csv")), "List,Item\n");
     f.prompts.chooseFileNext(f.path(QStringLiteral("bad.csv")));
@@ -240,6 +243,38 @@ void UndoTest::exportImportAndUndo() {
     QVERIFY(f.prompts.last().text.endsWith(
         QStringLiteral("Line 1: the header must start with List,Item,Quantity,Ticked.")));
     QCOMPARE(f.rows(0).size(), 1);
+}
+
+void UndoTest::importAsksFirst_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("answer"); // to the question, when asked
+    QTest::addColumn<QList<Row>>("rows");
+    const QByteArray changes = "List,Item,Quantity,Ticked,Market\nWeekly,MILK,3,True,1.00\nWeekly,Bread,,False,\n";
+    QTest::newRow("import") << changes << 0 << QList<Row>{{"Milk", "3", true, "K0"}, {"Bread", "", false, "K1"}};
+    QTest::newRow("cancel") << changes << 1 << QList<Row>{{"Milk", "2", true, "K0"}};
+    QTest::newRow("nothing to change, nothing asked")
+        << QByteArray("List,Item,Quantity,Ticked\nWeekly,milk,2,WAHR\n") << -1 << QList<Row>{{"Milk", "2", true, "K0"}};
+}
+
+// The import says what it will change and asks before it changes anything.
+void UndoTest::importAsksFirst() {
+    QFETCH(QByteArray, csv);
+    QFETCH(int, answer);
+    QFETCH(QList<Row>, rows);
+    WindowFixture f;
+    MainWindow& w = f.window();
+    f.fill(0, {{"Milk", "2", true, "K0"}});
+    w.document().setListName(0, QStringLiteral("Weekly"));
+    const quint64 revision = w.document().revision();
+    writeFile(f.path(QStringLiteral("lists.csv")), csv);
+    f.prompts.chooseFileNext(f.path(QStringLiteral("lists.csv")));
+    f.prompts.chooseNext(answer);
+    f.prompts.beforeAnswer = [&] { QCOMPARE(w.document().revision(), revision); };
+    controls(w).importCsv->trigger();
+    QCOMPARE(f.prompts.last().text.section(u'\n', 2),
+             answer < 0 ? QString() : QStringLiteral("1 item updated, 1 added, 1 price changed, 1 shop named."));
+    QCOMPARE(f.rows(0), rows);
+    QCOMPARE(w.undoStack().count(), answer == 0 ? 1 : 0);
 }
 
 QTEST_MAIN(UndoTest)

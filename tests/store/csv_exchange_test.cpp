@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
-// Lists to CSV and back: a round trip into empty lists gives back the lists, items, quantities, ticks and prices;
-// a file that cannot be read as such a CSV changes nothing and says which line is wrong.
+// Lists to CSV and back: a round trip into empty lists gives back the lists, items, quantities, ticks and prices,
+// and one into the same lists changes nothing; files as spreadsheet programs write them read as meant; a file
+// that cannot be read as such a CSV changes nothing and says which line is wrong.
 #include "csv_exchange.h"
 #include "money.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,6 +53,11 @@ private slots:
     void roundTripIntoEmptyLists();
     void packsRoundTrip_data();
     void packsRoundTrip();
+    void awkwardNamesRoundTrip_data();
+    void awkwardNamesRoundTrip();
+    void spreadsheetFiles_data();
+    void spreadsheetFiles();
+    void updatesWhatTheListsHold();
     void unreadableFilesChangeNothing_data();
     void unreadableFilesChangeNothing();
     void stoppingChangesNothing_data();
@@ -61,7 +68,7 @@ void CsvExchangeTest::roundTripIntoEmptyLists() {
     Document original;
     fill(original);
     const QByteArray csv = Csv::exportLists(original);
-    QVERIFY(csv.startsWith("\"List\",\"Item\",\"Quantity\",\"Ticked\",\"Market\",\"Deli\"\r\n"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF\"List\",\"Item\",\"Quantity\",\"Ticked\",\"Market\",\"Deli\"\r\n"));
 
     Document empty;
     empty.setListName(0, "Weekly");
@@ -107,7 +114,7 @@ void CsvExchangeTest::packsRoundTrip() {
         original.setPacks(pack.section(u' ', 0, 0), changes);
     }
     const QByteArray csv = Csv::exportLists(original);
-    QCOMPARE(csv.left(csv.indexOf("\r\n")), "\"List\",\"Item\",\"Quantity\",\"Ticked\"," + shopColumns);
+    QCOMPARE(csv.left(csv.indexOf("\r\n")), "\xEF\xBB\xBF\"List\",\"Item\",\"Quantity\",\"Ticked\"," + shopColumns);
     Document empty;
     empty.setListName(0, "Weekly");
     empty.setListName(2, "Party");
@@ -115,6 +122,119 @@ void CsvExchangeTest::packsRoundTrip() {
     QCOMPARE(import.error, QString());
     Csv::apply(import, empty);
     QCOMPARE(contents(empty), contents(original));
+}
+
+void CsvExchangeTest::awkwardNamesRoundTrip_data() {
+    QTest::addColumn<QString>("name"); // of a list and two of its items
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("accents") << "Crème brûlée" << QByteArray("\"Crème brûlée\"");
+    QTest::newRow("emoji") << "🥛 Milch" << QByteArray("\"🥛 Milch\"");
+    QTest::newRow("quotes") << "Tea \"green\"" << QByteArray("\"Tea \"\"green\"\"\"");
+    QTest::newRow("separators and a line break") << "a,b;c\td\r\ne" << QByteArray("\"a,b;c\td\r\ne\"");
+    QTest::newRow("a formula") << "=1+1" << QByteArray("\"'=1+1\"");
+    QTest::newRow("an at sign") << "@home" << QByteArray("\"'@home\"");
+    QTest::newRow("a minus") << "-5" << QByteArray("\"'-5\"");
+    QTest::newRow("a plus") << "+44 Tea" << QByteArray("\"'+44 Tea\"");
+    QTest::newRow("a leading tab") << "\tTab" << QByteArray("\"'\tTab\"");
+    QTest::newRow("a leading apostrophe") << "'s Brot" << QByteArray("\"''s Brot\"");
+}
+
+void CsvExchangeTest::awkwardNamesRoundTrip() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, written);
+    Document original;
+    fill(original);
+    original.setListName(1, name);
+    original.insertItem(1, 0, {"K7", name, "999", true});
+    original.insertItem(1, 1, {"K8", name, "", false}); // the same name twice
+    original.setPrice("K7", 1, "3.00");
+    original.setPrice("K8", 1, "4.00");
+    original.setPacks("K8", {QStringLiteral("500 g")});
+    const QByteArray csv = Csv::exportLists(original);
+    QVERIFY(csv.contains("\r\n" + written + "," + written + ",\"999\""));
+
+    Document empty;
+    Csv::Import import = Csv::read(csv, empty, 3);
+    QCOMPARE(import.error, QString());
+    QVERIFY(Csv::apply(import, empty));
+    QCOMPARE(contents(empty), contents(original));
+
+    // Every row is an update that changes nothing, and the prices keep their day.
+    original.today = [] { return QDate(2030, 1, 1); };
+    const quint64 revision = original.revision();
+    import = Csv::read(csv, original, 3);
+    QCOMPARE(import.error, QString());
+    QCOMPARE(import.unchanged, 5);
+    QVERIFY(!import.changes());
+    QVERIFY(Csv::apply(import, original)->edits.empty());
+    QCOMPARE(original.revision(), revision);
+}
+
+void CsvExchangeTest::spreadsheetFiles_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("contents"); // of lists named Weekly
+    QTest::newRow("LibreOffice in German: semicolons, decimal commas, WAHR and FALSCH")
+        << QByteArray("List;Item;Quantity;Ticked;Market\r\nWeekly;Milk;2;WAHR;1,25\r\nWeekly;Bread;;FALSCH;1.234,5\r\n")
+        << QStringList{"Weekly/Milk/2/ticked Market=1.25 ", "Weekly/Bread//- Market=1,234.50 "};
+    QTest::newRow("tabs, an empty field and a point")
+        << QByteArray("List\tItem\tQuantity\tTicked\tMarket\nWeekly\tMilk\t\tTRUE\t0,99\nWeekly\tJam\t3\tfalse\t2.5\n")
+        << QStringList{"Weekly/Milk/1/ticked Market=0.99 ", "Weekly/Jam//- Market=2.50 "};
+    QTest::newRow("quoted, a separator in a shop's name")
+        << QByteArray(
+               "\"List\";\"Item\";\"Quantity\";\"Ticked\";\"Shop, Inc.\"\n\"Weekly\";\"Tea\";\"\";\"Wahr\";\"2,5\"\n")
+        << QStringList{"Weekly/Tea/1/ticked Shop, Inc.=2.50 "};
+    QTest::newRow("byte-order mark, CRLF and a line break in a quoted field")
+        << QByteArray("\xEF\xBB\xBFList,Item,Quantity,Ticked,Market\r\nWeekly,\"Tea\r\nloose\",4,x,\"1,234.50\"\r\n")
+        << QStringList{"Weekly/Tea\r\nloose/4/ticked Market=1,234.50 "};
+    QTest::newRow("true and false in French, Spanish, Italian and Dutch")
+        << QByteArray(
+               "List;Item;Quantity;Ticked\nWeekly;A;;VRAI\nWeekly;B;;faux\nWeekly;C;;Verdadero\nWeekly;D;;FALSO\n"
+               "Weekly;E;;vero\nWeekly;F;;WAAR\nWeekly;G;;onwaar\nWeekly;H;;1\nWeekly;I;;0\nWeekly;J;;\n")
+        << QStringList{"Weekly/A/1/ticked", "Weekly/B//-", "Weekly/C/1/ticked", "Weekly/D//-", "Weekly/E/1/ticked",
+                       "Weekly/F/1/ticked", "Weekly/G//-", "Weekly/H/1/ticked", "Weekly/I//-", "Weekly/J//-"};
+}
+
+void CsvExchangeTest::spreadsheetFiles() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, contents);
+    Document document;
+    document.setListName(0, "Weekly");
+    document.renameShop(1, "Market");
+    const Csv::Import import = Csv::read(csv, document, 0);
+    QCOMPARE(import.error, QString());
+    Csv::apply(import, document);
+    QCOMPARE(::contents(document), contents);
+}
+
+// A row of an item the list holds updates it: a changed price is dated today and the old one goes to the history,
+// an unchanged one keeps its day, an empty one stays. The user is told what will change first.
+void CsvExchangeTest::updatesWhatTheListsHold() {
+    Document document;
+    document.today = [] { return QDate(2026, 3, 1); };
+    fill(document);
+    document.today = [] { return QDate(2026, 4, 1); };
+    const QByteArray csv = "List,Item,Quantity,Ticked,Market,Deli,Corner\n"
+                           "Weekly,MILK,3,True,1.50,0.90,\n"
+                           "Weekly,Bread,,False,,,2.00\n"
+                           "Camping,Tent,,True,,,\n"
+                           "Party,Crisps,,False,,,\n";
+    const Csv::Import import = Csv::read(csv, document, 0);
+    QCOMPARE(import.error, QString());
+    QCOMPARE(Csv::summary(import), "1 item updated, 2 added, 1 unchanged, 1 price changed, 1 shop named.\n"
+                                   "The rows of the list \"Camping\" go to list 2, which takes that name.");
+    Csv::apply(import, document);
+    QCOMPARE(contents(document),
+             (QStringList{"Weekly/Milk/3/ticked Market=1.50  Deli=0.90 ", "Weekly/Tea, \"green\"\nloose//-",
+                          "Weekly/Bread//- Corner=2.00 ", "Camping/Tent/1/ticked", "Party/Crisps//- Deli=2.00 "}));
+    QCOMPARE(document.store().ReadValue("History:K0_1") + ' ' + document.store().ReadValue("Dated:K0_1"),
+             "2026-03-01=1,234.50 2026-04-01");
+    QCOMPARE(document.store().ReadValue("Dated:K0_3"), "2026-03-01");
+
+    // With no list free, the rows of a new list name go to the current list.
+    for (int l = 1; l < Document::ListCount; ++l)
+        document.setListName(l, QStringLiteral("List %1").arg(l));
+    QCOMPARE(Csv::summary(Csv::read("List,Item,Quantity,Ticked\nCamping,Tent,,True\n", document, 3)),
+             "1 item added.\nNo list is free for the list \"Camping\": its rows go to list 4, the current list.");
 }
 
 void CsvExchangeTest::unreadableFilesChangeNothing_data() {
@@ -147,6 +267,14 @@ void CsvExchangeTest::unreadableFilesChangeNothing_data() {
                           << "Line 2: \"maybe\" in the Ticked column is neither true nor false.";
     QTest::newRow("no name") << header + "Weekly,,1,True,\r\n"
                              << "Line 2: the item has no name.";
+    for (const char* quantity : {"0", "-3", "0.5", "5000", "some"})
+        QTest::addRow("ticked with the quantity %s", quantity)
+            << header + "Weekly,Milk," + quantity + ",True,\r\n"
+            << QStringLiteral("Line 2: the quantity \"%1\" of a ticked item is not a whole number from 1 to 999.")
+                   .arg(quantity);
+    QTest::newRow("UTF-16") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE)
+                                              .encode(u"List,Item,Quantity,Ticked\r\nWeekly,Milk,1,True\r\n"))
+                            << "Line 1: the text is not UTF-8; save the file as CSV in UTF-8.";
     QByteArray shops = "List,Item,Quantity,Ticked";
     for (int s = 1; s <= 21; ++s)
         shops += ",S" + QByteArray::number(s);
