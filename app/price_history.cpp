@@ -4,9 +4,11 @@
 
 #include "document.h"
 #include "money.h"
+#include "pack_size.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDateTimeAxis>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -20,14 +22,28 @@
 
 PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& itemKey, const QString& itemName,
                                        QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+    , m_document(document)
+    , m_itemKey(itemKey) {
     setWindowTitle(tr("Price History of '%1'").arg(itemName));
-    const QLocale locale;
     pointList = new QTreeWidget(this);
     pointList->setAccessibleName(tr("Prices over time"));
     pointList->setRootIsDecorated(false);
-    pointList->setHeaderLabels({tr("Date"), tr("Shop"), tr("Price (%1)").arg(document.symbol())});
+    pointList->setHeaderLabels({tr("Date"), tr("Shop"), tr("Price (%1)").arg(document.symbol()), tr("Pack")});
+    unitPricesBox = new QCheckBox(tr("Chart &unit prices (a smaller pack for the same price shows)"), this);
+    m_layout = new QVBoxLayout(this);
+    m_layout->addWidget(unitPricesBox);
+    m_layout->addWidget(pointList);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_layout->addWidget(buttons);
+    connect(unitPricesBox, &QCheckBox::toggled, this, &PriceHistoryDialog::showPrices);
+    showPrices(false);
+}
 
+void PriceHistoryDialog::showPrices(bool unitPrices) {
+    const QLocale locale;
+    const Pack::Per per = m_document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
     auto* plot = new QChart;
     plot->setLocalizeNumbers(true);
     plot->setLocale(locale);
@@ -45,21 +61,28 @@ PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& 
         QDate date;
         QString shop;
         QString price;
+        QString pack;
     };
     std::vector<TableRow> table;
+    seriesCount = 0;
     for (int shop = 1; shop <= Document::ShopCount; ++shop) {
-        std::vector<Document::PricePoint> points = document.priceHistory(itemKey, shop);
+        std::vector<Document::PricePoint> points = m_document.priceHistory(m_itemKey, shop);
         // In the order of their days, whatever order the clock set them in.
         std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
         if (points.empty())
             continue;
-        const QString shopName = document.shopName(shop).isEmpty() ? tr("Shop %1").arg(shop) : document.shopName(shop);
+        const QString shopName =
+            m_document.shopName(shop).isEmpty() ? tr("Shop %1").arg(shop) : m_document.shopName(shop);
         auto* series = new QLineSeries;
         series->setName(shopName);
         series->setPointsVisible(true);
         for (const Document::PricePoint& point : points) {
-            const std::optional<double> price = Money::toNumber(point.price);
-            table.push_back({point.date, shopName, price ? Money::format(*price) : point.price});
+            std::optional<double> price = Money::toNumber(point.price);
+            table.push_back({point.date, shopName, price ? Money::format(*price) : point.price,
+                             point.pack.isEmpty() ? QString() : Pack::shown(point.pack)});
+            // A point without a pack has no unit price to chart.
+            if (const std::optional<Pack::Size> size = Pack::read(point.pack, QLocale::c()); unitPrices)
+                price = size && price ? Pack::unitPrice(*price, *size, per) : std::nullopt;
             if (!price)
                 continue;
             const QDateTime day = point.date.startOfDay();
@@ -75,14 +98,16 @@ PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& 
         ++seriesCount;
     }
     std::stable_sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.date < b.date; });
+    pointList->clear();
     for (const TableRow& row : table)
         pointList->addTopLevelItem(
-            new QTreeWidgetItem({locale.toString(row.date, QLocale::ShortFormat), row.shop, row.price}));
+            new QTreeWidgetItem({locale.toString(row.date, QLocale::ShortFormat), row.shop, row.price, row.pack}));
 
-    auto* layout = new QVBoxLayout(this);
+    delete chart;
     if (!first.isValid()) {
         delete plot;
-        chart = new QLabel(tr("No price history yet"), this);
+        chart =
+            new QLabel(unitPrices ? tr("No unit prices yet: no price with a pack") : tr("No price history yet"), this);
     } else {
         // A single day or a single price still gets axes with some room.
         dates->setRange(first.addDays(-1), last.addDays(1));
@@ -91,12 +116,8 @@ PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& 
         auto* view = new QChartView(plot, this);
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(480, 280);
-        view->setAccessibleName(tr("Price chart"));
+        view->setAccessibleName(unitPrices ? tr("Unit price chart") : tr("Price chart"));
         chart = view;
     }
-    layout->addWidget(chart, 1);
-    layout->addWidget(pointList);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    m_layout->insertWidget(0, chart, 1);
 }

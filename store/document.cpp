@@ -120,7 +120,7 @@ std::vector<Document::PricePoint> Document::priceHistory(const QString& itemKey,
         PriceRecord::toHistory(stored(Store::priceHistoryKey(itemKey, shop)).value_or(QString()));
     const Prices& current = prices(itemKey);
     if (current.has(shop) && current.dates[shop - 1].isValid())
-        points.push_back({current.dates[shop - 1], current.texts[shop - 1]});
+        points.push_back({current.dates[shop - 1], current.texts[shop - 1], current.packs[shop - 1]});
     return points;
 }
 
@@ -315,7 +315,8 @@ bool Document::storePrice(const QString& itemKey, int shop, const QString& text,
     const std::optional<QString> oldDate = stored(dateKey);
     if (old && *old != text && oldDate) {
         const QString historyKey = Store::priceHistoryKey(itemKey, shop);
-        storeValue(historyKey, PriceRecord::addToHistory(stored(historyKey).value_or(QString()), *oldDate, *old));
+        const QString pack = stored(PriceRecord::key(PriceRecord::Field::Pack, itemKey, shop)).value_or(QString());
+        storeValue(historyKey, PriceRecord::addToHistory(stored(historyKey).value_or(QString()), *oldDate, *old, pack));
     }
     const bool price = storeValue(priceKey, old, text);
     return storeValue(dateKey, oldDate, day) || price;
@@ -329,10 +330,24 @@ bool Document::storeField(PriceRecord::Field field, const QString& itemKey, int 
 }
 
 void Document::setPacks(const QString& itemKey, const std::array<std::optional<QString>, ShopCount>& packs) {
+    const QString day = PriceRecord::dateText(today());
     bool changed = false;
-    for (int shop = 1; shop <= ShopCount; ++shop)
-        if (packs[shop - 1])
-            changed = storeField(PriceRecord::Field::Pack, itemKey, shop, packs[shop - 1]) || changed;
+    for (int shop = 1; shop <= ShopCount; ++shop) {
+        if (!packs[shop - 1])
+            continue;
+        // A price whose pack changes (a shrinking pack) keeps what it bought before in its history, unless it was
+        // set today: then the pack only completes today's price.
+        const std::optional<QString> oldPack = stored(PriceRecord::key(PriceRecord::Field::Pack, itemKey, shop));
+        const std::optional<QString> price = stored(Store::priceKey(itemKey, shop));
+        const std::optional<QString> date = stored(Store::priceDateKey(itemKey, shop));
+        if (oldPack && !oldPack->isEmpty() && *oldPack != *packs[shop - 1] && price && date && *date != day) {
+            const QString historyKey = Store::priceHistoryKey(itemKey, shop);
+            storeValue(historyKey,
+                       PriceRecord::addToHistory(stored(historyKey).value_or(QString()), *date, *price, *oldPack));
+            storeValue(Store::priceDateKey(itemKey, shop), date, day);
+        }
+        changed = storeField(PriceRecord::Field::Pack, itemKey, shop, packs[shop - 1]) || changed;
+    }
     if (changed)
         forgetPrices(itemKey);
 }

@@ -119,23 +119,29 @@ std::vector<PricePoint> PriceRecord::toHistory(const QString& text) {
     for (const QString& entry : text.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype separator = entry.indexOf(u'=');
         const QDate date = toDate(entry.left(separator));
+        const QString value = entry.mid(separator + 1);
+        const qsizetype bar = value.indexOf(u'|');
         if (separator > 0 && date.isValid())
-            points.push_back({date, entry.mid(separator + 1)});
+            points.push_back({date, value.left(bar), bar < 0 ? QString() : value.mid(bar + 1)});
     }
     return points;
 }
 
-QString PriceRecord::addToHistory(const QString& history, const QString& date, const QString& price) {
+QString PriceRecord::addToHistory(const QString& history, const QString& date, const QString& price,
+                                  const QString& pack) {
     QStringList entries = history.split(u';', Qt::SkipEmptyParts);
-    entries << date + QLatin1Char('=') + price;
+    entries << date + QLatin1Char('=') + price + (pack.isEmpty() ? QString() : QLatin1Char('|') + pack);
     return entries.mid(std::max<qsizetype>(0, entries.size() - HistoryLength)).join(u';');
 }
 
 QString PriceRecord::rewriteHistory(const QString& history, const std::function<QString(const QString&)>& rewrite) {
     QStringList entries = history.split(u';');
     for (QString& entry : entries)
-        if (const qsizetype separator = entry.indexOf(u'='); separator > 0)
-            entry = entry.left(separator + 1) + rewrite(entry.mid(separator + 1));
+        if (const qsizetype separator = entry.indexOf(u'='); separator > 0) {
+            const qsizetype bar = entry.indexOf(u'|', separator);
+            const qsizetype end = bar < 0 ? entry.size() : bar;
+            entry = entry.left(separator + 1) + rewrite(entry.mid(separator + 1, end - separator - 1)) + entry.mid(end);
+        }
     return entries.join(u';');
 }
 

@@ -52,9 +52,11 @@ QString priceHistoryKey(const QString& itemKey, int shop); // "History:K17_3"
 struct PricePoint {
     QDate date;
     QString price;
+    QString pack = {}; // as stored; empty when the price had none or is older than packs
 };
 // A price is kept under one key per field: the amount as shown ("K17_3"), the day it was set ("Dated:K17_3", an
-// ISO date), its earlier values ("History:K17_3", "2026-03-12=1.20;..." oldest first), the pack it buys
+// ISO date), its earlier values ("History:K17_3", "2026-03-12=1.20;2026-05-02=1.25|500 g;..." oldest first, each
+// with the pack it bought when there was one), the pack it buys
 // ("Pack:K17_3", "500 g", see pack_size.h) and the offer it is ("Offer:K17_3", "2026-12-14;2.99": the offer's last
 // day and the regular price). Only the amount's key is a price key: a reader that looks for prices never meets
 // the others. Here are the fields, their keys and the texts under them; copying, deleting and undoing a price go
@@ -78,8 +80,10 @@ struct PriceRecord {
     static QString dateText(QDate date) { return date.toString(Qt::ISODate); }
     // The points of a history that read, oldest first.
     static std::vector<PricePoint> toHistory(const QString& text);
-    // A history with the price set on a day (both as stored) after its last point, keeping the last HistoryLength.
-    static QString addToHistory(const QString& history, const QString& date, const QString& price);
+    // A history with the price set on a day (as stored, with its pack if any) after its last point, keeping the
+    // last HistoryLength.
+    static QString addToHistory(const QString& history, const QString& date, const QString& price,
+                                const QString& pack = {});
     // An offer's text: its last day and the regular price, and back; nothing for a text that is no offer.
     struct Offer {
         QDate lastDay;
@@ -88,7 +92,7 @@ struct PriceRecord {
     };
     static QString offerText(const Offer& offer) { return dateText(offer.lastDay) + QLatin1Char(';') + offer.regular; }
     static std::optional<Offer> toOffer(const QString& text);
-    // A history with each price replaced by what `rewrite` makes of it; everything else as it was.
+    // A history with each price replaced by what `rewrite` makes of it; everything else (days, packs) as it was.
     static QString rewriteHistory(const QString& history, const std::function<QString(const QString&)>& rewrite);
 };
 // The age in days from which the comparison shows a price as old.

@@ -272,6 +272,74 @@
         <source>the pack &quot;%1&quot; at %2 is not a pack such as %3.</source>
         <translation>die Packung „%1“ bei %2 ist keine Packungsgröße wie %3.</translation>
     </message>
+    <message>
+        <source>the quantity &quot;%1&quot; of a ticked item is not a whole number from 1 to %2.</source>
+        <translation>die Menge „%1“ eines abgehakten Artikels ist keine ganze Zahl von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>1 item updated</source>
+        <translation>1 Artikel aktualisiert</translation>
+    </message>
+    <message>
+        <source>%1 items updated</source>
+        <translation>%1 Artikel aktualisiert</translation>
+    </message>
+    <message>
+        <source>1 item added</source>
+        <translation>1 Artikel hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 items added</source>
+        <translation>%1 Artikel hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 added</source>
+        <translation>1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 item unchanged</source>
+        <translation>1 Artikel unverändert</translation>
+    </message>
+    <message>
+        <source>%1 items unchanged</source>
+        <translation>%1 Artikel unverändert</translation>
+    </message>
+    <message>
+        <source>1 unchanged</source>
+        <translation>1 unverändert</translation>
+    </message>
+    <message>
+        <source>%1 unchanged</source>
+        <translation>%1 unverändert</translation>
+    </message>
+    <message>
+        <source>1 price changed</source>
+        <translation>1 Preis geändert</translation>
+    </message>
+    <message>
+        <source>%1 prices changed</source>
+        <translation>%1 Preise geändert</translation>
+    </message>
+    <message>
+        <source>1 shop named</source>
+        <translation>1 Geschäft benannt</translation>
+    </message>
+    <message>
+        <source>%1 shops named</source>
+        <translation>%1 Geschäfte benannt</translation>
+    </message>
+    <message>
+        <source>The rows of the list &quot;%1&quot; go to list %2, which takes that name.</source>
+        <translation>Die Zeilen der Liste „%1“ kommen in Liste %2, die diesen Namen erhält.</translation>
+    </message>
+    <message>
+        <source>No list is free for the list &quot;%1&quot;: its rows go to list %2, the current list.</source>
+        <translation>Für die Liste „%1“ ist keine Liste frei: Ihre Zeilen kommen in Liste %2, die aktuelle Liste.</translation>
+    </message>
 </context>
 <context>
     <name>DataSafety</name>
@@ -990,10 +1058,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Adding %1 items from &apos;%2&apos;...</source>
-        <translation>%1 Artikel aus „%2“ werden hinzugefügt...</translation>
-    </message>
-    <message>
         <source>The import from &apos;%1&apos; was cancelled; nothing was changed.</source>
         <translation>Der Import aus „%1“ wurde abgebrochen; es wurde nichts geändert.</translation>
     </message>
@@ -1096,6 +1160,26 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Offers ended, back to the regular price: %1</source>
         <translation>Angebote beendet, wieder zum regulären Preis: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the lists hold what &apos;%1&apos; holds already.</source>
+        <translation>Nichts wurde geändert: Die Listen enthalten bereits, was „%1“ enthält.</translation>
+    </message>
+    <message>
+        <source>Import from &apos;%1&apos;?
+
+%2</source>
+        <translation>Aus „%1“ importieren?
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Importing %1 rows from &apos;%2&apos;...</source>
+        <translation>%1 Zeilen aus „%2“ werden importiert...</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1304,22 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Price chart</source>
         <translation>Preisdiagramm</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Packung</translation>
+    </message>
+    <message>
+        <source>Chart &amp;unit prices (a smaller pack for the same price shows)</source>
+        <translation>&amp;Grundpreise zeigen (eine kleinere Packung zum gleichen Preis wird sichtbar)</translation>
+    </message>
+    <message>
+        <source>No unit prices yet: no price with a pack</source>
+        <translation>Noch keine Grundpreise: kein Preis mit Packung</translation>
+    </message>
+    <message>
+        <source>Unit price chart</source>
+        <translation>Grundpreisdiagramm</translation>
     </message>
 </context>
 <context>

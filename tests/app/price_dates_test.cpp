@@ -9,7 +9,10 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QChartView>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -24,7 +27,37 @@ class PriceDatesTest : public QObject {
 private slots:
     void pricesOverASession();
     void offersEndByThemselves();
+    void historyChartsUnitPrices();
 };
+
+// The same price for a smaller pack: flat as a price, rising as a unit price.
+void PriceDatesTest::historyChartsUnitPrices() {
+    Document document;
+    QDate today(2026, 1, 1);
+    document.today = [&] { return today; };
+    const QString key = document.addItem(0, 0, QStringLiteral("Coffee"));
+    std::array<std::optional<QString>, Store::ShopCount> packs;
+    document.setPrice(key, 1, QStringLiteral("2.00"));
+    packs[0] = QStringLiteral("500 g");
+    document.setPacks(key, packs);
+    today = QDate(2026, 2, 1);
+    packs[0] = QStringLiteral("400 g");
+    document.setPacks(key, packs);
+    PriceHistoryDialog history(document, key, QStringLiteral("Coffee"));
+    const auto charted = [&] {
+        QStringList values;
+        const auto* view = qobject_cast<QChartView*>(history.chart);
+        if (!view)
+            return QStringList{};
+        for (const QPointF& point : static_cast<QLineSeries*>(view->chart()->series().value(0))->points())
+            values << QString::number(point.y());
+        return values;
+    };
+    QCOMPARE(charted(), (QStringList{"2", "2"}));
+    history.unitPricesBox->click();
+    QCOMPARE(charted(), (QStringList{"4", "5"}));
+    QCOMPARE(history.pointList->topLevelItem(1)->text(3), QStringLiteral("400 g"));
+}
 
 void PriceDatesTest::offersEndByThemselves() {
     WindowFixture f;

@@ -51,6 +51,7 @@ private slots:
     void packsAndOffersFollowThePrice();
     void offersEndAfterTheirLastDay_data();
     void offersEndAfterTheirLastDay();
+    void historyKeepsWhatEachPriceBought();
 };
 
 void DocumentTest::changes_data() {
@@ -404,6 +405,37 @@ void DocumentTest::offersEndAfterTheirLastDay() {
     document.redo(step);
     QCOMPARE(describeOffers(), points);
     QCOMPARE(document.endOffers(today), QStringList());
+}
+
+// A shrinking pack: the same price for less. The history keeps each price's pack, so unit prices over time show it.
+void DocumentTest::historyKeepsWhatEachPriceBought() {
+    Document document;
+    QDate today(2026, 1, 1);
+    document.today = [&] { return today; };
+    const QString key = document.addItem(0, 0, QStringLiteral("Coffee"));
+    const auto setPack = [&](const QString& pack) {
+        std::array<std::optional<QString>, Store::ShopCount> packs;
+        packs[0] = pack;
+        document.setPacks(key, packs);
+    };
+    document.setPrice(key, 1, QStringLiteral("2.99"));
+    setPack(QStringLiteral("500 g"));
+    setPack(QStringLiteral("450 g")); // the same day: only completes today's price
+    today = QDate(2026, 2, 10);
+    setPack(QStringLiteral("400 g"));
+    today = QDate(2026, 3, 1);
+    document.setPrice(key, 1, QStringLiteral("3.19"));
+    QStringList points;
+    for (const Document::PricePoint& point : document.priceHistory(key, 1))
+        points << point.date.toString(Qt::ISODate) + QLatin1Char(' ') + point.price + QLatin1Char(' ') + point.pack;
+    QCOMPARE(points, (QStringList{"2026-01-01 2.99 450 g", "2026-02-10 2.99 400 g", "2026-03-01 3.19 400 g"}));
+    QCOMPARE(document.store().ReadValue(Store::priceHistoryKey(key, 1)),
+             QStringLiteral("2026-01-01=2.99|450 g;2026-02-10=2.99|400 g"));
+    // Another language's separators rewrite only the prices.
+    QCOMPARE(
+        Store::PriceRecord::rewriteHistory(QStringLiteral("2026-01-01=2,99|1,5 l;2026-02-10=3,10"),
+                                           [](const QString& price) { return QString(price).replace(u',', u'.'); }),
+        QStringLiteral("2026-01-01=2.99|1,5 l;2026-02-10=3.10"));
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)
