@@ -13,15 +13,11 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pantrova"));
-    QApplication::setApplicationVersion(Help::version());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrova.svg")));
-    Translations::install(QLocale());
+namespace {
 
-    // --help, --help-all (with Qt's own options, which QApplication has already taken) and --version answer
-    // and end; an unknown option is an error with status 1. Either way no window opens.
+// --help, --help-all (with Qt's own options, which QApplication has already taken) and --version answer and end;
+// an unknown option or a file name is an error with status 1. Either way no window opens.
+int answerCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(Help::description());
     parser.addHelpOption();
@@ -33,6 +29,34 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    return 0;
+}
+
+// Whether the command line only asks for an answer that needs no display (a terminal without one can ask).
+bool onlyAsks(int argc, char* argv[]) {
+    const QStringList answers{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-?"),
+                              QStringLiteral("-v"), QStringLiteral("--version")};
+    for (int i = 1; i < argc; ++i)
+        if (answers.contains(QString::fromLocal8Bit(argv[i])))
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Pantrova"));
+    QCoreApplication::setApplicationVersion(Help::version());
+    if (onlyAsks(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        Translations::install(QLocale());
+        return answerCommandLine(core);
+    }
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrova.svg")));
+    Translations::install(QLocale());
+    if (const int status = answerCommandLine(app))
+        return status;
 
     LocalSettings::setFile(LocalSettings::userFile());
     MainWindow window(QCoreApplication::applicationDirPath());
