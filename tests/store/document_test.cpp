@@ -261,6 +261,8 @@ void DocumentTest::dateKeysAreNeverPrices() {
     QCOMPARE(points[1].price, QStringLiteral("999.90"));
     QVERIFY(Store::itemKeyOfPrice(QStringLiteral("Dated:K0_1")).isEmpty());
     QVERIFY(Store::itemKeyOfPrice(QStringLiteral("History:K0_1")).isEmpty());
+    QVERIFY(Store::itemKeyOfPrice(QStringLiteral("Pack:K0_1")).isEmpty());
+    QVERIFY(Store::itemKeyOfPrice(QStringLiteral("Offer:K0_1")).isEmpty());
     // An offer's regular price travels as the prices do; a pack is kept in one form in every language.
     QCOMPARE(document.prices("K0").offers[0], std::optional(Document::Offer{QDate(2026, 12, 14), "2.99"}));
     QCOMPARE(document.prices("K0").packs[0], QStringLiteral("1.5 l"));
