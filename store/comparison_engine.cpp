@@ -22,6 +22,32 @@ const QString NoPack = QStringLiteral("\u2014");
 
 using Row = Comparison::Row;
 
+// An amount no used shop has, in the plans' cents.
+constexpr qint64 Unpriced = std::numeric_limits<qint64>::max();
+// Larger amounts (only an edited data file holds them) stay out of the plans: below it, an amount's whole cents are
+// exact in a double, and millions of them add up without overflow.
+constexpr double MaxCents = 1e12;
+
+qint64 toCents(double amount) {
+    const double cents = std::round(amount * 100);
+    return std::isnan(cents) || std::abs(cents) > MaxCents ? Unpriced : static_cast<qint64>(cents);
+}
+
+// Whole cents in the money format, exactly at any size, where a double would round a large amount's cents.
+QString formatCents(qint64 cents) {
+    QLocale locale;
+    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
+        locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const qint64 fraction = std::abs(cents % 100);
+    return (cents < 0 ? locale.negativeSign() : QString()) + locale.toString(std::abs(cents / 100)) +
+           locale.decimalPoint() + (fraction < 10 ? locale.zeroDigit() : QString()) + locale.toString(fraction);
+}
+
+// A shop as the lines below the table name it.
+QString shopLabel(const Document& document, int shop) {
+    return document.shopName(shop).isEmpty() ? ComparisonEngine::tr("shop %1").arg(shop) : document.shopName(shop);
+}
+
 } // namespace
 
 void Comparison::Names::add(const QString& name) {
@@ -122,6 +148,8 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
         c.titles << document.shopName(s) + QStringLiteral(" (") + symbol + QLatin1Char(')');
 
     std::array<double, Document::ShopCount> costNumbers{};
+    std::vector<QString> planNames;
+    std::vector<std::array<qint64, Document::ShopCount>> planCosts;
     for (int l = 0; l < Document::ListCount; ++l) {
         c.rows.push_back({.kind = Row::Kind::Heading, .texts = {document.listName(l)}});
         for (const Item& item : document.items(l)) {
@@ -154,6 +182,10 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                     row.texts[static_cast<size_t>(s) + 1] = text;
                     costNumbers[s] = readBack.value_or(NotANumber);
                 }
+                // The plans add the shown costs, as the totals do, but in whole cents.
+                std::array<qint64, Document::ShopCount>& cents = planCosts.emplace_back();
+                std::transform(costNumbers.begin(), costNumbers.end(), cents.begin(), toCents);
+                planNames.push_back(item.name);
             }
             const auto& numbers = allItems ? prices.numbers : costNumbers;
             double lowest = std::numeric_limits<double>::infinity();
@@ -264,5 +296,184 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
     if (c.pricedNowhere.count > 0)
         c.splitTripLine += (c.splitTripLine.isEmpty() ? QString() : QStringLiteral("; ")) +
                            tr("not priced anywhere: %1").arg(c.pricedNowhere.text());
+    if (mode == Mode::SelectedItems)
+        planTrips(c, document, planNames, planCosts);
     return c;
+}
+
+void ComparisonEngine::planTrips(Comparison& c, const Document& document, const std::vector<QString>& names,
+                                 const std::vector<std::array<qint64, Document::ShopCount>>& costs) {
+    c.planSize = document.planSize();
+    const QString symbol = document.symbol();
+    const size_t n = names.size();
+    // The used shops that price a shown item, with their costs by item and their trips: a shop that prices none
+    // would only add its trip. A trip cost that is no amount above 0 counts as none.
+    std::vector<int> shops;
+    std::vector<std::vector<qint64>> columns;
+    std::vector<qint64> trips;
+    for (int s = 1; s <= Document::ShopCount; ++s) {
+        if (!document.usedInPlans(s))
+            continue;
+        std::vector<qint64> column(n);
+        bool prices = false;
+        for (size_t i = 0; i < n; ++i)
+            prices = (column[i] = costs[i][static_cast<size_t>(s) - 1]) != Unpriced || prices;
+        if (!prices)
+            continue;
+        shops.push_back(s);
+        columns.push_back(std::move(column));
+        const std::optional<double> trip = m_costs.toNumber(document.tripCost(s));
+        const qint64 cents = trip && *trip > 0 ? toCents(*trip) : 0;
+        trips.push_back(cents == Unpriced ? 0 : cents);
+    }
+
+    // Every set of one, two or three of them, each item at the set's cheapest shop. A set pays every member's
+    // trip: one whose member buys nothing loses to the set without it, which has fewer shops at no higher total.
+    struct Candidate {
+        std::array<size_t, Document::MaxPlanSize> members{}; // indexes into shops, ascending
+        int size = 0;
+        int priced = -1;
+        qint64 total = 0;
+        bool operator<(const Candidate& other) const { // better: more items, lower total, fewer and lower shops
+            if (priced != other.priced)
+                return priced > other.priced;
+            if (total != other.total)
+                return total < other.total;
+            if (size != other.size)
+                return size < other.size;
+            return std::lexicographical_compare(members.begin(), members.begin() + size, other.members.begin(),
+                                                other.members.begin() + other.size);
+        }
+    };
+    std::array<Candidate, Document::MaxPlanSize> best{};
+    const auto consider = [&](const std::vector<qint64>& lowest, Candidate candidate) {
+        candidate.priced = 0;
+        for (const qint64 cost : lowest)
+            if (cost != Unpriced) {
+                ++candidate.priced;
+                candidate.total += cost;
+            }
+        for (int m = 0; m < candidate.size; ++m)
+            candidate.total += trips[candidate.members[static_cast<size_t>(m)]];
+        for (int k = candidate.size; k <= Document::MaxPlanSize; ++k)
+            best[static_cast<size_t>(k) - 1] = std::min(best[static_cast<size_t>(k) - 1], candidate);
+    };
+    std::vector<qint64> pair(n), triple(n);
+    for (size_t a = 0; a < shops.size(); ++a) {
+        consider(columns[a], {{a}, 1});
+        for (size_t b = a + 1; b < shops.size(); ++b) {
+            for (size_t i = 0; i < n; ++i)
+                pair[i] = std::min(columns[a][i], columns[b][i]);
+            consider(pair, {{a, b}, 2});
+            for (size_t d = b + 1; d < shops.size(); ++d) {
+                for (size_t i = 0; i < n; ++i)
+                    triple[i] = std::min(pair[i], columns[d][i]);
+                consider(triple, {{a, b, d}, 3});
+            }
+        }
+    }
+
+    for (size_t k = 0; k < c.plans.size(); ++k) {
+        Comparison::Plan& plan = c.plans[k];
+        const Candidate& chosen = best[k];
+        plan.total = chosen.size > 0 ? chosen.total : 0;
+        for (int m = 0; m < chosen.size; ++m) {
+            plan.shops << shops[chosen.members[static_cast<size_t>(m)]];
+            plan.buy.append(QStringList());
+            plan.tripCosts += trips[chosen.members[static_cast<size_t>(m)]];
+        }
+        // Each item at the plan's cheapest shop, the lower shop number of equal ones.
+        for (size_t i = 0; i < n; ++i) {
+            qint64 lowest = Unpriced;
+            int at = -1;
+            for (int m = 0; m < chosen.size; ++m)
+                if (const qint64 cost = columns[chosen.members[static_cast<size_t>(m)]][i]; cost < lowest) {
+                    lowest = cost;
+                    at = m;
+                }
+            if (at < 0)
+                plan.lacking << names[i];
+            else
+                plan.buy[at] << names[i];
+        }
+        plan.complete = plan.lacking.isEmpty();
+        if (plan.shops.isEmpty())
+            continue;
+        QStringList labels;
+        for (const int s : std::as_const(plan.shops))
+            labels << shopLabel(document, s);
+        const QString names = labels.join(QStringLiteral(" + "));
+        plan.line = plan.shops.size() == 1
+                        ? tr("1 shop: %1 %2%3").arg(names, symbol, formatCents(plan.total))
+                        : tr("%1 shops: %2 %3%4")
+                              .arg(QString::number(plan.shops.size()), names, symbol, formatCents(plan.total));
+        const Comparison::Plan& one = c.plans[0];
+        if (plan.shops.size() > 1 && plan.complete && one.complete && plan.total < one.total)
+            plan.line += tr(" (save %1%2)").arg(symbol, formatCents(one.total - plan.total));
+        if (plan.tripCosts > 0)
+            plan.line += tr(", trips %1%2 included").arg(symbol, formatCents(plan.tripCosts));
+        if (!plan.complete) {
+            Comparison::Names lacking;
+            for (const QString& name : std::as_const(plan.lacking))
+                lacking.add(name);
+            plan.line += tr("; missing: %1").arg(lacking.text());
+        }
+    }
+
+    // Like for like: the same items, those some used shop prices, on both sides; trips left out. Where no used shop
+    // prices them all, the used shop with the lowest total above 0 (the best shop when it is used) buys what it can.
+    std::vector<qint64> single(shops.size());
+    std::vector<bool> whole(shops.size(), true);
+    qint64 borrowedCost = 0;
+    int b = 0;
+    for (const int s : shops)
+        if (c.totals[s] > 0 && (b == 0 || c.totals[s] < c.totals[b]))
+            b = s;
+    for (size_t i = 0; i < n; ++i) {
+        qint64 lowest = Unpriced;
+        for (const std::vector<qint64>& column : columns)
+            lowest = std::min(lowest, column[i]);
+        if (lowest == Unpriced)
+            continue;
+        c.likeForLikeSplit += lowest;
+        for (size_t a = 0; a < shops.size(); ++a)
+            if (columns[a][i] == Unpriced)
+                whole[a] = false;
+            else
+                single[a] += columns[a][i];
+        const qint64 atBest = b == 0 ? Unpriced : costs[i][static_cast<size_t>(b) - 1];
+        c.likeForLikeBorrowed += atBest == Unpriced ? 1 : 0;
+        borrowedCost += atBest == Unpriced ? lowest : atBest;
+    }
+    for (size_t a = 0; a < shops.size(); ++a)
+        if (whole[a] && (c.likeForLikeShop == 0 || single[a] < c.likeForLikeSingle)) {
+            c.likeForLikeShop = shops[a];
+            c.likeForLikeSingle = single[a];
+        }
+    // No used shop has a total above 0: every price of the shown items is 0 or less, and there is nothing to weigh.
+    if (shops.empty() || (c.likeForLikeShop == 0 && b == 0))
+        return;
+    if (c.likeForLikeShop != 0) {
+        c.likeForLikeBorrowed = 0;
+        c.likeForLikeLine = tr("Like for like: everything at %1 %2%3; each item at its cheapest shop %2%4")
+                                .arg(shopLabel(document, c.likeForLikeShop), symbol, formatCents(c.likeForLikeSingle),
+                                     formatCents(c.likeForLikeSplit));
+    } else {
+        c.likeForLikeShop = b;
+        c.likeForLikeSingle = borrowedCost;
+        const QString label = shopLabel(document, b);
+        const QString reference = formatCents(c.likeForLikeSingle);
+        const QString each = formatCents(c.likeForLikeSplit);
+        c.likeForLikeLine = c.likeForLikeBorrowed == 1
+                                ? tr("Like for like: %1 with the item it lacks at its cheapest elsewhere %2%3; each "
+                                     "item at its cheapest shop %2%4")
+                                      .arg(label, symbol, reference, each)
+                                : tr("Like for like: %1 with the %2 items it lacks at their cheapest elsewhere %3%4; "
+                                     "each item at its cheapest shop %3%5")
+                                      .arg(label, QString::number(c.likeForLikeBorrowed), symbol, reference, each);
+    }
+    const qint64 saving = c.likeForLikeSingle - c.likeForLikeSplit;
+    c.likeForLikeLine += saving > 0   ? tr(", %1%2 less").arg(symbol, formatCents(saving))
+                         : saving < 0 ? tr(", %1%2 more").arg(symbol, formatCents(-saving))
+                                      : tr(", the same");
 }

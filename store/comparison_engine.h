@@ -63,6 +63,32 @@ struct Comparison {
     int splitShops = 0;
     Names pricedNowhere;
 
+    // Trip plans, only of the shown items in "Selected items only": by size k = 1, 2, 3 (index k - 1), the shops
+    // used in plans, at most k of them, that buy the most shown items, each at the cheapest shop of the plan, at
+    // the lowest total with the trips to the shops the plan buys at; of equal plans the one with fewer shops, then
+    // with the lower shop numbers. Amounts in whole cents, exact. A plan without shops: no used shop prices any
+    // shown item.
+    struct Plan {
+        QList<int> shops;       // ascending
+        QList<QStringList> buy; // by shop of `shops`: the names of the items bought there
+        qint64 total = 0;       // the items and the trips
+        qint64 tripCosts = 0;
+        bool complete = false;
+        QStringList lacking; // the shown items none of its shops prices
+        // "2 shops: Market + Café Nord £23.42 (save £1.44)": the saving against the one-shop plan when both are
+        // complete, then the trips and the items it lacks; empty without shops.
+        QString line;
+    };
+    std::array<Plan, Document::MaxPlanSize> plans;
+    int planSize = Document::DefaultPlanSize; // the plan the user chose to see, of 1 to 3 shops
+    // Like for like, in cents, over the shown items a used shop prices: each at its cheapest used shop, against
+    // all of them at the cheapest used shop that prices every one (likeForLikeShop), or, where none does, at the
+    // used shop with the lowest total above 0 with the likeForLikeBorrowed items it lacks at their cheapest used
+    // shop. Trips left out.
+    qint64 likeForLikeSplit = 0, likeForLikeSingle = 0;
+    int likeForLikeShop = 0, likeForLikeBorrowed = 0;
+    QString likeForLikeLine;
+
     // Said below the table: the cheapest line; on the page: what the best shop covers and since when its prices
     // were checked; in both: the split trip, each item bought at its cheapest shop.
     QString cheapestLine, coverageLine, priceSinceLine, splitTripLine;
@@ -88,6 +114,9 @@ public:
     static QString note(const Document& document, const QString& itemKey, int shop);
 
 private:
+    // The trip plans and the like-for-like figure, from each shown item's cost by shop (index 0 is shop 1).
+    void planTrips(Comparison& c, const Document& document, const std::vector<QString>& names,
+                   const std::vector<std::array<qint64, Document::ShopCount>>& costs);
     // The pack of a stored text, read once.
     const std::optional<Pack::Size>& packOf(const QString& stored);
     // The unit-price cells of one item's row.

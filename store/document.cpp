@@ -400,6 +400,43 @@ void Document::setUnitPricesPerHundred(bool perHundred) {
         touch();
 }
 
+bool Document::usedInPlans(int shop) const {
+    const std::optional<QString> skip = stored(Store::planSkipKey(shop));
+    if (const std::optional<bool> left = Store::toCheckMark(skip.value_or(QString())))
+        return !*left;
+    return !shopName(shop).isEmpty();
+}
+
+void Document::setUsedInPlans(int shop, bool used) {
+    const bool byDefault = !shopName(shop).isEmpty();
+    std::optional<QString> value;
+    if (used != byDefault)
+        value = used ? ConfigFile::FalseText : ConfigFile::TrueText;
+    if (storeValue(Store::planSkipKey(shop), value))
+        touch();
+}
+
+QString Document::tripCost(int shop) const {
+    return stored(Store::tripCostKey(shop)).value_or(QString());
+}
+
+void Document::setTripCost(int shop, const QString& cost) {
+    if (storeValue(Store::tripCostKey(shop), cost.isEmpty() ? std::nullopt : std::optional(cost)))
+        touch();
+}
+
+int Document::planSize() const {
+    const std::optional<int> shops = Store::toWholeNumber(stored(Store::planShopsKey()).value_or(QString()));
+    return shops && *shops >= 1 && *shops <= MaxPlanSize ? *shops : DefaultPlanSize;
+}
+
+void Document::setPlanSize(int shops) {
+    shops = std::clamp(shops, 1, MaxPlanSize);
+    if (storeValue(Store::planShopsKey(),
+                   shops == DefaultPlanSize ? std::nullopt : std::optional(QString::number(shops))))
+        touch();
+}
+
 bool Document::storeValue(const QString& key, const std::optional<QString>& value) {
     return storeValue(key, stored(key), value);
 }

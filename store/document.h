@@ -163,6 +163,17 @@ public:
     // The unit prices of the comparison and the editor: per kg, l and piece, or per 100 g and 100 ml.
     bool unitPricesPerHundred() const;
     void setUnitPricesPerHundred(bool perHundred);
+    // Trip plans: whether a shop is used in them (a named shop unless it is left out, an unnamed one only when it
+    // is taken in), what a visit to it costs (a money text as prices are stored; empty for nothing) and how many
+    // shops a plan may visit (1 to 3). A setting that becomes its default is no longer stored.
+    static constexpr int DefaultPlanSize = 2;
+    static constexpr int MaxPlanSize = 3;
+    bool usedInPlans(int shop) const;
+    void setUsedInPlans(int shop, bool used);
+    QString tripCost(int shop) const;
+    void setTripCost(int shop, const QString& cost);
+    int planSize() const;
+    void setPlanSize(int shops);
     // For a counter a file set: the next added item gets this key number.
     void setNextKey(qint32 nextKey);
 

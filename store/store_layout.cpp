@@ -88,6 +88,16 @@ QString unitPricesPerHundredKey() {
     return QStringLiteral("UnitPricesPer100");
 }
 
+QString planSkipKey(int shop) {
+    return QStringLiteral("PlanSkip") + QString::number(shop);
+}
+QString tripCostKey(int shop) {
+    return QStringLiteral("TripCost") + QString::number(shop);
+}
+QString planShopsKey() {
+    return QStringLiteral("PlanShops");
+}
+
 QStringView itemKeyOfPrice(QStringView key) {
     const qsizetype separator = key.lastIndexOf(u'_');
     if (separator < 1 || separator + 1 == key.size())

@@ -99,6 +99,13 @@ struct PriceRecord {
 QString oldPriceDaysKey(); // "OldPriceDays"
 // Whether unit prices of mass and volume are per 100 g and 100 ml: "True", or missing for per kg and l.
 QString unitPricesPerHundredKey(); // "UnitPricesPer100"
+// Trip plans, each key missing for its default: "PlanSkip3" is "True" when shop 3 is left out of the plans and
+// "False" when it is used although it has no name (a named shop is used, an unnamed one not, unless told);
+// "TripCost3" is what a visit to shop 3 costs (fare or fuel), a money text as prices are stored; "PlanShops" is
+// how many shops a plan may visit, 1 to 3 (2 when missing).
+QString planSkipKey(int shop); // "PlanSkip1" .. "PlanSkip20"
+QString tripCostKey(int shop); // "TripCost1" .. "TripCost20"
+QString planShopsKey();        // "PlanShops"
 // The item key a price key belongs to ("K17" of "K17_3"); empty for any other key, a date key among them.
 QStringView itemKeyOfPrice(QStringView key);
 // The shop a price key belongs to (3 of "K17_3"); 0 for any other key.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The comparison engine without a window: cells in both modes, totals of the shown texts in single precision, the
-// cheapest shop, each item's cheapest shops, the split trip and the age of the prices behind the best total.
+// cheapest shop, each item's cheapest shops, the split trip, the age of the prices behind the best total and the
+// trip plans of one, two and three shops.
 #include "comparison_engine.h"
 
 #include <QTest>
@@ -23,11 +24,16 @@ struct Line {
 };
 using Lines = QList<Line>;
 
-// The items in list 0, and the shops named from shop 1 on.
-Comparison compare(const Lines& lines, const QStringList& shops, Mode mode = Mode::SelectedItems) {
+using Setup = std::function<void(Document&)>;
+
+// The items in list 0, and the shops named from shop 1 on; `setup` then changes the document.
+Comparison compare(const Lines& lines, const QStringList& shops, Mode mode = Mode::SelectedItems,
+                   const Setup& setup = {}) {
     Document document;
     for (int s = 1; s <= shops.size(); ++s)
         document.renameShop(s, shops[s - 1]);
+    if (setup)
+        setup(document);
     for (const Line& line : lines) {
         const QString key = document.addItem(0, document.itemCount(0), line.name);
         document.setItemState(0, document.itemCount(0) - 1, true, line.quantity);
@@ -61,6 +67,8 @@ private slots:
     void eachItemAtItsCheapestShop();
     void unitPrices_data();
     void unitPrices();
+    void tripPlans_data();
+    void tripPlans();
 };
 
 void ComparisonEngineTest::cellsAndTotals_data() {
@@ -252,6 +260,109 @@ void ComparisonEngineTest::unitPrices() {
                          .join(u'|');
     }
     QCOMPARE(shown, rows);
+}
+
+void ComparisonEngineTest::tripPlans_data() {
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<QStringList>("shops");
+    QTest::addColumn<Setup>("setup");
+    // Each plan: its shops, total in cents (with its trips), the items bought at each shop, the items it lacks.
+    QTest::addColumn<QStringList>("plans");
+    QTest::addColumn<QStringList>("said"); // the plans' lines, then the like-for-like line
+    // Shop totals: Market 17.00 (lacks Coffee), Corner 19.40, Online 18.15, Deli 18.80, Farm 6.80 (prices 4 of 8).
+    const Lines eight{{"Bread", "1", {{1, "1.20"}, {2, "1.00"}, {3, "1.10"}, {5, "1.50"}}},
+                      {"Milk", "2", {{1, "0.90"}, {2, "0.95"}, {4, "1.00"}, {5, "0.80"}}},
+                      {"Coffee", "1", {{2, "6.00"}, {3, "5.50"}, {4, "7.00"}}},
+                      {"Olive oil", "1", {{1, "4.00"}, {3, "4.00"}, {4, "4.50"}}},
+                      {"Tea", "1", {{1, "2.20"}, {2, "2.00"}, {3, "2.00"}}},
+                      {"Eggs", "1", {{1, "2.40"}, {2, "2.60"}, {4, "2.30"}, {5, "2.00"}}},
+                      {"Cheese", "1", {{1, "3.50"}, {2, "3.80"}, {3, "3.60"}, {4, "3.00"}}},
+                      {"Butter", "1", {{1, "1.90"}, {2, "2.10"}, {3, "1.95"}, {5, "1.70"}}}};
+    const QStringList five{"Market", "Corner", "Online", "Deli", "Farm"};
+    const QString market = "1: 1700 | Bread,Milk,Olive oil,Tea,Eggs,Cheese,Butter | -Coffee";
+    const QString onlineDeli = "3,4: 2185 | Bread,Coffee,Olive oil,Tea,Butter | Milk,Eggs,Cheese";
+    const QString farmLacks = "Like for like: Farm with the 4 items it lacks at their cheapest elsewhere £21.30; each "
+                              "item at its cheapest shop £20.80, £0.50 less";
+    QTest::newRow("no one shop prices everything")
+        << eight << five << Setup()
+        << QStringList{market, "3,5: 2150 | Bread,Coffee,Olive oil,Tea,Cheese | Milk,Eggs,Butter",
+                       "3,4,5: 2090 | Bread,Coffee,Olive oil,Tea | Cheese | Milk,Eggs,Butter"}
+        << QStringList{"1 shop: Market £17.00; missing: Coffee", "2 shops: Online + Farm £21.50",
+                       "3 shops: Online + Deli + Farm £20.90", farmLacks};
+    // Olive oil costs 4.00 at Market and Online alike: the lower shop number buys it.
+    QTest::newRow("a shop left out") << eight << five << Setup([](Document& d) {
+        d.setUsedInPlans(5, false);
+    }) << QStringList{market, onlineDeli, "1,3,4: 2160 | Milk,Olive oil,Butter | Bread,Coffee,Tea | Eggs,Cheese"}
+                                     << QStringList{
+                                            "1 shop: Market £17.00; missing: Coffee", "2 shops: Online + Deli £21.85",
+                                            "3 shops: Market + Online + Deli £21.60",
+                                            "Like for like: Market with the item it lacks at its cheapest "
+                                            "elsewhere £22.50; each item at its cheapest shop £21.50, £1.00 less"};
+    // Without trips Online and Farm would buy everything for 21.50; Market and Corner cost 23.30 with their trips,
+    // as much as Market alone.
+    Lines complete = eight;
+    complete[2].prices[1] = "5.80";
+    const QString all = "1: 2330 incl. 50 | Bread,Milk,Coffee,Olive oil,Tea,Eggs,Cheese,Butter";
+    const QString allLine = "1 shop: Market £23.30, trips £0.50 included";
+    QTest::newRow("trips make two shops dearer than one") << complete << five << Setup([](Document& d) {
+        for (const auto& [shop, cost] : {std::pair{1, "0.50"}, {2, "0.40"}, {3, "1.00"}, {4, "1.00"}, {5, "1.00"}})
+            d.setTripCost(shop, cost);
+    }) << QStringList{all, all, all}
+                                                          << QStringList{
+                                                                 allLine, allLine, allLine,
+                                                                 "Like for like: everything at Market £22.80; each "
+                                                                 "item at its cheapest shop £20.80, £2.00 less"};
+    // Online with Farm's trip of 0.35 costs 21.85, as Online with Deli does.
+    QTest::newRow("equal pairs: the lower shop numbers")
+        << eight << five << Setup([](Document& d) { d.setTripCost(5, "0.35"); })
+        << QStringList{market, onlineDeli,
+                       "3,4,5: 2125 incl. 35 | Bread,Coffee,Olive oil,Tea | Cheese | Milk,Eggs,Butter"}
+        << QStringList{"1 shop: Market £17.00; missing: Coffee", "2 shops: Online + Deli £21.85",
+                       "3 shops: Online + Deli + Farm £21.25, trips £0.35 included", farmLacks};
+    QTest::newRow("an unnamed shop taken in")
+        << eight << QStringList{"Market", "Corner", "Online", "Deli", ""}
+        << Setup([](Document& d) { d.setUsedInPlans(5, true); })
+        << QStringList{market, "3,5: 2150 | Bread,Coffee,Olive oil,Tea,Cheese | Milk,Eggs,Butter",
+                       "3,4,5: 2090 | Bread,Coffee,Olive oil,Tea | Cheese | Milk,Eggs,Butter"}
+        << QStringList{"1 shop: Market £17.00; missing: Coffee", "2 shops: Online + shop 5 £21.50",
+                       "3 shops: Online + Deli + shop 5 £20.90",
+                       "Like for like: shop 5 with the 4 items it lacks at their cheapest elsewhere £21.30; each "
+                       "item at its cheapest shop £20.80, £0.50 less"};
+    // In single precision the totals lose the cents above 2^20; the plans keep them.
+    const QString pair = "1,2: 104857601 | Piano | Pick";
+    const QString pairLine = "2 shops: Market + Corner £1,048,576.01 (save £0.04)";
+    QTest::newRow("a basket above 2^20")
+        << Lines{{"Piano", "1", {{1, "1,048,576.00"}, {2, "1,048,577.00"}}}, {"Pick", "1", {{1, "0.05"}, {2, "0.01"}}}}
+        << five << Setup() << QStringList{"1: 104857605 | Piano,Pick", pair, pair}
+        << QStringList{"1 shop: Market £1,048,576.05", pairLine, pairLine,
+                       "Like for like: everything at Market £1,048,576.05; each item at its cheapest shop "
+                       "£1,048,576.01, £0.04 less"};
+}
+
+void ComparisonEngineTest::tripPlans() {
+    QFETCH(Lines, lines);
+    QFETCH(QStringList, shops);
+    QFETCH(Setup, setup);
+    QFETCH(QStringList, plans);
+    QFETCH(QStringList, said);
+    const Comparison c = compare(lines, shops, Mode::SelectedItems, setup);
+    QStringList described, shown;
+    for (const Comparison::Plan& plan : c.plans) {
+        QStringList numbers;
+        for (const int s : plan.shops)
+            numbers << QString::number(s);
+        QStringList parts{numbers.join(u',') + ": " + QString::number(plan.total) +
+                          (plan.tripCosts > 0 ? " incl. " + QString::number(plan.tripCosts) : QString())};
+        for (const QStringList& names : plan.buy)
+            parts << names.join(u',');
+        if (!plan.lacking.isEmpty())
+            parts << "-" + plan.lacking.join(u',');
+        described << parts.join(" | ");
+        shown << plan.line;
+        QCOMPARE(plan.complete, plan.lacking.isEmpty());
+    }
+    QCOMPARE(described, plans);
+    QCOMPARE(shown << c.likeForLikeLine, said);
 }
 
 QTEST_GUILESS_MAIN(ComparisonEngineTest)

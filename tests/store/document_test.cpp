@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The document without a window: every change call on a small set of lists, with the lists, keys, counter and
 // prices it leaves and the signals it sends; prices kept as numbers follow every change; saving and reading
-// back gives the same document.
+// back gives the same document; the trip-plan settings and their undo.
 #include "document.h"
 #include "money.h"
 
@@ -52,6 +52,8 @@ private slots:
     void offersEndAfterTheirLastDay_data();
     void offersEndAfterTheirLastDay();
     void historyKeepsWhatEachPriceBought();
+    void tripPlanSettings_data();
+    void tripPlanSettings();
 };
 
 void DocumentTest::changes_data() {
@@ -438,6 +440,73 @@ void DocumentTest::historyKeepsWhatEachPriceBought() {
         Store::PriceRecord::rewriteHistory(QStringLiteral("2026-01-01=2,99|1,5 l;2026-02-10=3,10"),
                                            [](const QString& price) { return QString(price).replace(u',', u'.'); }),
         QStringLiteral("2026-01-01=2.99|1,5 l;2026-02-10=3.10"));
+}
+
+void DocumentTest::tripPlanSettings_data() {
+    using Change = std::function<void(Document&)>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("settings"); // of shops 1 to 4: those used in plans and the trip costs; the plan size
+    QTest::addColumn<QString>("stored");
+    // Shops 1 and 2 have names, 3 and 4 none.
+    QTest::newRow("a named shop left out") << Change([](Document& d) { d.setUsedInPlans(2, false); }) << "1;;2"
+                                           << "PlanSkip2=True";
+    QTest::newRow("an unnamed shop taken in") << Change([](Document& d) { d.setUsedInPlans(3, true); }) << "1 2 3;;2"
+                                              << "PlanSkip3=False";
+    QTest::newRow("defaults store nothing") << Change([](Document& d) {
+        d.setUsedInPlans(1, true);
+        d.setUsedInPlans(4, false);
+        d.setTripCost(1, "");
+        d.setPlanSize(2);
+    }) << "1 2;;2"
+                                            << "";
+    QTest::newRow("a trip cost, one taken away and three shops") << Change([](Document& d) {
+        d.setTripCost(3, "2.50");
+        d.setTripCost(4, "1.00");
+        d.setTripCost(4, "");
+        d.setPlanSize(3);
+    }) << "1 2;3=2.50;3"
+                                                                 << "PlanShops=3 TripCost3=2.50";
+    QTest::newRow("a plan size beyond three") << Change([](Document& d) { d.setPlanSize(7); }) << "1 2;;3"
+                                              << "PlanShops=3";
+}
+
+void DocumentTest::tripPlanSettings() {
+    QFETCH(std::function<void(Document&)>, change);
+    QFETCH(QString, settings);
+    QFETCH(QString, stored);
+    Document document;
+    document.renameShop(1, "Market");
+    document.renameShop(2, "Corner");
+    const auto describe = [&] {
+        QStringList used;
+        QStringList trips;
+        for (int s = 1; s <= 4; ++s) {
+            if (document.usedInPlans(s))
+                used << QString::number(s);
+            if (!document.tripCost(s).isEmpty())
+                trips << QString::number(s) + "=" + document.tripCost(s);
+        }
+        QStringList keys;
+        document.store().forEach({}, [&](const QString& key, const QString& value) {
+            if (key.startsWith("Plan") || key.startsWith("TripCost"))
+                keys << key + "=" + value;
+        });
+        return QStringList{
+            QStringList{used.join(u' '), trips.join(u' '), QString::number(document.planSize())}.join(u';'),
+            keys.join(u' ')};
+    };
+    const QStringList before = describe();
+    QSignalSpy changed(&document, &Document::changed);
+    document.beginStep();
+    change(document);
+    const Document::Step step = document.endStep();
+    const QStringList after{settings, stored};
+    QCOMPARE(describe(), after);
+    QCOMPARE(changed.isEmpty(), step.edits.empty());
+    document.undo(step);
+    QCOMPARE(describe(), before);
+    document.redo(step);
+    QCOMPARE(describe(), after);
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)
