@@ -74,10 +74,11 @@ void LocalSettings::setCsvFolder(const QString& file) {
 }
 
 void LocalSettings::watchColumnWidths(QTreeView* table) {
-    m_header = table->header();
+    QHeaderView* header = table->header();
     // The header's mouse events tell a user's drag from the widths the program sets at every comparison.
-    m_header->viewport()->installEventFilter(this);
-    connect(m_header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    m_headerViewport = header->viewport();
+    header->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (!m_settings || !m_dragging)
             return;
         const QString key = ColumnWidthsGroup + QLatin1Char('/') + QString::number(column);
@@ -104,7 +105,7 @@ void LocalSettings::applyColumnWidths(QTreeView* table) const {
 }
 
 bool LocalSettings::eventFilter(QObject* watched, QEvent* event) {
-    if (m_header && watched == m_header->viewport()) {
+    if (watched == m_headerViewport) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             m_dragging = true;

@@ -50,7 +50,9 @@ protected:
 
 private:
     std::unique_ptr<QSettings> m_settings; // none when nothing is remembered
-    QHeaderView* m_header = nullptr;
+    // The comparison header's viewport, compared by address only: it may be half destroyed when it last sends
+    // an event, and then no call on it is safe.
+    const QObject* m_headerViewport = nullptr;
     bool m_dragging = false; // a mouse button is down on the header
     bool m_fitting = false;  // the button went down twice: the divider's double click
 };
