@@ -146,6 +146,46 @@
         <source>Unit prices per %1, %2 and %3: each item&apos;s lowest is marked; grey: another kind of pack; —: no pack.</source>
         <translation>Grundpreise je %1, %2 und %3: der niedrigste jedes Artikels ist markiert; grau: andere Packungsart; —: keine Packung.</translation>
     </message>
+    <message>
+        <source>1 shop: %1 %2%3</source>
+        <translation>1 Geschäft: %1 %2%3</translation>
+    </message>
+    <message>
+        <source>%1 shops: %2 %3%4</source>
+        <translation>%1 Geschäfte: %2 %3%4</translation>
+    </message>
+    <message>
+        <source> (save %1%2)</source>
+        <translation> (%1%2 gespart)</translation>
+    </message>
+    <message>
+        <source>, trips %1%2 included</source>
+        <translation>, Fahrtkosten %1%2 inbegriffen</translation>
+    </message>
+    <message>
+        <source>Like for like: everything at %1 %2%3; each item at its cheapest shop %2%4</source>
+        <translation>Gleicher Einkauf: alles bei %1 %2%3; jeder Artikel im günstigsten Geschäft %2%4</translation>
+    </message>
+    <message>
+        <source>Like for like: %1 with the item it lacks at its cheapest elsewhere %2%3; each item at its cheapest shop %2%4</source>
+        <translation>Gleicher Einkauf: %1, den fehlenden Artikel am günstigsten anderswo, %2%3; jeder Artikel im günstigsten Geschäft %2%4</translation>
+    </message>
+    <message>
+        <source>Like for like: %1 with the %2 items it lacks at their cheapest elsewhere %3%4; each item at its cheapest shop %3%5</source>
+        <translation>Gleicher Einkauf: %1, die %2 fehlenden Artikel am günstigsten anderswo, %3%4; jeder Artikel im günstigsten Geschäft %3%5</translation>
+    </message>
+    <message>
+        <source>, %1%2 less</source>
+        <translation>, %1%2 weniger</translation>
+    </message>
+    <message>
+        <source>, %1%2 more</source>
+        <translation>, %1%2 mehr</translation>
+    </message>
+    <message>
+        <source>, the same</source>
+        <translation>, gleich viel</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonModel</name>
