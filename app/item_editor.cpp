@@ -208,7 +208,7 @@ bool ItemEditor::takePack(QTreeWidgetItem* row, const QString& typed) {
 
 void ItemEditor::showPack(QTreeWidgetItem* row) {
     const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
-    const Pack::Per per = m_document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    const Pack::Per per = m_document.unitPricesPer();
     const std::optional<Pack::Size> size = Pack::read(m_packs[s], QLocale::c());
     const std::optional<double> price = Money::toNumber(row->text(PriceColumn));
     const std::optional<double> unit = size && price ? Pack::unitPrice(*price, *size, per) : std::nullopt;

@@ -75,6 +75,13 @@ template <typename T> T* named(T* object, const QString& name) {
     return object;
 }
 
+// The prices the item editor gave back, then their packs and offers, which belong to a price.
+void setPrices(Document& document, const QString& itemKey, const ItemEditor::Edit& edit) {
+    document.setPrices(itemKey, edit.prices);
+    document.setPacks(itemKey, edit.packs);
+    document.setOffers(itemKey, edit.offers);
+}
+
 // "&&" keeps an ampersand of a name from becoming a menu's access key.
 QString escapedAmpersands(QString text) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -703,9 +710,7 @@ void MainWindow::openItemEditor(int list, bool adding) {
     } else {
         m_document.renameItem(list, row, edit.name);
     }
-    m_document.setPrices(key, edit.prices);
-    m_document.setPacks(key, edit.packs);
-    m_document.setOffers(key, edit.offers);
+    setPrices(m_document, key, edit);
 }
 
 bool MainWindow::keysLeft() {
@@ -951,10 +956,7 @@ void MainWindow::editComparedPrices() {
         return;
     {
         const UndoStep step = undoStep(tr("Edit Prices of '%1'").arg(label));
-        const ItemEditor::Edit edit = editor.edit();
-        m_document.setPrices(key, edit.prices);
-        m_document.setPacks(key, edit.packs);
-        m_document.setOffers(key, edit.offers);
+        setPrices(m_document, key, editor.edit());
     }
     // The table shows the new prices, with the same row chosen.
     const int row = m_comparisonView->currentIndex().row();

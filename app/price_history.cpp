@@ -43,7 +43,7 @@ PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& 
 
 void PriceHistoryDialog::showPrices(bool unitPrices) {
     const QLocale locale;
-    const Pack::Per per = m_document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    const Pack::Per per = m_document.unitPricesPer();
     auto* plot = new QChart;
     plot->setLocalizeNumbers(true);
     plot->setLocale(locale);

@@ -80,7 +80,7 @@ const std::optional<Pack::Size>& ComparisonEngine::packOf(const QString& stored)
 
 QString ComparisonEngine::note(const Document& document, const QString& itemKey, int shop) {
     const Document::Prices& prices = document.prices(itemKey);
-    const Pack::Per per = document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    const Pack::Per per = document.unitPricesPer();
     QStringList parts;
     const auto s = static_cast<size_t>(shop - 1);
     if (const std::optional<Pack::Size> size = Pack::read(prices.packs[s], QLocale::c())) {
@@ -115,7 +115,7 @@ void ComparisonEngine::fillUnitPrices(Row& row, const Document::Prices& prices, 
         if (!size)
             continue;
         const double unit = Pack::unitPrice(price, *size, per).value_or(NotANumber);
-        QHash<double, QString>& texts = m_unitPrices[static_cast<size_t>(size->kind)];
+        QHash<double, QString>& texts = m_unitPrices[static_cast<size_t>(per)][static_cast<size_t>(size->kind)];
         auto text = texts.find(unit);
         if (text == texts.end())
             text = texts.insert(unit, Pack::formatUnitPrice(unit) + units[static_cast<size_t>(size->kind)]);
@@ -135,7 +135,7 @@ void ComparisonEngine::fillUnitPrices(Row& row, const Document::Prices& prices, 
 
 Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate today) {
     const bool allItems = mode != Mode::SelectedItems;
-    const Pack::Per per = document.unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard;
+    const Pack::Per per = document.unitPricesPer();
     const std::array<QString, 3> units{QLatin1Char('/') + Pack::unitName(Pack::Kind::Mass, per),
                                        QLatin1Char('/') + Pack::unitName(Pack::Kind::Volume, per),
                                        QLatin1Char('/') + Pack::unitName(Pack::Kind::Count, per)};
@@ -246,7 +246,7 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                       .texts = {tr("BEST PRICE:"), c.bestShopName, symbol + Money::format(c.bestPrice)}});
 
     const int b = c.bestShop;
-    const QString bestLabel = b == 0 || !document.shopName(b).isEmpty() ? c.bestShopName : tr("shop %1").arg(b);
+    const QString bestLabel = b == 0 ? c.bestShopName : shopLabel(document, b);
     if (b == 0) {
         c.cheapestLine = tr("No shop has a price for the shown items.");
         c.coverageLine = tr("No shop has a price for these items.");

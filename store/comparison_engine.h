@@ -125,5 +125,6 @@ private:
 
     NumberMemo m_costs;
     QHash<QString, std::optional<Pack::Size>> m_packs;
-    std::array<QHash<double, QString>, 3> m_unitPrices; // a unit price's text with its unit, by kind and amount
+    // A unit price's text with its unit, by what it is per, its kind and its amount.
+    std::array<std::array<QHash<double, QString>, 3>, 2> m_unitPrices;
 };

@@ -314,12 +314,17 @@ bool Document::storePrice(const QString& itemKey, int shop, const QString& text,
     const std::optional<QString> old = stored(priceKey);
     const std::optional<QString> oldDate = stored(dateKey);
     if (old && *old != text && oldDate) {
-        const QString historyKey = Store::priceHistoryKey(itemKey, shop);
-        const QString pack = stored(PriceRecord::key(PriceRecord::Field::Pack, itemKey, shop)).value_or(QString());
-        storeValue(historyKey, PriceRecord::addToHistory(stored(historyKey).value_or(QString()), *oldDate, *old, pack));
+        keepInHistory(itemKey, shop, *oldDate, *old,
+                      stored(PriceRecord::key(PriceRecord::Field::Pack, itemKey, shop)).value_or(QString()));
     }
     const bool price = storeValue(priceKey, old, text);
     return storeValue(dateKey, oldDate, day) || price;
+}
+
+void Document::keepInHistory(const QString& itemKey, int shop, const QString& date, const QString& price,
+                             const QString& pack) {
+    const QString historyKey = Store::priceHistoryKey(itemKey, shop);
+    storeValue(historyKey, PriceRecord::addToHistory(stored(historyKey).value_or(QString()), date, price, pack));
 }
 
 bool Document::storeField(PriceRecord::Field field, const QString& itemKey, int shop,
@@ -341,9 +346,7 @@ void Document::setPacks(const QString& itemKey, const std::array<std::optional<Q
         const std::optional<QString> price = stored(Store::priceKey(itemKey, shop));
         const std::optional<QString> date = stored(Store::priceDateKey(itemKey, shop));
         if (oldPack && !oldPack->isEmpty() && *oldPack != *packs[shop - 1] && price && date && *date != day) {
-            const QString historyKey = Store::priceHistoryKey(itemKey, shop);
-            storeValue(historyKey,
-                       PriceRecord::addToHistory(stored(historyKey).value_or(QString()), *date, *price, *oldPack));
+            keepInHistory(itemKey, shop, *date, *price, *oldPack);
             storeValue(Store::priceDateKey(itemKey, shop), date, day);
         }
         changed = storeField(PriceRecord::Field::Pack, itemKey, shop, packs[shop - 1]) || changed;

@@ -12,6 +12,7 @@
 
 #include "config_file.h"
 #include "number_memo.h"
+#include "pack_size.h"
 #include "store_layout.h"
 #include "stored_data.h"
 
@@ -162,6 +163,7 @@ public:
     QStringList endOffers(QDate today);
     // The unit prices of the comparison and the editor: per kg, l and piece, or per 100 g and 100 ml.
     bool unitPricesPerHundred() const;
+    Pack::Per unitPricesPer() const { return unitPricesPerHundred() ? Pack::Per::Hundred : Pack::Per::Standard; }
     void setUnitPricesPerHundred(bool perHundred);
     // Trip plans: whether a shop is used in them (a named shop unless it is left out, an unnamed one only when it
     // is taken in), what a visit to it costs (a money text as prices are stored; empty for nothing) and how many
@@ -206,6 +208,9 @@ private:
     void setRevision(quint64 revision);
     // Whether anything stored changed; a price set is dated `day` (an ISO date).
     bool storePrice(const QString& itemKey, int shop, const QString& text, const QString& day);
+    // Sends a price as it was (its day, amount and pack, as stored) to its history.
+    void keepInHistory(const QString& itemKey, int shop, const QString& date, const QString& price,
+                       const QString& pack);
     // Stores one field of a price, when the price is there; whether anything changed.
     bool storeField(Store::PriceRecord::Field field, const QString& itemKey, int shop,
                     const std::optional<QString>& text);

@@ -67,6 +67,7 @@ private slots:
     void eachItemAtItsCheapestShop();
     void unitPrices_data();
     void unitPrices();
+    void unitPricesFollowTheirBasis();
     void tripPlans_data();
     void tripPlans();
 };
@@ -363,6 +364,26 @@ void ComparisonEngineTest::tripPlans() {
     }
     QCOMPARE(described, plans);
     QCOMPARE(shown << c.likeForLikeLine, said);
+}
+
+// One engine over a session: a unit price worked out per kg is never shown again as per 100 g.
+void ComparisonEngineTest::unitPricesFollowTheirBasis() {
+    Document document;
+    const QString key = document.addItem(0, 0, QStringLiteral("Coffee"));
+    std::array<std::optional<QString>, Store::ShopCount> prices, packs;
+    prices[0] = QStringLiteral("2.00");
+    prices[1] = QStringLiteral("20.00");
+    packs[0] = packs[1] = QStringLiteral("1 kg");
+    document.setPrices(key, prices);
+    document.setPacks(key, packs);
+    ComparisonEngine engine;
+    const auto cells = [&] {
+        const Comparison c = engine.compare(document, Mode::UnitPrices, Today);
+        return c.rows[1].texts[1] + QLatin1Char(' ') + c.rows[1].texts[2];
+    };
+    QCOMPARE(cells(), QStringLiteral("2.00/kg 20.00/kg"));
+    document.setUnitPricesPerHundred(true);
+    QCOMPARE(cells(), QStringLiteral("0.20/100 g 2.00/100 g"));
 }
 
 QTEST_GUILESS_MAIN(ComparisonEngineTest)
