@@ -37,6 +37,15 @@ QString tr(const char* text) {
     return QCoreApplication::translate("Csv", text);
 }
 
+// The column headers of a shop and of its packs, in the user's language or, as files from elsewhere have them,
+// in English.
+QString shopHeader(const QString& name, int shop, bool translated = true) {
+    return (translated ? tr("%1 (shop %2)") : QStringLiteral("%1 (shop %2)")).arg(name).arg(shop);
+}
+QString packHeader(const QString& shop, bool translated = true) {
+    return (translated ? tr("%1 (pack)") : QStringLiteral("%1 (pack)")).arg(shop);
+}
+
 // Spreadsheets take a text that begins with one of these for a formula (OWASP's advice on CSV injection): it is
 // written after an apostrophe, which makes it text there, and so is a text that begins with an apostrophe, so
 // that reading can take one away from every text.
@@ -232,9 +241,7 @@ QByteArray exportLists(const Document& document) {
             shops.push_back(shop);
             // Two shops of one name keep two columns, each with a name of its own.
             const QString name = document.shopName(shop);
-            shopHeaders << (HeaderStart.contains(name) || shopHeaders.contains(name)
-                                ? tr("%1 (shop %2)").arg(name).arg(shop)
-                                : name);
+            shopHeaders << (HeaderStart.contains(name) || shopHeaders.contains(name) ? shopHeader(name, shop) : name);
         }
     // Packs only at shops where an item has one, so that lists without packs export as they always did.
     std::array<bool, Store::ShopCount> packed{};
@@ -248,7 +255,7 @@ QByteArray exportLists(const Document& document) {
     for (size_t s = 0; s < shops.size(); ++s) {
         header << shopHeaders[static_cast<qsizetype>(s)];
         if (packed[shops[s] - 1])
-            header << tr("%1 (pack)").arg(shopHeaders[static_cast<qsizetype>(s)]);
+            header << packHeader(shopHeaders[static_cast<qsizetype>(s)]);
     }
     appendRow(out, header);
     for (int l = 0; l < Store::ListCount; ++l)
@@ -312,12 +319,11 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
     std::vector<ShopColumn> columns;
     if (header.size() - HeaderStart.size() > 2 * Store::ShopCount)
         return fail(headerLine, tr("there are more than %1 shops.").arg(Store::ShopCount));
-    const QString packHeader = tr("%1 (pack)");
     for (qsizetype column = HeaderStart.size(); column < header.size(); ++column) {
         const QString name = header[column].trimmed();
         const auto shopColumn = std::find_if(columns.begin(), columns.end(), [&](const ShopColumn& earlier) {
             const QString shopName = header[earlier.column].trimmed();
-            return name == packHeader.arg(shopName) || name == QStringLiteral("%1 (pack)").arg(shopName);
+            return name == packHeader(shopName) || name == packHeader(shopName, false);
         });
         if (shopColumn == columns.end())
             columns.push_back({column});
@@ -343,9 +349,8 @@ Import read(const QByteArray& bytes, const Document& document, int currentList, 
         // Two shops of one name were written with their numbers.
         const auto isShop = [&](int shop) {
             const QString& shopName = document.shopName(shop);
-            return shopName == name ||
-                   (!shopName.isEmpty() && (name == tr("%1 (shop %2)").arg(shopName).arg(shop) ||
-                                            name == QStringLiteral("%1 (shop %2)").arg(shopName).arg(shop)));
+            return shopName == name || (!shopName.isEmpty() && (name == shopHeader(shopName, shop) ||
+                                                                name == shopHeader(shopName, shop, false)));
         };
         int shop = 1;
         while (shop <= Store::ShopCount && !isShop(shop))
