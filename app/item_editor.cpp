@@ -105,8 +105,8 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
             setPrice();
     });
     connect(priceList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* row, int column) {
-        if (column == PackColumn && !m_showing && !takePack(row, row->text(PackColumn)))
-            showPack(row);
+        if (column == PackColumn && !m_showing)
+            takePack(row, row->text(PackColumn));
     });
     priceList->installEventFilter(this);
 
@@ -163,47 +163,77 @@ void ItemEditor::loadPrices() {
     priceList->resizeColumnToContents(DateColumn);
 }
 
+std::optional<QString> ItemEditor::ask(const QString& prompt, const QString& title, const QString& preset,
+                                       const std::function<QString(const QString&)>& problem,
+                                       const std::optional<QString>& typed) {
+    QString answer = typed ? *typed : m_prompts.input(prompt, title, preset);
+    for (bool again = false;; again = true) {
+        if (answer.trimmed().isEmpty())
+            return again ? std::nullopt : std::optional<QString>(QString());
+        const QString why = problem(answer);
+        if (why.isEmpty())
+            return answer;
+        m_prompts.message(why, tr("Error"), UserPrompts::Icon::Exclamation);
+        answer = m_prompts.input(prompt, title, answer);
+    }
+}
+
+QString ItemEditor::priceProblem(const QString& typed, const Money::Price& price) {
+    if (price.problem == Money::Price::Problem::TooSmall)
+        return tr("Please enter a value of 0.01 or greater.");
+    if (price.problem == Money::Price::Problem::None)
+        return {};
+    QString why = tr("\"%1\" is no price. Please type a price such as %2.").arg(typed.trimmed(), Money::format(1.29));
+    // A point or comma typed by habit where the user's language writes the other one ("1.29" in German, where a
+    // point only groups thousands): say which one it writes.
+    const QString decimal = QLocale().decimalPoint();
+    for (const QString& other : {QStringLiteral("."), QStringLiteral(",")})
+        if (other != decimal && typed.count(other) == 1)
+            if (const QString meant = QString(typed).replace(other, decimal).trimmed(); Money::toNumber(meant))
+                why += QLatin1Char(' ') +
+                       tr("Your language writes the decimals after \"%1\", not \"%2\": %3.").arg(decimal, other, meant);
+    return why;
+}
+
 void ItemEditor::setPrice() {
     QTreeWidgetItem* row = priceList->currentItem();
     if (!row)
         return;
-    const QString answer =
-        m_prompts.input(tr("Please enter the cost of '%1' at '%2':").arg(nameEdit->text(), row->text(ShopColumn)),
-                        tr("Edit Price"), row->text(PriceColumn));
-    if (answer.isEmpty())
+    Money::Price price;
+    const std::optional<QString> answer =
+        ask(tr("Please enter the cost of '%1' at '%2':").arg(nameEdit->text(), row->text(ShopColumn)), tr("Edit Price"),
+            row->text(PriceColumn), [&price](const QString& typed) {
+                price = Money::parsePrice(Money::toNumber(typed));
+                return priceProblem(typed, price);
+            });
+    if (!answer || answer->isEmpty())
         return;
-    const Money::Price price = Money::parsePrice(Money::toNumber(answer));
-    if (price.problem != Money::Price::Problem::None) {
-        m_prompts.message(price.problem == Money::Price::Problem::NotANumber
-                              ? tr("Please enter a number.")
-                              : tr("Please enter a value of 0.01 or greater."),
-                          tr("Error"), UserPrompts::Icon::Exclamation);
-        return;
-    }
     row->setText(PriceColumn, Money::formatPrice(price.amount));
     row->setText(DateColumn, QLocale().toString(m_document.today(), QLocale::ShortFormat));
     m_changes[static_cast<size_t>(priceList->indexOfTopLevelItem(row))] = row->text(PriceColumn);
     showPack(row);
 }
 
-bool ItemEditor::takePack(QTreeWidgetItem* row, const QString& typed) {
+void ItemEditor::takePack(QTreeWidgetItem* row, const std::optional<QString>& typed) {
     const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
-    const QString stored = Pack::stored(typed);
-    if (!typed.trimmed().isEmpty() && stored.isEmpty()) {
-        m_prompts.message(tr("\"%1\" is no pack size. Please type an amount and a unit, for example %2.")
-                              .arg(typed, Pack::examples()),
-                          tr("Error"), UserPrompts::Icon::Exclamation);
-        return false;
-    }
-    if (!stored.isEmpty() && row->text(PriceColumn).isEmpty()) {
+    QString stored;
+    const std::optional<QString> answer = ask(
+        tr("Please enter the pack size that the price of '%1' at '%2' buys (for example %3); leave it empty for none:")
+            .arg(nameEdit->text(), row->text(ShopColumn), Pack::examples()),
+        tr("Pack Size"), row->text(PackColumn),
+        [&stored](const QString& text) {
+            stored = Pack::stored(text);
+            return stored.isEmpty() ? tr("\"%1\" is no pack size. Please type an amount and a unit, for example %2.")
+                                          .arg(text, Pack::examples())
+                                    : QString();
+        },
+        typed);
+    if (answer && !stored.isEmpty() && row->text(PriceColumn).isEmpty())
         m_prompts.message(tr("Please set a price first: a pack size belongs to a price."), tr("Error"),
                           UserPrompts::Icon::Exclamation);
-        return false;
-    }
-    m_packs[s] = stored;
-    m_packChanges[s] = stored;
+    else if (answer)
+        m_packChanges[s] = m_packs[s] = stored;
     showPack(row);
-    return true;
 }
 
 void ItemEditor::showPack(QTreeWidgetItem* row) {
@@ -226,14 +256,8 @@ void ItemEditor::showPack(QTreeWidgetItem* row) {
 }
 
 void ItemEditor::setPack() {
-    QTreeWidgetItem* row = priceList->currentItem();
-    if (!row)
-        return;
-    const QString answer = m_prompts.input(
-        tr("Please enter the pack size that the price of '%1' at '%2' buys (for example %3); leave it empty for none:")
-            .arg(nameEdit->text(), row->text(ShopColumn), Pack::examples()),
-        tr("Pack Size"), row->text(PackColumn));
-    takePack(row, answer);
+    if (QTreeWidgetItem* row = priceList->currentItem())
+        takePack(row, std::nullopt);
 }
 
 void ItemEditor::setOffer() {
@@ -243,11 +267,21 @@ void ItemEditor::setOffer() {
     const auto s = static_cast<size_t>(priceList->indexOfTopLevelItem(row));
     const QLocale locale;
     const std::optional<Store::PriceRecord::Offer>& now = m_offers[s];
-    const QString day = m_prompts.input(
+    const QString example = locale.toString(m_document.today(), QLocale::ShortFormat);
+    QDate lastDay;
+    const std::optional<QString> day = ask(
         tr("The price of '%1' at '%2' is an offer until this day (for example %3); leave it empty when it is none:")
-            .arg(nameEdit->text(), row->text(ShopColumn), locale.toString(m_document.today(), QLocale::ShortFormat)),
-        tr("Offer"), now ? locale.toString(now->lastDay, QLocale::ShortFormat) : QString());
-    if (day.trimmed().isEmpty()) {
+            .arg(nameEdit->text(), row->text(ShopColumn), example),
+        tr("Offer"), now ? locale.toString(now->lastDay, QLocale::ShortFormat) : QString(), [&](const QString& typed) {
+            lastDay = locale.toDate(typed.trimmed(), QLocale::ShortFormat);
+            // A two-digit year reads as the last century's; no offer ends then.
+            if (lastDay.isValid() && lastDay.year() < 2000)
+                lastDay = lastDay.addYears(100);
+            return lastDay.isValid() ? QString() : tr("Please enter a day such as %1.").arg(example);
+        });
+    if (!day)
+        return;
+    if (day->isEmpty()) {
         // An invalid last day ends the offer.
         if (now)
             m_offerChanges[s] = Store::PriceRecord::Offer{};
@@ -255,26 +289,15 @@ void ItemEditor::setOffer() {
         showPack(row);
         return;
     }
-    QDate lastDay = locale.toDate(day.trimmed(), QLocale::ShortFormat);
-    // A two-digit year reads as the last century's; no offer ends then.
-    if (lastDay.isValid() && lastDay.year() < 2000)
-        lastDay = lastDay.addYears(100);
-    if (!lastDay.isValid()) {
-        m_prompts.message(
-            tr("Please enter a day such as %1.").arg(locale.toString(m_document.today(), QLocale::ShortFormat)),
-            tr("Error"), UserPrompts::Icon::Exclamation);
+    Money::Price price;
+    const std::optional<QString> regular =
+        ask(tr("The regular price of '%1' at '%2':").arg(nameEdit->text(), row->text(ShopColumn)), tr("Offer"),
+            now ? now->regular : QString(), [&price](const QString& typed) {
+                price = Money::parsePrice(Money::toNumber(typed));
+                return priceProblem(typed, price);
+            });
+    if (!regular || regular->isEmpty())
         return;
-    }
-    const QString regular =
-        m_prompts.input(tr("The regular price of '%1' at '%2':").arg(nameEdit->text(), row->text(ShopColumn)),
-                        tr("Offer"), now ? now->regular : QString());
-    if (regular.isEmpty())
-        return;
-    const Money::Price price = Money::parsePrice(Money::toNumber(regular));
-    if (price.problem != Money::Price::Problem::None) {
-        m_prompts.message(tr("Please enter a number."), tr("Error"), UserPrompts::Icon::Exclamation);
-        return;
-    }
     m_offers[s] = m_offerChanges[s] = Store::PriceRecord::Offer{lastDay, Money::formatPrice(price.amount)};
     showPack(row);
 }

@@ -6,12 +6,14 @@
 // or to edit only the prices of one (from the price comparison); it reads the document and gives back, on OK,
 // what the user changed, which the window applies in one undo step. Shops count from 1.
 
+#include "money.h"
 #include "store_layout.h"
 #include "user_prompts.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class Document;
@@ -79,8 +81,19 @@ protected:
 
 private:
     void loadPrices();
-    // Takes a pack typed into a row (in the user's language); false, with the reason told, when it is no pack.
-    bool takePack(QTreeWidgetItem* row, const QString& typed);
+    // Asks with an input box until `problem` finds nothing wrong with the answer: a text it refuses is explained by
+    // the message it gives and offered again as the box's preset, so nothing typed is lost. `typed`, when given, is
+    // an answer typed elsewhere, checked before any box opens. Gives the answer; an empty text when the first answer
+    // is empty (the box cancelled or cleared); nothing when a box asking again is cancelled, which keeps the old
+    // value.
+    std::optional<QString> ask(const QString& prompt, const QString& title, const QString& preset,
+                               const std::function<QString(const QString&)>& problem,
+                               const std::optional<QString>& typed = std::nullopt);
+    // What is wrong with a typed price, with an example in the user's language; empty when it is a price.
+    static QString priceProblem(const QString& typed, const Money::Price& price);
+    // Takes a pack typed into a row (in the user's language), or asked for in the Pack Size box when none is given;
+    // a text that is no pack is explained and offered again in the box.
+    void takePack(QTreeWidgetItem* row, const std::optional<QString>& typed);
     // Shows a row's pack, its unit price and its offer as they now are.
     void showPack(QTreeWidgetItem* row);
 

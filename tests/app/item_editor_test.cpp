@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 // The item editor: where an added item goes and which key it gets, entering and deleting prices, and that
 // nothing changes until OK.
+#include "document.h"
 #include "item_editor.h"
+#include "money.h"
 #include "move_copy.h"
 #include "store_layout.h"
 #include "window_fixture.h"
@@ -53,6 +55,8 @@ private slots:
     void keyCounterNeverWraps();
     void packsAndOffers_data();
     void packsAndOffers();
+    void refusedTextIsOfferedAgain_data();
+    void refusedTextIsOfferedAgain();
 };
 
 void ItemEditorTest::addPositions_data() {
@@ -146,7 +150,7 @@ void ItemEditorTest::enteringPrices_data() {
                               << "Please enter a value of 0.01 or greater.";
     QTest::newRow("not a number") << "abc"
                                   << "3.00"
-                                  << "Please enter a number.";
+                                  << "\"abc\" is no price. Please type a price such as 1.29.";
     QTest::newRow("cancelled") << ""
                                << "3.00"
                                << "";
@@ -173,9 +177,10 @@ void ItemEditorTest::enteringPrices() {
         if (message.isEmpty()) {
             QCOMPARE(f.prompts.shown.size(), 1);
         } else {
-            QCOMPARE(f.prompts.last().text, message);
-            QCOMPARE(f.prompts.last().title, QStringLiteral("Error"));
-            QCOMPARE(f.prompts.last().icon, UserPrompts::Icon::Exclamation);
+            QCOMPARE(f.prompts.shown.at(1).text, message);
+            QCOMPARE(f.prompts.shown.at(1).title, QStringLiteral("Error"));
+            QCOMPARE(f.prompts.shown.at(1).icon, UserPrompts::Icon::Exclamation);
+            QCOMPARE(f.prompts.last().preset, typed); // asked again, and cancelled
         }
         editor.ok();
     });
@@ -385,7 +390,56 @@ void ItemEditorTest::packsAndOffers() {
     });
     const QString key = offer ? QStringLiteral("Offer:K0_1") : QStringLiteral("Pack:K0_1");
     QCOMPARE(w.document().store().ReadValue(key, QString()), stored);
-    QCOMPARE(f.prompts.shown.isEmpty() ? QString() : f.prompts.last().text.left(message.size()), message);
+    const auto told =
+        std::find_if(f.prompts.shown.begin(), f.prompts.shown.end(), [](const auto& s) { return !s.isInput; });
+    QCOMPARE(told == f.prompts.shown.end() ? QString() : told->text.left(message.size()), message);
+}
+
+void ItemEditorTest::refusedTextIsOfferedAgain_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("button");          // Set price, Pack size, Offer
+    QTest::addColumn<QStringList>("answers"); // typed into the boxes in turn: one is refused, the next is taken
+    QTest::addColumn<QString>("told");        // part of the message
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("shown"); // the column afterwards
+    QTest::newRow("price, point in German")
+        << "de_DE" << 0 << QStringList{"1.29", "1,29"}
+        << "such as 1,29. Your language writes the decimals after \",\", not \".\": 1,29." << 2 << "1,29";
+    QTest::newRow("price, comma in English")
+        << "en_GB" << 0 << QStringList{"1,29", "1.29"} << "after \".\", not \",\": 1.29." << 2 << "1.29";
+    QTest::newRow("pack") << "de_DE" << 1 << QStringList{"eine Flasche", "1,5 l"} << "1,5 l" << 4 << "1,5 l";
+    QTest::newRow("offer's last day") << "de_DE" << 2 << QStringList{"Heiligabend", "24.12.26", "2,49"}
+                                      << "such as 10.12.26." << 6 << "until 24.12.26, regular 2,49";
+    QTest::newRow("offer's regular price") << "de_DE" << 2 << QStringList{"24.12.26", "2.49", "2,49"} << "such as 1,29."
+                                           << 6 << "until 24.12.26, regular 2,49";
+}
+
+void ItemEditorTest::refusedTextIsOfferedAgain() {
+    QFETCH(QString, locale);
+    QFETCH(int, button);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, told);
+    QFETCH(int, column);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(locale));
+    Document document;
+    document.today = [] { return QDate(2026, 12, 10); };
+    const QString key = document.addItem(0, 0, QStringLiteral("Milk"));
+    document.setPrice(key, 1, Money::format(1.99));
+    ScriptedPrompts prompts;
+    for (const QString& answer : answers)
+        prompts.typeNext(answer);
+    ItemEditor editor(document, prompts, {}, {ItemEditor::Mode::Edit, key, QStringLiteral("Milk")});
+    QList<QPushButton*>{editor.setButton, editor.packButton, editor.offerButton}.at(button)->click();
+    QLocale::setDefault(QLocale::system());
+    // The message, between the box whose answer it refused and the same box again with that answer.
+    const auto message =
+        std::find_if(prompts.shown.begin(), prompts.shown.end(), [](const auto& s) { return !s.isInput; });
+    QVERIFY(message != prompts.shown.begin() && message + 1 != prompts.shown.end());
+    QVERIFY2(message->text.contains(told), qPrintable(message->text));
+    QCOMPARE((message + 1)->text, (message - 1)->text);
+    QCOMPARE((message + 1)->preset, answers.at(message - prompts.shown.begin() - 1));
+    QCOMPARE(editor.priceList->topLevelItem(0)->text(column), shown);
 }
 
 QTEST_MAIN(ItemEditorTest)
