@@ -326,7 +326,13 @@ void ItemEditor::deletePrice() {
 }
 
 void ItemEditor::showHistory() {
-    PriceHistoryDialog history(m_document, m_subject.itemKey, nameEdit->text(), this);
+    // The chart shows what OK would save as well: prices set or deleted here, and prices whose pack changed.
+    PriceHistoryDialog::Pending pending;
+    for (size_t s = 0; s < pending.size(); ++s)
+        if (m_changes[s] || m_packChanges[s])
+            pending[s] = PriceHistoryDialog::PendingPrice{
+                priceList->topLevelItem(static_cast<int>(s))->text(PriceColumn), m_packs[s]};
+    PriceHistoryDialog history(m_document, m_subject.itemKey, nameEdit->text(), pending, this);
     m_runDialog(history);
 }
 

@@ -5,21 +5,28 @@
 // chosen in Options, Old Prices; offers end by themselves at start-up and when the day changes.
 #include "comparison.h"
 #include "item_editor.h"
+#include "money.h"
 #include "price_history.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QLabel>
 #include <QChartView>
+#include <QCheckBox>
+#include <QDateTimeAxis>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUndoStack>
+
+#include <algorithm>
 
 class PriceDatesTest : public QObject {
     Q_OBJECT
@@ -28,7 +35,90 @@ private slots:
     void pricesOverASession();
     void offersEndByThemselves();
     void historyChartsUnitPrices();
+    void historyChart_data();
+    void historyChart();
 };
+
+// Through the editor's History button: each shop's line holds its price until the next and through today, the time
+// axis's labels are distinct and fit, and a price set or deleted in the editor but not yet saved is drawn dashed and
+// listed as such.
+void PriceDatesTest::historyChart_data() {
+    // The prices as "day=price", days from today, a star for one set in the editor ("*=" deleted there); the lines'
+    // points the same way, a star before a dashed one; the note on the table's last row.
+    QTest::addColumn<QStringList>("pricesLinesNote");
+    QTest::newRow("a rise and a fall") << QStringList{"-60=2 -30=3 -9=2.5", "-60=2 -30=2 -30=3 -9=3 -9=2.5 1=2.5", ""};
+    QTest::newRow("all on one day") << QStringList{"0=2 0=3", "0=2 0=3 1=3", ""};
+    QTest::newRow("two years") << QStringList{"-730=1 -400=2 -3=3", "-730=1 -400=1 -400=2 -3=2 -3=3 1=3", ""};
+    QTest::newRow("not yet saved") << QStringList{"-28=2 *=3", "-28=2 0=2 | *0=2 0=3 1=3", "not yet saved"};
+    QTest::newRow("deleted, not yet saved") << QStringList{"-28=2 *=", "-28=2 0=2", "deleted, not yet saved"};
+}
+
+void PriceDatesTest::historyChart() {
+    QFETCH(QStringList, pricesLinesNote);
+    const QString &prices = pricesLinesNote[0], &lines = pricesLinesNote[1], &note = pricesLinesNote[2];
+    // Today is a day of 23 hours there: no label may slip onto another day.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    const auto restoreZone = qScopeGuard([&] { zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone); });
+    const QDate today(2026, 3, 29);
+    QDate day;
+    Document document;
+    document.today = [&] { return day.isValid() ? day : today; };
+    const QString key = document.addItem(0, 0, QStringLiteral("Milk"));
+    QStringList inEditor;
+    for (const QString& price : prices.split(u' ')) {
+        const QStringList parts = price.split(u'=');
+        day = today.addDays(parts[0].toInt());
+        if (parts[0] == u'*')
+            inEditor << parts[1];
+        else
+            document.setPrice(key, 1, Money::format(parts[1].toDouble()));
+    }
+    day = {};
+    ScriptedPrompts prompts;
+    ItemEditor editor(
+        document, prompts,
+        [&](QDialog& dialog) {
+            auto& history = static_cast<PriceHistoryDialog&>(dialog);
+            history.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&history));
+            QChart* chart = static_cast<QChartView*>(history.chart)->chart();
+            QStringList drawn;
+            for (const QAbstractSeries* series : chart->series()) {
+                const auto* line = static_cast<const QLineSeries*>(series);
+                drawn << (line->pen().style() == Qt::DashLine ? QStringLiteral("*") : QString());
+                for (const QPointF& p : line->points())
+                    drawn.last() += QStringLiteral("%1=%2 ")
+                                        .arg(today.daysTo(QDateTime::fromMSecsSinceEpoch(p.x()).date()))
+                                        .arg(p.y());
+            }
+            QCOMPARE(drawn.join(QStringLiteral("| ")).trimmed(), lines);
+            QCOMPARE(history.pointList->topLevelItem(history.pointList->topLevelItemCount() - 1)->text(4), note);
+            // The labels as Qt Charts writes them, evenly from the axis's start to its end: distinct, and each fits its
+            // share of the width.
+            auto* days = static_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).at(0));
+            QSet<QString> labels;
+            const auto fits = [&] {
+                labels.clear();
+                const qint64 from = days->min().toMSecsSinceEpoch();
+                const qint64 step = (days->max().toMSecsSinceEpoch() - from) / (days->tickCount() - 1);
+                for (int i = 0; i < days->tickCount(); ++i)
+                    labels << QLocale().toString(QDateTime::fromMSecsSinceEpoch(from + i * step), days->format());
+                return std::ranges::all_of(labels, [&](const QString& label) {
+                    return QFontMetricsF(days->labelsFont()).horizontalAdvance(label) + 8 <=
+                           chart->plotArea().width() / days->tickCount();
+                });
+            };
+            QTRY_VERIFY(fits());
+            QCOMPARE(labels.size(), days->tickCount());
+        },
+        {ItemEditor::Mode::Edit, key, QStringLiteral("Milk")});
+    for (const QString& price : inEditor) {
+        prompts.typeNext(price);
+        price.isEmpty() ? editor.deletePrice() : editor.setPrice();
+    }
+    editor.historyButton->click();
+}
 
 // The same price for a smaller pack: flat as a price, rising as a unit price.
 void PriceDatesTest::historyChartsUnitPrices() {
@@ -53,9 +143,9 @@ void PriceDatesTest::historyChartsUnitPrices() {
             values << QString::number(point.y());
         return values;
     };
-    QCOMPARE(charted(), (QStringList{"2", "2"}));
+    QCOMPARE(charted(), (QStringList{"2", "2", "2"}));
     history.unitPricesBox->click();
-    QCOMPARE(charted(), (QStringList{"4", "5"}));
+    QCOMPARE(charted(), (QStringList{"4", "4", "5", "5"}));
     QCOMPARE(history.pointList->topLevelItem(1)->text(3), QStringLiteral("400 g"));
 }
 
