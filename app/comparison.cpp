@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 #include "comparison.h"
 
+#include "contrast.h"
 #include "document.h"
 #include "user_prompts.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTreeView>
@@ -15,11 +17,6 @@ namespace {
 
 using Row = Comparison::Row;
 
-const QColor BestPriceColour(255, 0, 0);
-// Marks an item's cheapest price: light, so that it never reads as the red of the best price.
-const QColor CheapestColour(204, 238, 204);
-// An old price: muted, so that it never reads as the red of the best price.
-const QColor OldPriceColour(128, 128, 128);
 // After an offer's price.
 const QString OfferMark = QStringLiteral(" \u2605");
 
@@ -48,7 +45,54 @@ struct ColumnText {
 void ComparisonModel::setComparison(Comparison&& comparison) {
     beginResetModel();
     m_comparison = std::move(comparison);
+    m_columns = {0, 1, 2};
+    for (int shop = 3; shop < Comparison::Columns; ++shop)
+        if (!m_document.shopName(shop).isEmpty() || m_comparison.priced[static_cast<size_t>(shop)] != 0)
+            m_columns.push_back(shop);
     endResetModel();
+}
+
+ComparisonModel::Colours ComparisonModel::Colours::of(const QPalette& palette) {
+    using namespace Contrast;
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    Colours colours;
+    // A tint of green over the background, light in a light palette and dark in a dark one, so that it never
+    // reads as the red of the best price; on white it is #CCEECC.
+    colours.cheapest = mix(base, QColor(0, 170, 0), 0.2);
+    colours.onCheapest = readableOn(text, colours.cheapest);
+    // Halfway to the background, then as far back towards the text as it takes to be read.
+    const QColor muted = mix(text, base, 0.5);
+    colours.muted = readableOn(muted, base);
+    colours.mutedCheapest = readableOn(muted, colours.cheapest);
+    colours.bestPrice = readableOn(QColor(255, 0, 0), base);
+    return colours;
+}
+
+const ComparisonModel::Colours& ComparisonModel::colours() const {
+    const QPalette palette = QGuiApplication::palette();
+    if (palette.cacheKey() != m_palette) {
+        m_colours = Colours::of(palette);
+        m_palette = palette.cacheKey();
+    }
+    return m_colours;
+}
+
+QString ComparisonModel::spoken(const Row& row, int column, bool old) const {
+    const QString& text = row.texts[static_cast<size_t>(column)];
+    const quint32 shop = row.kind == Row::Kind::Item && column >= 1 ? 1u << (column - 1) : 0;
+    if (!shop || text.trimmed().isEmpty())
+        return text;
+    QStringList says{text};
+    if (row.cheapest & shop)
+        says << tr("cheapest");
+    if (row.notComparable & shop)
+        says << tr("not comparable");
+    if (old)
+        says << tr("old price, set %1").arg(ComparisonEngine::day(row.dates[static_cast<size_t>(column)]));
+    if (row.offers & shop)
+        says << tr("offer");
+    return says.join(QStringLiteral(", "));
 }
 
 QString ComparisonModel::age(QDate date, QDate today) {
@@ -70,14 +114,14 @@ int ComparisonModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ComparisonModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Comparison::Columns;
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
 }
 
 QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const Row& r = m_comparison.rows[static_cast<size_t>(index.row())];
-    const int column = index.column();
+    const int column = comparisonColumn(index.column());
     const quint32 shop = r.kind == Row::Kind::Item && column >= 1 ? 1u << (column - 1) : 0;
     const bool cheapest = r.cheapest & shop;
     const bool offer = r.offers & shop;
@@ -98,15 +142,16 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
             return font;
         }
         return {};
+    case Qt::AccessibleTextRole:
+        return spoken(r, column, old());
     case Qt::ForegroundRole:
         if (r.kind == Row::Kind::BestPrice)
-            return QBrush(BestPriceColour);
+            return QBrush(colours().bestPrice);
         if (old() || (r.notComparable & shop))
-            return QBrush(OldPriceColour);
-        // Readable on the light background in a dark theme too.
-        return cheapest ? QVariant(QBrush(Qt::black)) : QVariant();
+            return QBrush(cheapest ? colours().mutedCheapest : colours().muted);
+        return cheapest ? QVariant(QBrush(colours().onCheapest)) : QVariant();
     case Qt::BackgroundRole:
-        return cheapest ? QVariant(QBrush(CheapestColour)) : QVariant();
+        return cheapest ? QVariant(QBrush(colours().cheapest)) : QVariant();
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         // A reader hears the text as it is; a tooltip shows it as typed.
@@ -136,25 +181,34 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= Comparison::Columns)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
+    const int column = comparisonColumn(section);
     if (role == Qt::DisplayRole)
-        return m_comparison.titles.value(section);
+        return m_comparison.titles.value(column);
+    // A shop without a name is read by its number rather than as its bare currency symbol.
+    if (role == Qt::AccessibleTextRole)
+        return column >= 1 && m_document.shopName(column).isEmpty()
+                   ? tr("Shop %1").arg(column) + m_comparison.titles.value(column)
+                   : m_comparison.titles.value(column);
     if (role == Qt::TextAlignmentRole && section >= 1)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     return {};
 }
 
-void ComparisonModel::fitColumns(QTreeView* table, const Document& document) const {
+void ComparisonModel::fitColumns(QTreeView* table, const Document&) const {
     const Comparison& comparison = m_comparison;
-    std::array<ColumnText, Comparison::Columns> widest{};
+    const int shown = columnCount();
+    std::vector<ColumnText> widest(m_columns.size());
     for (const Row& row : comparison.rows) {
         // A heading has only its label.
-        const int columns = row.kind == Row::Kind::Blank ? 0 : row.kind == Row::Kind::Heading ? 1 : Comparison::Columns;
-        for (int column = 0; column < columns; ++column)
-            widest[column].offer(column >= 1 && (row.offers & (1u << (column - 1))) ? row.texts[column] + OfferMark
-                                                                                    : row.texts[column],
-                                 isBold(row, column));
+        const int columns = row.kind == Row::Kind::Blank ? 0 : row.kind == Row::Kind::Heading ? 1 : shown;
+        for (int c = 0; c < columns; ++c) {
+            const int column = comparisonColumn(c);
+            widest[c].offer(column >= 1 && (row.offers & (1u << (column - 1))) ? row.texts[column] + OfferMark
+                                                                               : row.texts[column],
+                            isBold(row, column));
+        }
     }
     QFont bold = table->font();
     bold.setBold(true);
@@ -163,13 +217,10 @@ void ComparisonModel::fitColumns(QTreeView* table, const Document& document) con
     const QFontMetrics header(table->header()->font());
     // The cell's margins on both sides as the style draws them, and a little air.
     const int padding = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 12;
-    for (int column = 0; column < Comparison::Columns; ++column) {
-        int width = header.horizontalAdvance(comparison.titles[column]);
-        for (const auto& [text, inBold] : widest[column].candidates)
+    for (int c = 0; c < shown; ++c) {
+        int width = header.horizontalAdvance(comparison.titles.value(comparisonColumn(c)));
+        for (const auto& [text, inBold] : widest[c].candidates)
             width = std::max(width, (inBold ? strong : plain).horizontalAdvance(text));
-        table->setColumnWidth(column, width + padding);
-        // The best-price row writes into the first two shop columns, so they always show.
-        if (column > 2)
-            table->setColumnHidden(column, document.shopName(column).isEmpty() && comparison.priced[column] == 0);
+        table->setColumnWidth(c, width + padding);
     }
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 FindBar::FindBar(QWidget* parent)
     : QWidget(parent) {
@@ -13,6 +14,11 @@ FindBar::FindBar(QWidget* parent)
     txtFind = new QLineEdit(this);
     txtFind->setAccessibleName(tr("Find"));
     txtFind->setClearButtonEnabled(true);
+    // The box's clear button is a tool button of its own, which a screen reader reaches too.
+    for (QToolButton* clear : txtFind->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(tr("Clear search"));
+        clear->setToolTip(tr("Clear search"));
+    }
     label->setBuddy(txtFind);
     lblNotFound = new QLabel(tr("Not found"), this);
     lblNotFound->hide();

@@ -133,15 +133,15 @@ void ComparisonTest::nothingTicked() {
     const QTreeView* table = ui.comparison;
     QCOMPARE(column(table, 0),
              (QStringList{"List 1", "", "List 2", "", "List 3", "", "List 4", "", "TOTALS", "", "BEST PRICE:"}));
-    QCOMPARE(table->model()->columnCount(), 21);
+    QCOMPARE(table->model()->columnCount(), 3); // the first two shops always show
     QCOMPARE(headerText(table, 1), QStringLiteral("Corner Shop (£)"));
-    QCOMPARE(headerText(table, 20), QStringLiteral(" (£)"));
-    QCOMPARE(rowTexts(table, 8).mid(1), QStringList(20, QStringLiteral("0.00")));
+    QCOMPARE(headerText(table, 2), QStringLiteral(" (£)"));
+    QCOMPARE(rowTexts(table, 8, 3).mid(1), QStringList(2, QStringLiteral("0.00")));
     QCOMPARE(rowTexts(table, 10, 4), (QStringList{"BEST PRICE:", "(None)", "£0.00", ""}));
     QVERIFY(isBold(table, 0, 0));
     QVERIFY(isBold(table, 8, 0));
     QVERIFY(isBold(table, 10, 2));
-    QCOMPARE(qvariant_cast<QBrush>(cell(table, 10, 0, Qt::ForegroundRole)).color(), QColor(255, 0, 0));
+    QCOMPARE(qvariant_cast<QBrush>(cell(table, 10, 0, Qt::ForegroundRole)).color().hue(), 0); // red
     QCOMPARE(shown(w).bestShopName, QStringLiteral("(None)"));
     QCOMPARE(shown(w).bestPrice, 0.0f);
 }
@@ -156,15 +156,15 @@ void ComparisonTest::cellsInBothModes() {
     setPrices(w, "K4", {{1, "1.25"}, {3, "1.10"}});
     ui.compare();
     const QTreeView* table = ui.comparison;
-    QCOMPARE(rowTexts(table, 3, 5), (QStringList{"Milk x 2", "2.50", "", "2.20", ""}));
-    QCOMPARE(table->model()->columnCount(), 21);
+    QCOMPARE(rowTexts(table, 3, 4), (QStringList{"Milk x 2", "2.50", "", "2.20"}));
+    QCOMPARE(table->model()->columnCount(), 4);
     QCOMPARE(cell(table, 3, 0, ComparisonModel::KeyRole).toString(), QStringLiteral("K4"));
     QCOMPARE(headerText(table, 2), QStringLiteral(" (EUR)"));
     QCOMPARE(rowTexts(table, rowCount(table) - 1, 3).at(2), QStringLiteral("EUR2.20"));
 
     ui.show[1]->click();
-    QCOMPARE(rowTexts(table, 3, 5), (QStringList{"Milk", "1.25", " ", "1.10", " "}));
-    QCOMPARE(rowTexts(table, 4).mid(1), QStringList(20, QStringLiteral(" ")));
+    QCOMPARE(rowTexts(table, 3, 4), (QStringList{"Milk", "1.25", " ", "1.10"}));
+    QCOMPARE(rowTexts(table, 4, 4).mid(1), QStringList(3, QStringLiteral(" ")));
     QCOMPARE(cell(table, 4, 0, ComparisonModel::KeyRole).toString(), QStringLiteral("K5"));
     QCOMPARE(rowTexts(table, rowLabelled(table, "TOTALS"), 4).mid(1), (QStringList{"1.25", "0.00", "1.10"}));
 }
@@ -362,9 +362,8 @@ void ComparisonTest::eachItemAtItsCheapestShop() {
                     .toString()
                     .endsWith(cheapest.section(QStringLiteral("; "), 1)));
 
-    // Unnamed shops without prices are hidden; the best price's columns always show.
-    QVERIFY(!ui.comparison->isColumnHidden(4));
-    QVERIFY(ui.comparison->isColumnHidden(5));
+    // Unnamed shops without prices are left out; the best price's columns always show.
+    QCOMPARE(ui.comparison->model()->columnCount(), 5);
     for (int c = 0; c <= 4; ++c)
         QVERIFY(ui.comparison->columnWidth(c) >=
                 ui.comparison->fontMetrics().horizontalAdvance(headerText(ui.comparison, c)));
