@@ -83,8 +83,9 @@ bool ListModel::setData(const QModelIndex& index, const QVariant& value, int rol
 ShopModel::ShopModel(Document& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document) {
-    connect(&document, &Document::shopRenamed, this,
-            [this](int shop) { emit dataChanged(index(shop - 1, 1), index(shop - 1, 1)); });
+    // Twenty rows: a change of any kind, an undo among them, redraws them all.
+    connect(&document, &Document::changed, this,
+            [this] { emit dataChanged(index(0, NameColumn), index(Document::ShopCount - 1, Columns - 1)); });
 }
 
 int ShopModel::rowCount(const QModelIndex& parent) const {
@@ -92,17 +93,64 @@ int ShopModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ShopModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : Columns;
 }
 
 QVariant ShopModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (!index.isValid())
         return {};
-    return index.column() == 0 ? QString::number(index.row() + 1) : m_document.shopName(index.row() + 1);
+    const int shop = index.row() + 1;
+    switch (index.column()) {
+    case NumberColumn:
+        return role == Qt::DisplayRole ? QVariant(QString::number(shop)) : QVariant();
+    case NameColumn:
+        return role == Qt::DisplayRole ? QVariant(m_document.shopName(shop)) : QVariant();
+    case UsedColumn:
+        if (role == Qt::CheckStateRole)
+            return m_document.usedInPlans(shop) ? Qt::Checked : Qt::Unchecked;
+        if (role == Qt::AccessibleTextRole)
+            return m_document.usedInPlans(shop) ? tr("Used in trip plans") : tr("Not used in trip plans");
+        return {};
+    case TripCostColumn: {
+        const QString cost = m_document.tripCost(shop);
+        if (role == Qt::DisplayRole)
+            return cost.isEmpty() ? QString() : m_document.symbol() + cost;
+        if (role == Qt::AccessibleTextRole)
+            return cost.isEmpty() ? tr("No trip cost") : m_document.symbol() + cost;
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        return {};
+    }
+    default:
+        return {};
+    }
 }
 
 QVariant ShopModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return section == 0 ? tr("#") : tr("Shop Name");
+    switch (section) {
+    case NumberColumn:
+        return role == Qt::DisplayRole ? tr("#") : tr("Number");
+    case NameColumn:
+        return tr("Shop Name");
+    case UsedColumn:
+        return tr("Use in trip plans");
+    default:
+        return tr("Trip cost");
+    }
+}
+
+Qt::ItemFlags ShopModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+           (index.column() == UsedColumn ? Qt::ItemIsUserCheckable : Qt::NoItemFlags);
+}
+
+bool ShopModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.column() != UsedColumn || role != Qt::CheckStateRole)
+        return false;
+    emit usedInPlansByUser(index.row() + 1, value.toInt() == Qt::Checked);
+    return true;
 }

@@ -35,17 +35,26 @@ private:
     int m_list;
 };
 
-// The shops: the number in column 0, the name in column 1.
+// The shops, a row each from shop 1: the number, the name, whether trip plans may visit it (a tick) and what a
+// visit costs.
 class ShopModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    enum Column { NumberColumn, NameColumn, UsedColumn, TripCostColumn, Columns };
+
     explicit ShopModel(Document& document, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A tick a user changed in the view; nothing changes until the window has asked the document.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    void usedInPlansByUser(int shop, bool used);
 
 private:
     Document& m_document;

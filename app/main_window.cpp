@@ -17,6 +17,7 @@
 #include "varnet_host.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -43,6 +44,7 @@
 #include <QTreeView>
 #include <QUndoStack>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
@@ -245,10 +247,19 @@ void MainWindow::createShopsTab(QWidget* page) {
     m_shopView->setModel(m_shopModel);
     m_shopView->setRootIsDecorated(false);
     m_shopView->setUniformRowHeights(true);
-    m_shopView->setColumnWidth(0, 40);
+    // A cell at a time, so that the arrow keys reach the tick and the trip cost.
+    m_shopView->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_shopView->setColumnWidth(ShopModel::NumberColumn, 40);
+    m_shopView->setColumnWidth(ShopModel::NameColumn, 260);
+    m_shopView->header()->setSectionResizeMode(ShopModel::UsedColumn, QHeaderView::ResizeToContents);
     m_shopView->setAccessibleName(tr("Shops"));
     m_shopView->installEventFilter(this);
-    connect(m_shopView, &QTreeView::clicked, this, [this](const QModelIndex& index) { renameShop(index.row() + 1); });
+    connect(m_shopView, &QTreeView::clicked, this, &MainWindow::shopCellChosen);
+    connect(m_shopModel, &ShopModel::usedInPlansByUser, this, [this](int shop, bool used) {
+        const UndoStep step = undoStep(used ? tr("Use Shop %1 in Trip Plans").arg(shop)
+                                            : tr("Leave Shop %1 out of Trip Plans").arg(shop));
+        m_document.setUsedInPlans(shop, used);
+    });
     m_shopsHint = new QLabel(tr("Click on a shop to edit its name"), page);
 }
 
@@ -273,6 +284,27 @@ void MainWindow::createComparisonTab(QWidget* page) {
     m_cheapestLabel = named(new QLabel(page), QStringLiteral("cheapest"));
     m_cheapestLabel->setTextFormat(Qt::PlainText); // it quotes shop and item names
     m_cheapestLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_planBox = named(new QWidget(page), QStringLiteral("plans"));
+    m_planBox->setAccessibleName(tr("Trip plans"));
+    auto* planLines = new QVBoxLayout(m_planBox);
+    planLines->setContentsMargins(0, 0, 0, 0);
+    planLines->setSpacing(0);
+    // A group of their own: the options above would otherwise take them for theirs, which are all the page's.
+    auto* planGroup = new QButtonGroup(m_planBox);
+    for (int k = 1; k <= Document::MaxPlanSize; ++k) {
+        QRadioButton* plan = m_plans[static_cast<size_t>(k) - 1] =
+            named(new QRadioButton(m_planBox), QStringLiteral("plan%1").arg(k));
+        plan->setAccessibleName(tr("Trip plan of %n shop(s)", "", k));
+        planLines->addWidget(plan);
+        planGroup->addButton(plan, k);
+    }
+    // The chosen size is the one the page lists.
+    connect(planGroup, &QButtonGroup::idClicked, this, [this](int k) {
+        if (m_document.planSize() == k)
+            return;
+        const UndoStep step = undoStep(tr("Choose a Trip Plan of %n Shop(s)", "", k));
+        m_document.setPlanSize(k);
+    });
 
     for (QRadioButton* option : m_show) {
         connect(option, &QRadioButton::clicked, this, [this] { compare(); });
@@ -511,12 +543,16 @@ void MainWindow::applyGeometry() {
     place(m_show[2], {rightOf(m_show[1], 120), g.optShow1.top, g.optShow1.width, g.optShow1.height});
     place(m_editPricesButton,
           {std::max(g.cmdCEdit.left, rightOf(m_show[2], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
-    // The two lines on the cheapest shop stand below the table, which gives up the room for them.
+    // The two lines on the cheapest shop and the trip plans stand below the table, which gives up the room for
+    // them.
     constexpr float CheapestLine = 480;
-    const float tableHeight = std::max(0.0f, g.lvCompare.height - CheapestLine - 60);
+    const float plans =
+        static_cast<float>(m_plans[0]->sizeHint().height() * Document::MaxPlanSize) * WindowLayout::TwipsPerPixel;
+    const float tableHeight = std::max(0.0f, g.lvCompare.height - CheapestLine - plans - 60);
+    const float below = g.lvCompare.top + tableHeight + 60;
     place(m_comparisonView, {g.lvCompare.left, g.lvCompare.top, g.lvCompare.width, tableHeight});
-    place(m_cheapestLabel,
-          {g.lvCompare.left, g.lvCompare.top + g.lvCompare.height - CheapestLine, g.lvCompare.width, CheapestLine});
+    place(m_cheapestLabel, {g.lvCompare.left, below, g.lvCompare.width, CheapestLine});
+    place(m_planBox, {g.lvCompare.left, below + CheapestLine, g.lvCompare.width, plans});
     place(m_pageView, g.wbList);
     place(m_printButton, g.cmdPrint);
     place(m_printHint, g.lblInfo6);
@@ -540,8 +576,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             m_tabs->setCurrentIndex(ComparisonTab);
     } else if (watched == m_shopView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_shopView->currentIndex().isValid()) {
-            renameShop(m_shopView->currentIndex().row() + 1);
+        const QModelIndex current = m_shopView->currentIndex();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && current.isValid()) {
+            if (current.column() == ShopModel::UsedColumn)
+                m_shopModel->setData(current.siblingAtColumn(ShopModel::UsedColumn),
+                                     m_document.usedInPlans(current.row() + 1) ? Qt::Unchecked : Qt::Checked,
+                                     Qt::CheckStateRole);
+            else
+                shopCellChosen(current);
             return true;
         }
     }
@@ -860,6 +902,34 @@ void MainWindow::renameShop(int shop) {
     }
 }
 
+void MainWindow::setTripCost(int shop) {
+    const QString name = m_document.shopName(shop).isEmpty() ? tr("Shop %1").arg(shop) : m_document.shopName(shop);
+    const QString answer =
+        m_prompts->input(tr("What a trip to '%1' costs, such as a fare or fuel (0 for nothing):").arg(name),
+                         tr("Trip Cost"), m_document.tripCost(shop));
+    if (answer.isEmpty())
+        return;
+    const std::optional<double> number = Money::toNumber(answer);
+    const Money::Price price = Money::parsePrice(number);
+    if (price.problem == Money::Price::Problem::NotANumber || (number && *number < 0)) {
+        m_prompts->message(tr("Please enter an amount of 0 or more."), tr("Error"), UserPrompts::Icon::Exclamation);
+        return;
+    }
+    const UndoStep step = undoStep(tr("Change Trip Cost of Shop %1").arg(shop));
+    // What rounds to no cent costs nothing.
+    m_document.setTripCost(shop,
+                           price.problem == Money::Price::Problem::None ? Money::formatPrice(price.amount) : QString());
+}
+
+void MainWindow::shopCellChosen(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    if (index.column() == ShopModel::TripCostColumn)
+        setTripCost(index.row() + 1);
+    else if (index.column() != ShopModel::UsedColumn)
+        renameShop(index.row() + 1);
+}
+
 void MainWindow::changeSymbol() {
     const QString old = m_document.symbol();
     const QString answer =
@@ -918,6 +988,27 @@ void MainWindow::compare() {
                                  ? shown.cheapestLine
                                  : shown.cheapestLine + QLatin1Char('\n') + shown.splitTripLine);
     m_cheapestLabel->setToolTip(plainToolTip(m_cheapestLabel->text()));
+    showPlans(shown);
+}
+
+void MainWindow::showPlans(const Comparison& shown) {
+    bool any = false;
+    for (size_t k = 0; k < m_plans.size(); ++k) {
+        const Comparison::Plan& plan = shown.plans[k];
+        QRadioButton* button = m_plans[k];
+        // A bigger plan that visits no more shops than a smaller one says nothing new.
+        const bool same = k > 0 && plan.shops == shown.plans[k - 1].shops;
+        button->setVisible(!plan.line.isEmpty() && !same);
+        any = any || button->isVisible();
+        // The plan's text holds shop names: an "&" in one is no access key.
+        button->setText(QString(plan.line).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        button->setChecked(static_cast<int>(k) + 1 == shown.planSize);
+        const QString detail = ComparisonEngine::planDetail(plan).join(QLatin1Char('\n'));
+        button->setToolTip(plainToolTip(detail));
+        button->setAccessibleName(plan.line);
+        button->setAccessibleDescription(detail);
+    }
+    m_planBox->setVisible(any);
 }
 
 void MainWindow::endOffers() {

@@ -128,6 +128,9 @@ private:
     bool findItem(const QString& text, bool backwards, bool fromCurrent);
 
     void renameShop(int shop);
+    void setTripCost(int shop);
+    // Answers a click, Enter or Space on a cell of the shops: the name or the trip cost asks for a new one.
+    void shopCellChosen(const QModelIndex& index);
     void changeSymbol();
     void changeOldPriceDays();
     void exportCsv();
@@ -137,6 +140,8 @@ private:
     void showTab();
 
     void compare();
+    // Shows each trip plan of the comparison on its button, the chosen size checked, and what it buys where.
+    void showPlans(const Comparison& shown);
     // Ends the offers past their last day, as one undo step, and says which; then waits for the next day.
     void endOffers();
     void comparisonRowChosen(const QModelIndex& index);
@@ -174,6 +179,8 @@ private:
     ComparisonModel* m_comparisonModel = nullptr;
     QPushButton* m_editPricesButton = nullptr;
     QLabel* m_cheapestLabel = nullptr; // below the table: how many of the shown items the cheapest shop prices
+    QWidget* m_planBox = nullptr;      // below it: the trip plans for one, two and three shops; one is chosen
+    std::array<QRadioButton*, Document::MaxPlanSize> m_plans{};
     QTextBrowser* m_pageView = nullptr;
     QPushButton* m_printButton = nullptr;
     QLabel* m_printHint = nullptr;

@@ -52,6 +52,7 @@ QString merge(const QString& templateText, const Content& content, QString (*con
     placeholders.push_back({QStringLiteral("%coverage%"), &content.coverage});
     placeholders.push_back({QStringLiteral("%splittrip%"), &content.splitTrip});
     placeholders.push_back({QStringLiteral("%pricesince%"), &content.priceSince});
+    placeholders.push_back({QStringLiteral("%tripplan%"), &content.tripPlan});
 
     QString page;
     page.reserve(templateText.size());
@@ -152,6 +153,12 @@ PageBuilder::Built PageBuilder::build(const Document& document, ComparisonEngine
     content.coverage = escaped(comparison.coverageLine);
     content.splitTrip = escaped(comparison.splitTripLine);
     content.priceSince = escaped(comparison.priceSinceLine);
+    if (const Comparison::Plan& plan = comparison.plans[static_cast<size_t>(comparison.planSize) - 1];
+        !plan.line.isEmpty()) {
+        content.tripPlan = QStringLiteral("<b>") + escaped(plan.line) + QStringLiteral("</b>");
+        for (const QString& line : ComparisonEngine::planDetail(plan))
+            content.tripPlan += QStringLiteral("<br>") + escaped(line);
+    }
     const QByteArray page = Printable::page(read.bytes, content);
 
     const QString pagePath = folder + Printable::PageFileName;

@@ -3,7 +3,7 @@
 #pragma once
 
 // The printable page: the template's placeholders filled with the lists' names and ticked items, the cheapest
-// shop, the currency symbol and the best price. The page is 8-bit text in the system's code page.
+// shop, the currency symbol, the best price and the chosen trip plan. The page is 8-bit text in the system's code page.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -29,6 +29,7 @@ struct Content {
     QString coverage;                    // %coverage%: how many items the best shop prices, and which it lacks
     QString splitTrip;                   // %splittrip%: every item bought where it is cheapest
     QString priceSince;                  // %pricesince%: the day of the oldest price behind the best total
+    QString tripPlan;                    // %tripplan%: the chosen trip plan, then what it buys at each shop
 };
 
 // One ticked item: "<br>", the escaped name and, for a quantity above 1, "<i> x " quantity "</i>".

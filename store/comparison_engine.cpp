@@ -293,12 +293,25 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
             c.splitTripLine += tr(" \u2014 %1%2 more than %3, which has no price for %4 of the items")
                                    .arg(symbol, difference, bestLabel, QString::number(c.missing[b].count));
     }
+    if (mode == Mode::SelectedItems) {
+        planTrips(c, document, planNames, planCosts);
+        // What the user buys is weighed like with like, never against a total that leaves items out.
+        if (!c.likeForLikeLine.isEmpty())
+            c.splitTripLine = c.likeForLikeLine;
+    }
     if (c.pricedNowhere.count > 0)
         c.splitTripLine += (c.splitTripLine.isEmpty() ? QString() : QStringLiteral("; ")) +
                            tr("not priced anywhere: %1").arg(c.pricedNowhere.text());
-    if (mode == Mode::SelectedItems)
-        planTrips(c, document, planNames, planCosts);
     return c;
+}
+
+QStringList ComparisonEngine::planDetail(const Comparison::Plan& plan) {
+    QStringList detail;
+    for (qsizetype m = 0; m < plan.shops.size(); ++m)
+        detail << tr("At %1: %2").arg(plan.labels[m], plan.buy[m].join(QStringLiteral(", ")));
+    if (!plan.complete)
+        detail << tr("Priced at none of these shops: %1").arg(plan.lacking.join(QStringLiteral(", ")));
+    return detail;
 }
 
 void ComparisonEngine::planTrips(Comparison& c, const Document& document, const std::vector<QString>& names,
@@ -399,10 +412,9 @@ void ComparisonEngine::planTrips(Comparison& c, const Document& document, const 
         plan.complete = plan.lacking.isEmpty();
         if (plan.shops.isEmpty())
             continue;
-        QStringList labels;
         for (const int s : std::as_const(plan.shops))
-            labels << shopLabel(document, s);
-        const QString names = labels.join(QStringLiteral(" + "));
+            plan.labels << shopLabel(document, s);
+        const QString names = plan.labels.join(QStringLiteral(" + "));
         plan.line = plan.shops.size() == 1
                         ? tr("1 shop: %1 %2%3").arg(names, symbol, formatCents(plan.total))
                         : tr("%1 shops: %2 %3%4")

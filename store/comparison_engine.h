@@ -70,6 +70,7 @@ struct Comparison {
     // shown item.
     struct Plan {
         QList<int> shops;       // ascending
+        QStringList labels;     // by shop of `shops`: its name as the lines say it
         QList<QStringList> buy; // by shop of `shops`: the names of the items bought there
         qint64 total = 0;       // the items and the trips
         qint64 tripCosts = 0;
@@ -90,7 +91,8 @@ struct Comparison {
     QString likeForLikeLine;
 
     // Said below the table: the cheapest line; on the page: what the best shop covers and since when its prices
-    // were checked; in both: the split trip, each item bought at its cheapest shop.
+    // were checked; in both: the split trip, each item bought at its cheapest shop (in "Selected items only" the
+    // like-for-like line), then the items no shop prices.
     QString cheapestLine, coverageLine, priceSinceLine, splitTripLine;
 };
 
@@ -112,6 +114,8 @@ public:
     // What a priced cell's tooltip says besides its age: its pack and unit price, and its offer; asked only when
     // shown, since most cells are never pointed at.
     static QString note(const Document& document, const QString& itemKey, int shop);
+    // What a plan buys where, a line per shop ("At Market: Bread, Milk"), then the items it lacks.
+    static QStringList planDetail(const Comparison::Plan& plan);
 
 private:
     // The trip plans and the like-for-like figure, from each shown item's cost by shop (index 0 is shop 1).

@@ -92,7 +92,7 @@ QString planSkipKey(int shop) {
     return QStringLiteral("PlanSkip") + QString::number(shop);
 }
 QString tripCostKey(int shop) {
-    return QStringLiteral("TripCost") + QString::number(shop);
+    return TripCostPrefix + QString::number(shop);
 }
 QString planShopsKey() {
     return QStringLiteral("PlanShops");

@@ -104,6 +104,7 @@ QString unitPricesPerHundredKey(); // "UnitPricesPer100"
 // "TripCost3" is what a visit to shop 3 costs (fare or fuel), a money text as prices are stored; "PlanShops" is
 // how many shops a plan may visit, 1 to 3 (2 when missing).
 QString planSkipKey(int shop); // "PlanSkip1" .. "PlanSkip20"
+inline const QString TripCostPrefix = QStringLiteral("TripCost");
 QString tripCostKey(int shop); // "TripCost1" .. "TripCost20"
 QString planShopsKey();        // "PlanShops"
 // The item key a price key belongs to ("K17" of "K17_3"); empty for any other key, a date key among them.

@@ -160,6 +160,12 @@ void adoptCurrentNumbers(ConfigFile& store) {
                                    }));
             return;
         }
+        // A shop's trip cost, as the prices.
+        if (key.startsWith(TripCostPrefix)) {
+            if (const std::optional<double> number = reader.toNumber(value))
+                rewritten.emplace_back(key, Money::format(*number));
+            return;
+        }
         const bool price = !itemKeyOfPrice(key).isEmpty();
         if (!price &&
             (!isItemQuantityKey(key) || std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); })))

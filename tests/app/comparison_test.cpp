@@ -90,6 +90,7 @@ private slots:
     void eachItemAtItsCheapestShop();
     void pricesCountTheSameInEveryLanguage();
     void packsAndOffersInTheTable();
+    void tripPlansAndTheShopsTheyVisit();
 };
 
 void ComparisonTest::packsAndOffersInTheTable() {
@@ -297,7 +298,8 @@ void ComparisonTest::eachItemAtItsCheapestShop_data() {
     // Six items at four shops with gaps and two ties, worked out by hand:
     // Market 1.20 + 2 x 0.90 = 3.00 (2 of 6), Corner 10.90, Online 12.60, Deli 13.00;
     // each at its cheapest: 1.00 (Corner) + 1.80 (Market) + 5.50 (Online) + 4.00 (Online or Deli) + 2.00 (Corner or
-    // Online) = 14.30 at Market, Corner and Online.
+    // Online) = 14.30 at Market, Corner and Online. No shop prices all five priced items, so the split is weighed
+    // against Market's 3.00 with the three it lacks at their cheapest: 3.00 + 5.50 + 4.00 + 2.00 = 14.50.
     QTest::newRow("gaps and ties")
         << Items{{{"Bread", "1", true, "K0"}, {{1, "1.20"}, {2, "1.00"}, {3, "1.10"}}},
                  {{"Milk", "2", true, "K1"}, {{1, "0.90"}, {2, "0.95"}, {4, "1.00"}}},
@@ -308,21 +310,22 @@ void ComparisonTest::eachItemAtItsCheapestShop_data() {
         << QStringList{"2", "1", "3", "34", "23", ""}
         << "Cheapest: Market, £3.00 \u2014 prices 2 of 6 shown items; missing: Coffee beans, "
            "Olive oil, Tea and 1 more"
-        << "Each item at its cheapest shop: £14.30 at 3 shops \u2014 £11.30 more than Market, "
-           "which has no price for 4 of the items; not priced anywhere: Saffron"
+        << "Like for like: Market with the 3 items it lacks at their cheapest elsewhere £14.50; each item at its "
+           "cheapest shop £14.30, £0.20 less; not priced anywhere: Saffron"
         << "Market prices 2 of 6 items; missing: Coffee beans, Olive oil, Tea and 1 more";
-    QTest::newRow("splitting saves") << Items{{{"Soap", "1", true, "K0"}, {{1, "1.00"}, {2, "2.00"}}},
-                                              {{"Rice", "1", true, "K1"}, {{1, "3.00"}, {2, "1.00"}}}}
-                                     << QStringList{"1", "2"}
-                                     << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
-                                     << "Each item at its cheapest shop: £2.00 at 2 shops \u2014 £1.00 less than Corner"
-                                     << "Corner prices all 2 items";
+    QTest::newRow("splitting saves")
+        << Items{{{"Soap", "1", true, "K0"}, {{1, "1.00"}, {2, "2.00"}}},
+                 {{"Rice", "1", true, "K1"}, {{1, "3.00"}, {2, "1.00"}}}}
+        << QStringList{"1", "2"} << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
+        << "Like for like: everything at Corner £3.00; each item at its cheapest shop £2.00, "
+           "£1.00 less"
+        << "Corner prices all 2 items";
     // Soap costs the same at Market and Corner; the split trip buys it at Corner, the best shop, not the first.
     QTest::newRow("a tie goes to the best shop")
         << Items{{{"Soap", "1", true, "K0"}, {{1, "1.00"}, {2, "1.00"}}},
                  {{"Rice", "1", true, "K1"}, {{1, "3.00"}, {2, "2.00"}}}}
         << QStringList{"12", "2"} << "Cheapest: Corner, £3.00 \u2014 prices 2 of 2 shown items"
-        << "Each item at its cheapest shop: £3.00 at 1 shop \u2014 the same as Corner"
+        << "Like for like: everything at Corner £3.00; each item at its cheapest shop £3.00, the same"
         << "Corner prices all 2 items";
 }
 
@@ -383,6 +386,7 @@ void ComparisonTest::pricesCountTheSameInEveryLanguage() {
     f.fill(0, {{"Oven", "1", true, "K0"}, {"Tea", "2", true, "K1"}});
     setPrices(w, "K0", {{1, "1,200.00"}, {2, "1,234.50"}});
     setPrices(w, "K1", {{1, "2.15"}, {2, "1.10"}});
+    w.document().setTripCost(2, QStringLiteral("1,000.50"));
     QVERIFY(w.save());
     writeFile(f.path("Pantrova Template.htm"), "%bestshop% %bestprice%");
     for (const char* language : {"de_DE", "fr_FR", "en_GB"}) {
@@ -394,6 +398,7 @@ void ComparisonTest::pricesCountTheSameInEveryLanguage() {
         QCOMPARE(shown(opened).bestPrice, 1204.30f);
         QCOMPARE(cellText(controls(opened).comparison, 1, 2), locale.toString(1234.5, 'f', 2));
         QCOMPARE(cellText(controls(opened).comparison, 2, 1), locale.toString(4.3, 'f', 2));
+        QCOMPARE(opened.document().tripCost(2), locale.toString(1000.5, 'f', 2));
         controls(opened).showPage();
         QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))),
                  QStringLiteral("Market ") + locale.toString(1204.3, 'f', 2));
@@ -401,6 +406,60 @@ void ComparisonTest::pricesCountTheSameInEveryLanguage() {
         controls(opened).exitWithoutSaving->trigger();
     }
     QCOMPARE(QLocale(QStringLiteral("de_DE")).toString(1204.3, 'f', 2), QStringLiteral("1.204,30"));
+}
+
+// The Shops tab's tick and trip cost, the plans below the table, the chosen one on the page; each change undoable.
+void ComparisonTest::tripPlansAndTheShopsTheyVisit() {
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
+    for (const auto& [s, name] : {std::pair(1, "Market"), std::pair(2, "Fish & Co"), std::pair(3, "Deli")})
+        w.document().renameShop(s, QString::fromLatin1(name));
+    f.fill(0, {{"Bread", "1", true, "K0"}, {"Fish <fresh>", "1", true, "K1"}});
+    setPrices(w, "K0", {{1, "1.00"}, {2, "2.00"}, {3, "0.50"}});
+    setPrices(w, "K1", {{2, "3.00"}, {3, "4.00"}});
+    QAbstractItemModel* shops = ui.shops->model();
+    const QModelIndex deliTrip = shops->index(2, 3);
+    f.prompts.typeNext(QStringLiteral("fare"));
+    emit ui.shops->clicked(deliTrip);
+    QVERIFY(f.prompts.last().text.contains(QStringLiteral("0 or more")));
+    f.prompts.typeNext(QStringLiteral("0.75"));
+    emit ui.shops->clicked(deliTrip);
+    QCOMPARE(deliTrip.data().toString(), QStringLiteral("£0.75"));
+
+    // By hand: one shop, Fish & Co 5.00 (Deli 4.50 + 0.75); two, Market's bread and Fish & Co's fish 4.00; three
+    // shops buy nothing cheaper, so that line is not shown.
+    const auto plan = [&w](int k) { return w.findChild<QRadioButton*>(QStringLiteral("plan%1").arg(k)); };
+    ui.compare();
+    QCOMPARE(plan(1)->text(), QStringLiteral("1 shop: Fish && Co £5.00"));
+    QCOMPARE(plan(2)->accessibleName(), QStringLiteral("2 shops: Market + Fish & Co £4.00 (save £1.00)"));
+    QCOMPARE(plan(2)->toolTip(), QStringLiteral("At Market: Bread\nAt Fish & Co: Fish <fresh>"));
+    QVERIFY(plan(2)->isChecked() && !plan(2)->isHidden() && plan(3)->isHidden());
+    writeFile(f.path("Pantrova Template.htm"), "%tripplan%");
+    ui.showPage();
+    QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))),
+             QStringLiteral("<b>2 shops: Market + Fish &amp; Co £4.00 (save £1.00)</b><br>At Market: Bread<br>"
+                            "At Fish &amp; Co: Fish &lt;fresh&gt;"));
+    ui.compare();
+    plan(1)->click();
+    QCOMPARE(w.document().planSize(), 1);
+    ui.showPage();
+    QCOMPARE(QString::fromUtf8(readFile(f.path("Pantrova.htm"))).section(QStringLiteral("<br>"), 1),
+             QStringLiteral("At Fish &amp; Co: Bread, Fish &lt;fresh&gt;"));
+
+    // Market left out: Deli's trip now counts.
+    shops->setData(shops->index(0, 2), Qt::Unchecked, Qt::CheckStateRole);
+    ui.compare();
+    QCOMPARE(plan(2)->accessibleName(),
+             QStringLiteral("2 shops: Fish & Co + Deli £4.25 (save £0.75), trips £0.75 included"));
+    QVERIFY(plan(1)->isChecked());
+    for (const auto& [used, size, trip] : {std::tuple(false, 1, "0.75"), std::tuple(true, 1, "0.75"),
+                                           std::tuple(true, 2, "0.75"), std::tuple(true, 2, "")}) {
+        QCOMPARE(shops->index(0, 2).data(Qt::CheckStateRole).toInt() == Qt::Checked, used);
+        QCOMPARE(w.document().planSize(), size);
+        QCOMPARE(w.document().tripCost(3), QString::fromLatin1(trip));
+        w.undoStack().undo();
+    }
 }
 
 QTEST_MAIN(ComparisonTest)
