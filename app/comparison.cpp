@@ -196,7 +196,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-void ComparisonModel::fitColumns(QTreeView* table, const Document&) const {
+void ComparisonModel::fitColumns(QTreeView* table) const {
     const Comparison& comparison = m_comparison;
     const int shown = columnCount();
     std::vector<ColumnText> widest(m_columns.size());

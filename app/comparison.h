@@ -33,9 +33,8 @@ public:
     const Comparison& comparison() const { return m_comparison; }
     // The comparison's column (0 for the label, s for shop s) that a column of the model shows.
     int comparisonColumn(int column) const { return m_columns[static_cast<size_t>(column)]; }
-    // Every column at least as wide as its title and its widest cell. `document` is not read: setComparison has
-    // chosen the columns.
-    void fitColumns(QTreeView* table, const Document& document) const;
+    // Every column at least as wide as its title and its widest cell.
+    void fitColumns(QTreeView* table) const;
     // When a price set on that day was set, as the comparison says it: "12 March 2026 (8 months ago)".
     static QString age(QDate date, QDate today);
     // Whether a cell is drawn in bold: list headings, the totals' label and the best price.

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 #include "local_settings.h"
 
+#include "comparison.h"
+
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -21,6 +23,14 @@ const QString GeometryKey = QStringLiteral("Window/Geometry");
 const QString AddToBottomKey = QStringLiteral("Lists/AddToBottom");
 const QString CsvFolderKey = QStringLiteral("Csv/Folder");
 const QString ColumnWidthsGroup = QStringLiteral("ComparisonColumnWidths");
+
+// A width is kept by the comparison's column (its shop), not by where the column stands, which changes as shops
+// come into view or leave it.
+QString columnWidthKey(const QTreeView* table, int column) {
+    const auto* model = qobject_cast<const ComparisonModel*>(table->model());
+    const int kept = model && column < model->columnCount() ? model->comparisonColumn(column) : column;
+    return ColumnWidthsGroup + QLatin1Char('/') + QString::number(kept);
+}
 
 } // namespace
 
@@ -78,10 +88,10 @@ void LocalSettings::watchColumnWidths(QTreeView* table) {
     // The header's mouse events tell a user's drag from the widths the program sets at every comparison.
     m_headerViewport = header->viewport();
     header->viewport()->installEventFilter(this);
-    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    connect(header, &QHeaderView::sectionResized, this, [this, table](int column, int, int width) {
         if (!m_settings || !m_dragging)
             return;
-        const QString key = ColumnWidthsGroup + QLatin1Char('/') + QString::number(column);
+        const QString key = columnWidthKey(table, column);
         if (m_fitting)
             m_settings->remove(key);
         else
@@ -90,18 +100,11 @@ void LocalSettings::watchColumnWidths(QTreeView* table) {
 }
 
 void LocalSettings::applyColumnWidths(QTreeView* table) const {
-    if (!m_settings)
+    if (!m_settings || !table->model())
         return;
-    m_settings->beginGroup(ColumnWidthsGroup);
-    const QStringList columns = m_settings->childKeys();
-    for (const QString& column : columns) {
-        bool isNumber = false;
-        const int index = column.toInt(&isNumber);
-        const int width = m_settings->value(column).toInt();
-        if (isNumber && index >= 0 && width > 0)
-            table->setColumnWidth(index, width);
-    }
-    m_settings->endGroup();
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        if (const int width = m_settings->value(columnWidthKey(table, column)).toInt(); width > 0)
+            table->setColumnWidth(column, width);
 }
 
 bool LocalSettings::eventFilter(QObject* watched, QEvent* event) {

@@ -982,7 +982,7 @@ void MainWindow::compare() {
                                                : ComparisonEngine::Mode::UnitPrices;
     m_comparisonModel->setComparison(m_comparison.compare(m_document, mode, m_document.today()));
     const Comparison& shown = m_comparisonModel->comparison();
-    m_comparisonModel->fitColumns(m_comparisonView, m_document);
+    m_comparisonModel->fitColumns(m_comparisonView);
     m_settings->applyColumnWidths(m_comparisonView);
     m_cheapestLabel->setText(shown.splitTripLine.isEmpty()
                                  ? shown.cheapestLine
