@@ -294,7 +294,7 @@ void MainWindow::createComparisonTab(QWidget* page) {
     for (int k = 1; k <= Document::MaxPlanSize; ++k) {
         QRadioButton* plan = m_plans[static_cast<size_t>(k) - 1] =
             named(new QRadioButton(m_planBox), QStringLiteral("plan%1").arg(k));
-        plan->setAccessibleName(tr("Trip plan of %n shop(s)", "", k));
+        plan->setAccessibleName(k == 1 ? tr("Trip plan of 1 shop") : tr("Trip plan of %1 shops").arg(k));
         planLines->addWidget(plan);
         planGroup->addButton(plan, k);
     }
@@ -302,7 +302,8 @@ void MainWindow::createComparisonTab(QWidget* page) {
     connect(planGroup, &QButtonGroup::idClicked, this, [this](int k) {
         if (m_document.planSize() == k)
             return;
-        const UndoStep step = undoStep(tr("Choose a Trip Plan of %n Shop(s)", "", k));
+        const UndoStep step =
+            undoStep(k == 1 ? tr("Choose a Trip Plan of 1 Shop") : tr("Choose a Trip Plan of %1 Shops").arg(k));
         m_document.setPlanSize(k);
     });
 

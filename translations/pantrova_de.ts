@@ -186,6 +186,14 @@
         <source>, the same</source>
         <translation>, gleich viel</translation>
     </message>
+    <message>
+        <source>At %1: %2</source>
+        <translation>Bei %1: %2</translation>
+    </message>
+    <message>
+        <source>Priced at none of these shops: %1</source>
+        <translation>In keinem dieser Geschäfte mit Preis: %1</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonModel</name>
@@ -228,6 +236,26 @@
     <message>
         <source>Not comparable: a pack of another kind than most of this item&apos;s</source>
         <translation>Nicht vergleichbar: eine Packung anderer Art als die meisten dieses Artikels</translation>
+    </message>
+    <message>
+        <source>cheapest</source>
+        <translation>am günstigsten</translation>
+    </message>
+    <message>
+        <source>not comparable</source>
+        <translation>nicht vergleichbar</translation>
+    </message>
+    <message>
+        <source>old price, set %1</source>
+        <translation>alter Preis, gesetzt am %1</translation>
+    </message>
+    <message>
+        <source>offer</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>Shop %1</source>
+        <translation>Geschäft %1</translation>
     </message>
 </context>
 <context>
@@ -608,6 +636,10 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
     </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche leeren</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -687,10 +719,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <translation>Preis bearbeiten</translation>
     </message>
     <message>
-        <source>Please enter a number.</source>
-        <translation>Bitte geben Sie eine Zahl ein.</translation>
-    </message>
-    <message>
         <source>Please enter a value of 0.01 or greater.</source>
         <translation>Bitte geben Sie einen Wert von 0,01 oder mehr ein.</translation>
     </message>
@@ -753,6 +781,14 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>The regular price of &apos;%1&apos; at &apos;%2&apos;:</source>
         <translation>Der reguläre Preis von „%1“ bei „%2“:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no price. Please type a price such as %2.</source>
+        <translation>„%1“ ist kein Preis. Bitte geben Sie einen Preis wie %2 ein.</translation>
+    </message>
+    <message>
+        <source>Your language writes the decimals after &quot;%1&quot;, not &quot;%2&quot;: %3.</source>
+        <translation>Ihre Sprache schreibt die Nachkommastellen nach „%1“, nicht nach „%2“: %3.</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1257,50 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <source>Importing %1 rows from &apos;%2&apos;...</source>
         <translation>%1 Zeilen aus „%2“ werden importiert...</translation>
     </message>
+    <message>
+        <source>Use Shop %1 in Trip Plans</source>
+        <translation>Geschäft %1 in Einkaufstouren verwenden</translation>
+    </message>
+    <message>
+        <source>Leave Shop %1 out of Trip Plans</source>
+        <translation>Geschäft %1 aus Einkaufstouren herausnehmen</translation>
+    </message>
+    <message>
+        <source>Trip plans</source>
+        <translation>Einkaufstouren</translation>
+    </message>
+    <message>
+        <source>What a trip to &apos;%1&apos; costs, such as a fare or fuel (0 for nothing):</source>
+        <translation>Was eine Fahrt zu „%1“ kostet, etwa Fahrkarte oder Benzin (0 für nichts):</translation>
+    </message>
+    <message>
+        <source>Trip Cost</source>
+        <translation>Fahrtkosten</translation>
+    </message>
+    <message>
+        <source>Please enter an amount of 0 or more.</source>
+        <translation>Bitte geben Sie einen Betrag ab 0 ein.</translation>
+    </message>
+    <message>
+        <source>Change Trip Cost of Shop %1</source>
+        <translation>Fahrtkosten von Geschäft %1 ändern</translation>
+    </message>
+    <message>
+        <source>Trip plan of 1 shop</source>
+        <translation>Einkaufstour mit 1 Geschäft</translation>
+    </message>
+    <message>
+        <source>Trip plan of %1 shops</source>
+        <translation>Einkaufstour mit %1 Geschäften</translation>
+    </message>
+    <message>
+        <source>Choose a Trip Plan of 1 Shop</source>
+        <translation>Einkaufstour mit 1 Geschäft wählen</translation>
+    </message>
+    <message>
+        <source>Choose a Trip Plan of %1 Shops</source>
+        <translation>Einkaufstour mit %1 Geschäften wählen</translation>
+    </message>
 </context>
 <context>
     <name>MoveCopyDialog</name>
@@ -1361,6 +1441,22 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <source>Unit price chart</source>
         <translation>Grundpreisdiagramm</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>deleted, not yet saved</source>
+        <translation>gelöscht, noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>not yet saved</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 (not yet saved)</source>
+        <translation>%1 (noch nicht gespeichert)</translation>
+    </message>
 </context>
 <context>
     <name>ShopModel</name>
@@ -1371,6 +1467,30 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Shop Name</source>
         <translation>Name des Geschäfts</translation>
+    </message>
+    <message>
+        <source>Used in trip plans</source>
+        <translation>In Einkaufstouren verwendet</translation>
+    </message>
+    <message>
+        <source>Not used in trip plans</source>
+        <translation>Nicht in Einkaufstouren verwendet</translation>
+    </message>
+    <message>
+        <source>No trip cost</source>
+        <translation>Keine Fahrtkosten</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Use in trip plans</source>
+        <translation>In Einkaufstouren</translation>
+    </message>
+    <message>
+        <source>Trip cost</source>
+        <translation>Fahrtkosten</translation>
     </message>
 </context>
 <context>
