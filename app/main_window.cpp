@@ -997,16 +997,18 @@ void MainWindow::showPlans(const Comparison& shown) {
     for (size_t k = 0; k < m_plans.size(); ++k) {
         const Comparison::Plan& plan = shown.plans[k];
         QRadioButton* button = m_plans[k];
-        // A bigger plan that visits no more shops than a smaller one says nothing new.
-        const bool same = k > 0 && plan.shops == shown.plans[k - 1].shops;
-        button->setVisible(!plan.line.isEmpty() && !same);
-        any = any || button->isVisible();
+        // A bigger plan that visits the same shops as a smaller one says so, and stays to be chosen.
+        const QString line = k > 0 && plan.shops == shown.plans[k - 1].shops
+                                 ? tr("%1 shops: none cheaper than with fewer shops").arg(k + 1)
+                                 : plan.line;
+        button->setVisible(!plan.line.isEmpty());
+        any = any || !plan.line.isEmpty();
         // The plan's text holds shop names: an "&" in one is no access key.
-        button->setText(QString(plan.line).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        button->setText(QString(line).replace(QLatin1Char('&'), QStringLiteral("&&")));
         button->setChecked(static_cast<int>(k) + 1 == shown.planSize);
         const QString detail = ComparisonEngine::planDetail(plan).join(QLatin1Char('\n'));
         button->setToolTip(plainToolTip(detail));
-        button->setAccessibleName(plan.line);
+        button->setAccessibleName(line);
         button->setAccessibleDescription(detail);
     }
     m_planBox->setVisible(any);

@@ -48,6 +48,102 @@ QString shopLabel(const Document& document, int shop) {
     return document.shopName(shop).isEmpty() ? ComparisonEngine::tr("shop %1").arg(shop) : document.shopName(shop);
 }
 
+// A set of one, two or three of the used shops (indexes into them, ascending) and what it buys.
+struct PlanCandidate {
+    std::array<size_t, Document::MaxPlanSize> members{};
+    int size = 0;
+    int priced = -1;
+    qint64 total = 0;
+    bool operator<(const PlanCandidate& other) const { // better: more items, lower total, fewer and lower shops
+        if (priced != other.priced)
+            return priced > other.priced;
+        if (total != other.total)
+            return total < other.total;
+        if (size != other.size)
+            return size < other.size;
+        return std::lexicographical_compare(members.begin(), members.begin() + size, other.members.begin(),
+                                            other.members.begin() + other.size);
+    }
+};
+
+// Below this many cents an item's cost is searched in 32 bits, with this value for none: a block of 64 such costs
+// adds up in 32 bits, and four of them pass through the processor at a time.
+constexpr qint32 NarrowNone = 1 << 24;
+constexpr size_t NarrowBlock = 64;
+
+// The best sets of at most one, two and three shops, from each shop's cost by item (`None` for none) and its trip:
+// every set, each item at the set's cheapest shop. A set pays every member's trip: one whose member buys nothing
+// loses to the set without it, which has fewer shops at no higher total.
+template <typename Cost, Cost None>
+[[gnu::always_inline]] inline std::array<PlanCandidate, Document::MaxPlanSize>
+cheapestSets(const std::vector<std::vector<Cost>>& columns, const std::vector<qint64>& trips) {
+    const size_t n = columns.empty() ? 0 : columns.front().size();
+    std::array<PlanCandidate, Document::MaxPlanSize> best{};
+    // Adds up one set's lowest cost of every item without a branch: this runs for every item of over a thousand
+    // sets when twenty shops price the items.
+    const auto consider = [&](PlanCandidate candidate, auto lowest) __attribute__((always_inline)) {
+        qint64 total = 0;
+        int unpriced = 0;
+        if constexpr (sizeof(Cost) < sizeof(qint64)) {
+            // Every cost is added, none counted as NarrowNone and taken away after.
+            for (size_t start = 0; start < n; start += NarrowBlock) {
+                qint32 block = 0;
+                qint32 missing = 0;
+                for (size_t i = start, end = std::min(n, start + NarrowBlock); i < end; ++i) {
+                    const qint32 cost = lowest(i);
+                    block += cost;
+                    missing += cost == None;
+                }
+                total += block;
+                unpriced += missing;
+            }
+            total -= static_cast<qint64>(unpriced) * None;
+        } else {
+            for (size_t i = 0; i < n; ++i) {
+                const Cost cost = lowest(i);
+                total += cost != None ? cost : 0;
+                unpriced += cost == None;
+            }
+        }
+        candidate.priced = static_cast<int>(n) - unpriced;
+        candidate.total = total;
+        for (int m = 0; m < candidate.size; ++m)
+            candidate.total += trips[candidate.members[static_cast<size_t>(m)]];
+        for (int k = candidate.size; k <= Document::MaxPlanSize; ++k)
+            best[static_cast<size_t>(k) - 1] = std::min(best[static_cast<size_t>(k) - 1], candidate);
+    };
+    std::vector<Cost> pair(n);
+    for (size_t a = 0; a < columns.size(); ++a) {
+        const Cost* first = columns[a].data();
+        consider(
+            {{a}, 1}, [first](size_t i) __attribute__((always_inline)) { return first[i]; });
+        for (size_t b = a + 1; b < columns.size(); ++b) {
+            const Cost* second = columns[b].data();
+            for (size_t i = 0; i < n; ++i)
+                pair[i] = std::min(first[i], second[i]);
+            const Cost* both = pair.data();
+            consider(
+                {{a, b}, 2}, [both](size_t i) __attribute__((always_inline)) { return both[i]; });
+            for (size_t d = b + 1; d < columns.size(); ++d) {
+                const Cost* third = columns[d].data();
+                consider(
+                    {{a, b, d}, 3},
+                    [ both, third ](size_t i) __attribute__((always_inline)) { return std::min(both[i], third[i]); });
+            }
+        }
+    }
+    return best;
+}
+
+// The search in 32 bits, also built for processors with wider vectors where those run it: eight costs at a time.
+#if defined(__x86_64__) && defined(__GNUC__)
+[[gnu::target_clones("avx2", "default")]]
+#endif
+std::array<PlanCandidate, Document::MaxPlanSize>
+narrowCheapestSets(const std::vector<std::vector<qint32>>& columns, const std::vector<qint64>& trips) {
+    return cheapestSets<qint32, NarrowNone>(columns, trips);
+}
+
 } // namespace
 
 void Comparison::Names::add(const QString& name) {
@@ -148,8 +244,11 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
         c.titles << document.shopName(s) + QStringLiteral(" (") + symbol + QLatin1Char(')');
 
     std::array<double, Document::ShopCount> costNumbers{};
-    std::vector<QString> planNames;
-    std::vector<std::array<qint64, Document::ShopCount>> planCosts;
+    // Kept between comparisons, so that their memory is not asked for again each time.
+    std::vector<QString>& planNames = m_plan.names;
+    std::vector<std::array<qint64, Document::ShopCount>>& planCosts = m_plan.costs;
+    planNames.clear();
+    planCosts.clear();
     for (int l = 0; l < Document::ListCount; ++l) {
         c.rows.push_back({.kind = Row::Kind::Heading, .texts = {document.listName(l)}});
         for (const Item& item : document.items(l)) {
@@ -322,73 +421,49 @@ void ComparisonEngine::planTrips(Comparison& c, const Document& document, const 
     // The used shops that price a shown item, with their costs by item and their trips: a shop that prices none
     // would only add its trip. A trip cost that is no amount above 0 counts as none.
     std::vector<int> shops;
-    std::vector<std::vector<qint64>> columns;
+    std::vector<std::vector<qint64>>& columns = m_plan.columns;
+    columns.resize(Document::ShopCount);
     std::vector<qint64> trips;
     for (int s = 1; s <= Document::ShopCount; ++s) {
         if (!document.usedInPlans(s))
             continue;
-        std::vector<qint64> column(n);
+        std::vector<qint64>& column = columns[shops.size()];
+        column.resize(n);
         bool prices = false;
         for (size_t i = 0; i < n; ++i)
             prices = (column[i] = costs[i][static_cast<size_t>(s) - 1]) != Unpriced || prices;
         if (!prices)
             continue;
         shops.push_back(s);
-        columns.push_back(std::move(column));
         const std::optional<double> trip = m_costs.toNumber(document.tripCost(s));
         const qint64 cents = trip && *trip > 0 ? toCents(*trip) : 0;
         trips.push_back(cents == Unpriced ? 0 : cents);
     }
 
-    // Every set of one, two or three of them, each item at the set's cheapest shop. A set pays every member's
-    // trip: one whose member buys nothing loses to the set without it, which has fewer shops at no higher total.
-    struct Candidate {
-        std::array<size_t, Document::MaxPlanSize> members{}; // indexes into shops, ascending
-        int size = 0;
-        int priced = -1;
-        qint64 total = 0;
-        bool operator<(const Candidate& other) const { // better: more items, lower total, fewer and lower shops
-            if (priced != other.priced)
-                return priced > other.priced;
-            if (total != other.total)
-                return total < other.total;
-            if (size != other.size)
-                return size < other.size;
-            return std::lexicographical_compare(members.begin(), members.begin() + size, other.members.begin(),
-                                                other.members.begin() + other.size);
+    columns.resize(shops.size());
+
+    // Costs below NarrowNone (every basket but the dearest) are searched in 32 bits, four at a time.
+    const bool narrow = std::all_of(columns.begin(), columns.end(), [](const std::vector<qint64>& column) {
+        return std::all_of(column.begin(), column.end(),
+                           [](qint64 cost) { return cost == Unpriced || std::abs(cost) < NarrowNone; });
+    });
+    std::array<PlanCandidate, Document::MaxPlanSize> best;
+    if (narrow) {
+        std::vector<std::vector<qint32>>& narrowColumns = m_plan.narrowColumns;
+        narrowColumns.resize(columns.size());
+        for (size_t a = 0; a < columns.size(); ++a) {
+            narrowColumns[a].resize(n);
+            std::transform(columns[a].begin(), columns[a].end(), narrowColumns[a].begin(),
+                           [](qint64 cost) { return cost == Unpriced ? NarrowNone : static_cast<qint32>(cost); });
         }
-    };
-    std::array<Candidate, Document::MaxPlanSize> best{};
-    const auto consider = [&](const std::vector<qint64>& lowest, Candidate candidate) {
-        candidate.priced = 0;
-        for (const qint64 cost : lowest)
-            if (cost != Unpriced) {
-                ++candidate.priced;
-                candidate.total += cost;
-            }
-        for (int m = 0; m < candidate.size; ++m)
-            candidate.total += trips[candidate.members[static_cast<size_t>(m)]];
-        for (int k = candidate.size; k <= Document::MaxPlanSize; ++k)
-            best[static_cast<size_t>(k) - 1] = std::min(best[static_cast<size_t>(k) - 1], candidate);
-    };
-    std::vector<qint64> pair(n), triple(n);
-    for (size_t a = 0; a < shops.size(); ++a) {
-        consider(columns[a], {{a}, 1});
-        for (size_t b = a + 1; b < shops.size(); ++b) {
-            for (size_t i = 0; i < n; ++i)
-                pair[i] = std::min(columns[a][i], columns[b][i]);
-            consider(pair, {{a, b}, 2});
-            for (size_t d = b + 1; d < shops.size(); ++d) {
-                for (size_t i = 0; i < n; ++i)
-                    triple[i] = std::min(pair[i], columns[d][i]);
-                consider(triple, {{a, b, d}, 3});
-            }
-        }
+        best = narrowCheapestSets(narrowColumns, trips);
+    } else {
+        best = cheapestSets<qint64, Unpriced>(columns, trips);
     }
 
     for (size_t k = 0; k < c.plans.size(); ++k) {
         Comparison::Plan& plan = c.plans[k];
-        const Candidate& chosen = best[k];
+        const PlanCandidate& chosen = best[k];
         plan.total = chosen.size > 0 ? chosen.total : 0;
         for (int m = 0; m < chosen.size; ++m) {
             plan.shops << shops[chosen.members[static_cast<size_t>(m)]];

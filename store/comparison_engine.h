@@ -128,6 +128,14 @@ private:
                         const std::array<QString, 3>& units);
 
     NumberMemo m_costs;
+    // The trip plans' working memory: each shown item's name and cost by shop, the costs by used shop, and the
+    // same in 32 bits.
+    struct PlanMemory {
+        std::vector<QString> names;
+        std::vector<std::array<qint64, Document::ShopCount>> costs;
+        std::vector<std::vector<qint64>> columns;
+        std::vector<std::vector<qint32>> narrowColumns;
+    } m_plan;
     QHash<QString, std::optional<Pack::Size>> m_packs;
     // A unit price's text with its unit, by what it is per, its kind and its amount.
     std::array<std::array<QHash<double, QString>, 3>, 2> m_unitPrices;

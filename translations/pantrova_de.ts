@@ -1301,6 +1301,10 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <source>Choose a Trip Plan of %1 Shops</source>
         <translation>Einkaufstour mit %1 Geschäften wählen</translation>
     </message>
+    <message>
+        <source>%1 shops: none cheaper than with fewer shops</source>
+        <translation>%1 Geschäfte: keine günstiger als mit weniger Geschäften</translation>
+    </message>
 </context>
 <context>
     <name>MoveCopyDialog</name>
