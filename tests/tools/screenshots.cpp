@@ -29,7 +29,7 @@ void fillSample(MainWindow& w) {
     const std::array<const char*, 5> shops{"Corner Shop", "Fresh Market", "MegaMart", "Farm Stall", "Deli & Co"};
     for (int s = 0; s < 5; ++s)
         document.renameShop(s + 1, QString::fromUtf8(shops[s]));
-    document.setTripCost(4, QStringLiteral("1.50")); // the farm is a bus ride away
+    document.setTripCost(4, QStringLiteral("0.30")); // the farm is a bus ride away
     const std::array<const char*, 4> names{"Weekly shop", "Bakery & deli", "Household", "Party"};
     const std::array<std::vector<SampleItem>, 4> lists{{
         {{"Milk", "2", {"1.25", "1.10", "0.99", "1.40", nullptr}},
