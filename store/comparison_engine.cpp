@@ -352,7 +352,7 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
     } else {
         // One arg() for all the parts: a name holding "%2" must stay as typed.
         c.cheapestLine = tr("Cheapest: %1, %2%3 \u2014 prices %4 of %5 shown items")
-                             .arg(c.bestShopName, symbol, Money::format(c.bestPrice), QString::number(c.priced[b]),
+                             .arg(bestLabel, symbol, Money::format(c.bestPrice), QString::number(c.priced[b]),
                                   QString::number(c.shownItems));
         if (c.missing[b].count == 0) {
             c.coverageLine = tr("%1 prices all %2 items").arg(bestLabel, QString::number(c.shownItems));

@@ -120,9 +120,10 @@ void ComparisonEngineTest::cheapestShop_data() {
         << Prices{{1, "131,072.00"}} << Prices{{1, "0.01"}} << "Shop 1"
         << "£131,072.02"
         << "prices 2 of 2";
+    // The line below the table names it by its number, where the BEST PRICE row leaves its name empty.
     QTest::newRow("an unnamed shop can be cheapest") << Prices{{1, "4.00"}, {20, "1.00"}} << Prices{} << ""
                                                      << "£1.00"
-                                                     << "prices 1 of 2";
+                                                     << "Cheapest: shop 20, £1.00 \u2014 prices 1 of 2";
     QTest::newRow("no shop prices anything") << Prices{} << Prices{} << "(None)"
                                              << "£0.00"
                                              << "No shop has a price for the shown items.";
