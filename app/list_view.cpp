@@ -57,8 +57,15 @@ void ListView::focusInEvent(QFocusEvent* event) {
 }
 
 void ListView::keyPressEvent(QKeyEvent* event) {
+    // A key the rename box left to the list (Enter ends the rename) is the box's, not a list command.
+    if (state() == QAbstractItemView::EditingState) {
+        QTreeView::keyPressEvent(event);
+        return;
+    }
     emit keyDown(event->key());
-    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_F2) {
+    // The window acts on these: deleting, renaming, editing, counting up and down (a tree would expand instead).
+    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter || event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus) {
         event->accept();
         return;
     }

@@ -14,6 +14,7 @@
 #include "money.h"
 #include "move_copy.h"
 #include "printable.h"
+#include "search_text.h"
 #include "varnet_host.h"
 
 #include <QAction>
@@ -130,6 +131,9 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidg
     createShopsTab(pages[ShopsTab]);
     createComparisonTab(pages[ComparisonTab]);
     createPreviewTab(pages[PreviewTab]);
+    // Enter presses the focused button, as Space does.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
     m_geometry = WindowLayout::designGeometry();
     applyGeometry();
     // The pages' area is where the controls stand; it is laid out whenever it changes size.
@@ -179,14 +183,11 @@ void MainWindow::createListsTab(QWidget* page) {
         c.tickAll = named(new SelectAllBox(page), QStringLiteral("tickAll") + number);
         c.tickAll->setTristate(true);
         c.tickAll->setToolTip(tr("Tick or clear every item of this list"));
-        c.tickAll->setAccessibleName(tr("Tick every item of list %1").arg(l + 1));
         c.name->setAccessibleName(tr("Name of list %1").arg(l + 1));
         c.quantityLabel = new QLabel(tr("Qty:"), page);
         c.more = named(new QPushButton(QStringLiteral("+"), page), QStringLiteral("more") + number);
         c.fewer = named(new QPushButton(QStringLiteral("-"), page), QStringLiteral("fewer") + number);
-        c.more->setAccessibleName(tr("More"));
         c.more->setAccessibleDescription(tr("Count the selected item up by one"));
-        c.fewer->setAccessibleName(tr("Fewer"));
         c.fewer->setAccessibleDescription(tr("Count the selected item down by one"));
 
         c.view = named(new ListView(page), QStringLiteral("list") + number);
@@ -199,9 +200,7 @@ void MainWindow::createListsTab(QWidget* page) {
         c.down = named(new QPushButton(QStringLiteral("\u2193"), page), QStringLiteral("down") + number);
         c.up->setToolTip(tr("Move the selected item up"));
         c.down->setToolTip(tr("Move the selected item down"));
-        c.up->setAccessibleName(tr("Up"));
         c.up->setAccessibleDescription(c.up->toolTip());
-        c.down->setAccessibleName(tr("Down"));
         c.down->setAccessibleDescription(c.down->toolTip());
 
         // The name's access key works from every tab; on the Lists tab the label's own mnemonic serves.
@@ -221,6 +220,12 @@ void MainWindow::createListsTab(QWidget* page) {
 
         connect(c.view, &ListView::gotFocus, this, [this, l] { listFocused(l); });
         connect(c.view, &ListView::keyDown, this, [this, l](int key) { listKeyPressed(l, key); });
+        connect(c.view, &ListView::doubleClicked, this, [this, l] { editSelected(l); });
+        // The Edit menu's caption follows the current item however it became current: a click, a key, a find.
+        connect(c.view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, l] {
+            if (l == m_currentList)
+                listFocused(l);
+        });
         // Only the user's own ticks and renames arrive here; the program's never run the quantity rule.
         connect(c.model, &ListModel::renamedByUser, this,
                 [this, l](int row, const QString& text) { renameItemByUser(l, row, text); });
@@ -228,10 +233,7 @@ void MainWindow::createListsTab(QWidget* page) {
                 [this, l](int row, bool ticked) { tickItemByUser(l, row, ticked); });
         connect(c.tickAll, &QCheckBox::clicked, this, [this, l] { tickAll(l); });
         connect(c.add, &QPushButton::clicked, this, [this, l] { openItemEditor(l, true); });
-        connect(c.edit, &QPushButton::clicked, this, [this, l] {
-            if (selectedRow(l) >= 0)
-                openItemEditor(l, false);
-        });
+        connect(c.edit, &QPushButton::clicked, this, [this, l] { editSelected(l); });
         connect(c.up, &QPushButton::clicked, this, [this, l] { moveSelectedRow(l, -1); });
         connect(c.down, &QPushButton::clicked, this, [this, l] { moveSelectedRow(l, +1); });
         connect(c.more, &QPushButton::clicked, this, [this, l] { count(l, +1); });
@@ -464,6 +466,10 @@ void MainWindow::startUp(const QString& programFolder) {
         shopsKnown = data->shopsKnown;
         m_document.adopt(std::move(*data));
     }
+    // Every price in the store is now in the current locale's form, and saving says so.
+    m_document.store().setNumbers(Money::current());
+    // From here on every change is unsaved, the first-run shop names too.
+    m_safety->watch();
 
     if (!shopsKnown) {
         show();
@@ -478,10 +484,7 @@ void MainWindow::startUp(const QString& programFolder) {
 
     refreshTickAll();
     listFocused(0);
-    // Every price in the store is now in the current locale's form, and saving says so.
-    m_document.store().setNumbers(Money::current());
     m_perHundredAction->setChecked(m_document.unitPricesPerHundred());
-    m_safety->watch();
     m_dayTimer = named(new QTimer(this), QStringLiteral("dayTimer"));
     m_dayTimer->setSingleShot(true);
     connect(m_dayTimer, &QTimer::timeout, this, &MainWindow::endOffers);
@@ -601,9 +604,17 @@ void MainWindow::connectDocument() {
     const auto showListName = [this](int l) {
         if (m_lists[l].name->text() != m_document.listName(l))
             m_lists[l].name->setText(m_document.listName(l));
-        // A screen reader calls each list by its name.
-        m_lists[l].view->setAccessibleName(m_document.listName(l).isEmpty() ? tr("List %1").arg(l + 1)
-                                                                            : m_document.listName(l));
+        // A screen reader calls each list by its name, and says which list each button acts on.
+        const ListColumn& c = m_lists[l];
+        const QString list = m_document.listName(l).isEmpty() ? tr("List %1").arg(l + 1) : m_document.listName(l);
+        c.view->setAccessibleName(list);
+        c.tickAll->setAccessibleName(tr("Tick every item of %1").arg(list));
+        c.more->setAccessibleName(tr("More in %1").arg(list));
+        c.fewer->setAccessibleName(tr("Fewer in %1").arg(list));
+        c.add->setAccessibleName(tr("Add to %1").arg(list));
+        c.edit->setAccessibleName(tr("Edit in %1").arg(list));
+        c.up->setAccessibleName(tr("Move up in %1").arg(list));
+        c.down->setAccessibleName(tr("Move down in %1").arg(list));
     };
     connect(&m_document, &Document::listNameChanged, this, showListName);
     for (int l = 0; l < ListCount; ++l)
@@ -652,6 +663,17 @@ void MainWindow::listKeyPressed(int list, int key) {
     listFocused(list);
     if (key == Qt::Key_F2)
         m_lists[list].view->startRename();
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        editSelected(list);
+    else if (key == Qt::Key_Plus)
+        count(list, +1);
+    else if (key == Qt::Key_Minus)
+        count(list, -1);
+}
+
+void MainWindow::editSelected(int list) {
+    if (selectedRow(list) >= 0)
+        openItemEditor(list, false);
 }
 
 void MainWindow::renameItemByUser(int list, int row, const QString& name) {
@@ -791,6 +813,7 @@ bool MainWindow::findItem(const QString& text, bool backwards, bool fromCurrent)
     const int total = starts[ListCount];
     if (total == 0)
         return false;
+    const QString wanted = SearchText::folded(text);
     const int current = starts[m_currentList] + std::max(selectedRow(m_currentList), 0);
     const int step = backwards ? total - 1 : 1;
     for (int i = fromCurrent ? 0 : 1; i <= total; ++i) {
@@ -798,7 +821,7 @@ bool MainWindow::findItem(const QString& text, bool backwards, bool fromCurrent)
         const int list =
             static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
         const int row = position - starts[list];
-        if (!m_document.item(list, row).name.contains(text, Qt::CaseInsensitive))
+        if (!SearchText::folded(m_document.item(list, row).name).contains(wanted))
             continue;
         m_tabs->setCurrentIndex(ListsTab);
         ListView* view = m_lists[list].view;

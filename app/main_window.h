@@ -117,6 +117,8 @@ private:
     void count(int list, int by);
     void moveSelectedRow(int list, int offset);
     void openItemEditor(int list, bool adding);
+    // Edit, Enter and a double-click on the list: the item editor on the selected item, if there is one.
+    void editSelected(int list);
     void moveOrCopy();
     void setMoveOrCopyCaption(const QString& itemName);
     // The selected row of the list; -1 when none is selected.

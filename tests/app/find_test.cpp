@@ -6,6 +6,8 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -16,7 +18,45 @@ class FindTest : public QObject {
 
 private slots:
     void reachesEveryItemInOrder();
+    void ignoresAccentsAndCase_data();
+    void ignoresAccentsAndCase();
 };
+
+void FindTest::ignoresAccentsAndCase_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found"); // empty: nothing found
+    QTest::newRow("no accent finds an accent") << "creme"
+                                               << "Crème fraîche";
+    QTest::newRow("capitals and accents") << "CRÈME FRAICHE"
+                                          << "Crème fraîche";
+    QTest::newRow("ss finds ß") << "strasse"
+                                << "Straßenkarte";
+    QTest::newRow("ß finds ss, ü finds u") << "Grüße"
+                                           << "Grusse";
+    QTest::newRow("an accent finds capitals without") << "café"
+                                                      << "CAFE au lait";
+    QTest::newRow("more than the name") << "cremes"
+                                        << "";
+}
+
+void FindTest::ignoresAccentsAndCase() {
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    WindowFixture f;
+    MainWindow& w = f.window();
+    const WindowControls ui(w);
+    f.fill(0, {{"Bread", "", false, "K0"}, {"Crème fraîche", "", false, "K1"}, {"Straßenkarte", "", false, "K2"}});
+    f.fill(1, {{"Grusse", "", false, "K3"}, {"CAFE au lait", "", false, "K4"}});
+    ui.find->trigger();
+    // Typed as a keyboard layout sends it: QTest's key clicks know ASCII only.
+    for (const QChar c : typed) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(ui.findBar->txtFind, &key);
+    }
+    QCOMPARE(ui.findBar->lblNotFound->isVisibleTo(&w), found.isEmpty());
+    if (!found.isEmpty())
+        QCOMPARE(w.document().item(w.currentList(), ui.lists[w.currentList()]->selectedRow()).name, found);
+}
 
 void FindTest::reachesEveryItemInOrder() {
     WindowFixture f;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 using Answer = UserPrompts::Answer;
 }
@@ -63,17 +65,23 @@ void ListCommandsTest::plusAndMinus() {
     QFETCH(Row, before);
     QFETCH(Row, after);
     QFETCH(Qt::CheckState, box);
-    WindowFixture f;
-    MainWindow& w = f.window();
-    const WindowControls ui(w);
-    // A second, unticked row keeps the box from being all-ticked.
-    f.fill(1, {before, Row{"B", "", false, "K1"}});
-    ui.lists[1]->selectRow(0);
-    (command == "+" ? ui.more : ui.fewer)[1]->click();
-    QCOMPARE(f.rows(1).first(), after);
-    QCOMPARE(w.currentList(), 1);
-    if (command == "-" || before.quantity.trimmed().isEmpty())
-        QCOMPARE(ui.tickAll[1]->checkState(), box);
+    // The button, and the key on the list, do the same.
+    for (const bool byKey : {false, true}) {
+        WindowFixture f;
+        MainWindow& w = f.window();
+        const WindowControls ui(w);
+        // A second, unticked row keeps the box from being all-ticked.
+        f.fill(1, {before, Row{"B", "", false, "K1"}});
+        ui.lists[1]->selectRow(0);
+        if (byKey)
+            QTest::keyClick(ui.lists[1], command == "+" ? Qt::Key_Plus : Qt::Key_Minus);
+        else
+            (command == "+" ? ui.more : ui.fewer)[1]->click();
+        QCOMPARE(f.rows(1).first(), after);
+        QCOMPARE(w.currentList(), 1);
+        if (command == "-" || before.quantity.trimmed().isEmpty())
+            QCOMPARE(ui.tickAll[1]->checkState(), box);
+    }
 }
 
 void ListCommandsTest::userTicksSetQuantity() {
@@ -265,10 +273,8 @@ void ListCommandsTest::menuCaptionFollowsTheSelection() {
     ui.focusList(2);
     QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
     QVERIFY(ui.moveOrCopy->isEnabled());
-    // Selecting with the mouse alone does not refresh it; the next key or command does.
+    // However the item becomes current (here as a click makes it), the caption follows.
     ui.lists[2]->selectRow(1);
-    QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy 'Fish && Chips' ..."));
-    QTest::keyClick(ui.lists[2], Qt::Key_Shift);
     QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy '") + longName + QStringLiteral("' ..."));
     ui.focusList(3);
     QCOMPARE(ui.moveOrCopy->text(), QStringLiteral("&Move or Copy..."));
@@ -313,6 +319,23 @@ void ListCommandsTest::editAndAddOnEmptyList() {
     QCOMPARE(opened, 1);
     QCOMPARE(mode, ItemEditor::Mode::Add);
     QCOMPARE(w.currentList(), 2);
+
+    // The keys and clicks people reach for open the editor on the selected item, as Edit does; none on an empty list.
+    const std::array<std::function<void(int)>, 4> ways{
+        [&](int l) { QTest::keyClick(ui.lists[l], Qt::Key_Return); },
+        [&](int l) { QTest::keyClick(ui.lists[l], Qt::Key_Enter); },
+        [&](int l) { emit ui.lists[l]->doubleClicked(ui.lists[l]->currentIndex()); },
+        [&](int l) { QTest::keyClick(ui.edit[l], Qt::Key_Return); }, // Enter presses a focused button
+    };
+    f.fill(1, {{"Milk", "", false, "K0"}});
+    for (const auto& way : ways) {
+        opened = 0;
+        way(3);
+        QCOMPARE(opened, 0);
+        way(1);
+        QCOMPARE(opened, 1);
+        QCOMPARE(mode, ItemEditor::Mode::Edit);
+    }
 }
 
 QTEST_MAIN(ListCommandsTest)

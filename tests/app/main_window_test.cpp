@@ -110,6 +110,9 @@ void MainWindowTest::firstRunAsksForShops() {
         QCOMPARE(m_prompts.shown.size(), 2);
         QCOMPARE(m_prompts.last().title, QStringLiteral("Shop 1"));
         QCOMPARE(shopCell(*window, 0, 1), QStringLiteral("Corner Shop"));
+        // A name typed now is a change like any other: unsaved, kept for recovery, a step to undo.
+        QVERIFY(window->hasUnsavedChanges() && window->isWindowModified());
+        QCOMPARE(window->undoStack().count(), 1);
     } else {
         QCOMPARE(controls(*window).tabs->currentIndex(), 0);
         QCOMPARE(m_prompts.shown.size(), 1);
