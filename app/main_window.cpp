@@ -383,10 +383,10 @@ void MainWindow::createMenus() {
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QAction* redo = action(edit, tr("&Redo"), QStringLiteral("redo"), [this] { undoOrRedo(false); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    // The captions name the step: "Undo Delete 'Milk'".
+    // The captions name the step: "Undo Delete 'Milk'", a name's "&" as typed, no access key.
     const auto follow = [](QAction* action, const QString& caption, const QString& named) {
         return [action, caption, named](const QString& step) {
-            action->setText(step.isEmpty() ? caption : named.arg(step));
+            action->setText(step.isEmpty() ? caption : named.arg(escapedAmpersands(step)));
             action->setEnabled(!step.isEmpty());
         };
     };

@@ -145,7 +145,40 @@ private slots:
     void exportImportAndUndo();
     void importAsksFirst_data();
     void importAsksFirst();
+    void awkwardNamesShowAsTyped_data();
+    void awkwardNamesShowAsTyped();
 };
+
+void UndoTest::awkwardNamesShowAsTyped_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("ampersand") << "Fish & Chips";
+    QTest::newRow("two ampersands") << "A && B";
+    QTest::newRow("markup") << "T-shirt <S>";
+    QTest::newRow("percent") << "50% off %1";
+}
+
+// A name in a menu entry shows as typed: no "&" taken for an access key, no "%1" filled in.
+void UndoTest::awkwardNamesShowAsTyped() {
+    QFETCH(QString, name);
+    // What a menu shows of an action's text: "&&" is an "&", a single "&" marks the access key.
+    const auto shown = [](const QAction* action) {
+        return QString(action->text())
+            .replace(QStringLiteral("&&"), QChar(0xFFFF))
+            .remove(QLatin1Char('&'))
+            .replace(QChar(0xFFFF), QLatin1Char('&'));
+    };
+    WindowFixture f;
+    const WindowControls ui(f.window());
+    f.fill(0, {{name, "", false, "K0"}, {"Milk", "", false, "K1"}});
+    ui.focusList(0);
+    QCOMPARE(shown(ui.moveOrCopy), QStringLiteral("Move or Copy '%1' ...").arg(name));
+    f.prompts.answerNext(UserPrompts::Answer::Yes);
+    QTest::keyClick(ui.lists[0], Qt::Key_Delete);
+    QCOMPARE(f.prompts.last().text.section(QLatin1Char('\''), 1, 1), name);
+    QCOMPARE(shown(ui.undo), QStringLiteral("Undo Delete '%1'").arg(name));
+    ui.undo->trigger();
+    QCOMPARE(shown(ui.redo), QStringLiteral("Redo Delete '%1'").arg(name));
+}
 
 void UndoTest::randomWalkEndsAsReplayOfWhatWasNotUndone() {
     QRandomGenerator random(20261207);
