@@ -541,12 +541,16 @@ void MainWindow::applyGeometry() {
     const auto rightOf = [](const QWidget* widget, float gap) {
         return static_cast<float>(widget->geometry().right() + 1) * WindowLayout::TwipsPerPixel + gap;
     };
-    place(m_show[0], g.optShow0);
+    place(m_show[0],
+          {std::max(g.optShow0.left, rightOf(m_showLabel, 60)), g.optShow0.top, g.optShow0.width, g.optShow0.height});
     place(m_show[1],
           {std::max(g.optShow1.left, rightOf(m_show[0], 120)), g.optShow1.top, g.optShow1.width, g.optShow1.height});
     place(m_show[2], {rightOf(m_show[1], 120), g.optShow1.top, g.optShow1.width, g.optShow1.height});
-    place(m_editPricesButton,
-          {std::max(g.cmdCEdit.left, rightOf(m_show[2], 240)), g.cmdCEdit.top, g.cmdCEdit.width, g.cmdCEdit.height});
+    // The button's caption, too, may need more room than designed ("Preise ändern").
+    place(m_editPricesButton, {std::max(g.cmdCEdit.left, rightOf(m_show[2], 240)), g.cmdCEdit.top,
+                               std::max(g.cmdCEdit.width, static_cast<float>(m_editPricesButton->sizeHint().width()) *
+                                                              WindowLayout::TwipsPerPixel),
+                               g.cmdCEdit.height});
     // The two lines on the cheapest shop and the trip plans stand below the table, which gives up the room for
     // them.
     constexpr float CheapestLine = 480;
