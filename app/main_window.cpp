@@ -39,6 +39,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -114,18 +115,19 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidg
     setWindowTitle(tr("Pantrova") + QStringLiteral("[*]"));
     m_tabs = named(new QTabWidget, QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Tabs"));
-    // On a screen smaller than the window's designed size the tabs scroll; on any other nothing shows of this.
-    auto* scroller = new QScrollArea(this);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    scroller->setFocusPolicy(Qt::NoFocus);
-    scroller->setWidget(m_tabs);
-    setCentralWidget(scroller);
+    setCentralWidget(m_tabs);
     const QStringList captions{tr("Lists"), tr("Shops"), tr("Price Comparison"), tr("Print Preview")};
-    std::array<QWidget*, 4> pages{};
+    std::array<QWidget*, 4>& pages = m_pages;
     for (int tab = 0; tab < 4; ++tab) {
-        pages[tab] = new QWidget(m_tabs);
-        m_tabs->addTab(pages[tab], captions[tab]);
+        // On a screen smaller than the window's designed size a tab's page scrolls below its tab bar and the
+        // menus; on any other nothing shows of this.
+        auto* scroller = new QScrollArea(m_tabs);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidgetResizable(true);
+        scroller->setFocusPolicy(Qt::NoFocus);
+        pages[tab] = new QWidget(scroller);
+        scroller->setWidget(pages[tab]);
+        m_tabs->addTab(scroller, captions[tab]);
     }
     createListsTab(pages[ListsTab]);
     createShopsTab(pages[ShopsTab]);
@@ -136,9 +138,9 @@ MainWindow::MainWindow(const QString& programFolder, UserPrompts* prompts, QWidg
         button->setAutoDefault(true);
     m_geometry = WindowLayout::designGeometry();
     applyGeometry();
-    // The pages' area is where the controls stand; it is laid out whenever it changes size.
-    m_pageArea = m_tabs->findChild<QStackedWidget*>();
-    m_pageArea->installEventFilter(this);
+    // The pages are where the controls stand; they are laid out whenever one changes size.
+    for (QWidget* page : m_pages)
+        page->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::showTab);
 
     createMenus();
@@ -335,10 +337,13 @@ void MainWindow::createPreviewTab(QWidget* page) {
 void MainWindow::fitScreen() {
     const QSize designed(qRound(WindowLayout::MinimumOuterWidth / WindowLayout::TwipsPerPixel),
                          qRound(WindowLayout::MinimumOuterHeight / WindowLayout::TwipsPerPixel));
-    m_tabs->setMinimumSize(designed - QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height()));
+    // Each page keeps the designed room; below it, it scrolls.
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    for (QWidget* page : m_pages)
+        page->setMinimumSize(designed - QSize(frame, menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                                                         m_tabs->tabBar()->sizeHint().height() + frame));
     // A screen too small for that (a large scale, a small display) gets a window that fits it, title bar
     // included, and the tabs scroll.
-    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     QSize available = screen()->availableGeometry().size();
     if (available.width() < designed.width())
         available.rwidth() -= frame;
@@ -567,7 +572,7 @@ void MainWindow::applyGeometry() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pageArea && event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize && std::find(m_pages.begin(), m_pages.end(), watched) != m_pages.end()) {
         const QSize area = static_cast<QResizeEvent*>(event)->size();
         m_geometry = WindowLayout::layoutWindow(
             static_cast<float>(area.width()) * WindowLayout::TwipsPerPixel,

@@ -169,7 +169,7 @@ private:
     WindowLayout::Geometry m_geometry;
 
     QTabWidget* m_tabs = nullptr;
-    QWidget* m_pageArea = nullptr;
+    std::array<QWidget*, 4> m_pages{}; // the tabs' pages, each in a scroll area of its own
     std::array<ListColumn, ListCount> m_lists;
     QLabel* m_listsHint = nullptr;
     QTreeView* m_shopView = nullptr;
