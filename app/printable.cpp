@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QLocale>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -118,6 +119,35 @@ QByteArray encode(const QString& page) {
 
 } // namespace Printable
 
+namespace {
+
+// The template for the locale's language beside the program, when "Pantrova Template.htm" in `templateBytes` is
+// the one Pantrova ships; otherwise, or when that language has no template there, `templateBytes`.
+//
+// A template the user changed is theirs, whatever its language, and always wins. Whether it is changed is told by
+// its bytes: the English template is built into the program (templates/CMakeLists.txt), so the one beside the
+// program is compared with the very file of this build, with no list of hashes to keep up to date. Any edit, a
+// single space too, makes it the user's; so does an English template of another version of Pantrova, which at
+// worst prints the English words.
+QByteArray templateInLanguage(const QByteArray& templateBytes, const QString& folder, const QLocale& locale) {
+    QFile shipped(QStringLiteral(":/templates/") + Printable::TemplateFileName);
+    if (!shipped.open(QIODevice::ReadOnly) || shipped.readAll() != templateBytes)
+        return templateBytes;
+    // "de_AT" first, for a template of that country's German, then "de".
+    QStringList languages{locale.name()};
+    if (const QString language = QLocale::languageToCode(locale.language()); language != languages.first())
+        languages << language;
+    // A language template that is missing, no regular file or too large leaves the English page.
+    for (const QString& language : languages) {
+        const QString path = folder + Printable::LanguageTemplateFileName.arg(language);
+        if (const SafeFile::Read read = SafeFile::readRegular(path, Printable::TemplateLimit); read.ok())
+            return read.bytes;
+    }
+    return templateBytes;
+}
+
+} // namespace
+
 PageBuilder::Built PageBuilder::build(const Document& document, ComparisonEngine& engine, const VarnetHost& varnet,
                                       const QString& folder, const QString& dataFile) {
     const QString templatePath = folder + Printable::TemplateFileName;
@@ -159,7 +189,7 @@ PageBuilder::Built PageBuilder::build(const Document& document, ComparisonEngine
         for (const QString& line : ComparisonEngine::planDetail(plan))
             content.tripPlan += QStringLiteral("<br>") + escaped(line);
     }
-    const QByteArray page = Printable::page(read.bytes, content);
+    const QByteArray page = Printable::page(templateInLanguage(read.bytes, folder, QLocale()), content);
 
     const QString pagePath = folder + Printable::PageFileName;
     if (varnet.FExists(pagePath) == true)

@@ -14,6 +14,8 @@
 namespace Printable {
 
 inline const QString TemplateFileName = QStringLiteral("Pantrova Template.htm");
+// The shipped template in a language's own words; %1 is the language ("de") or language and country ("de_AT").
+inline const QString LanguageTemplateFileName = QStringLiteral("Pantrova Template.%1.htm");
 inline const QString PageFileName = QStringLiteral("Pantrova.htm");
 // The largest template read: a page of the ticked items needs a small fraction of it.
 inline constexpr qint64 TemplateLimit = qint64(16) << 20;
@@ -67,7 +69,8 @@ public:
         QString error;
     };
     // Merges the ticked items and their comparison into the template of `folder` and writes the page there, no
-    // more readable than the data file.
+    // more readable than the data file. While "Pantrova Template.htm" is the one Pantrova ships, the template
+    // of the user's language beside it ("Pantrova Template.de.htm") is used instead, where there is one.
     static Built build(const Document& document, ComparisonEngine& engine, const VarnetHost& varnet,
                        const QString& folder, const QString& dataFile);
 };

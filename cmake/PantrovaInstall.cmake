@@ -13,7 +13,9 @@ set_target_properties(pantrova varnetocx PROPERTIES INSTALL_RPATH_USE_LINK_PATH 
 
 install(TARGETS pantrova RUNTIME DESTINATION .)
 install(TARGETS varnetocx LIBRARY DESTINATION .)
-install(FILES "${PROJECT_SOURCE_DIR}/templates/Pantrova Template.htm" DESTINATION .)
+# The page templates: the English one and those of the languages with their own words on the page.
+install(FILES "${PROJECT_SOURCE_DIR}/templates/Pantrova Template.htm"
+        "${PROJECT_SOURCE_DIR}/templates/Pantrova Template.de.htm" DESTINATION .)
 # The desktop entry, its icon and the script that registers them for the user or removes the whole install;
 # kept in the folder so that an unpacked tarball can register itself too.
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/pantrova.desktop" "${PROJECT_SOURCE_DIR}/packaging/pantrova.svg"

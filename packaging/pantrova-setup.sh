@@ -15,8 +15,8 @@ entry="$data_home/applications/pantrova.desktop"
 icon="$data_home/icons/hicolor/scalable/apps/pantrova.svg"
 
 # What the install put here, and the page the program writes here when printing. Nothing else is deleted.
-program_files=(pantrova libvarnetocx.so "Pantrova Template.htm" pantrova.desktop pantrova.svg pantrova-setup.sh
-    Pantrova.htm)
+program_files=(pantrova libvarnetocx.so "Pantrova Template.htm" "Pantrova Template.de.htm" pantrova.desktop
+    pantrova.svg pantrova-setup.sh Pantrova.htm)
 
 # A path as one Exec argument: quoted, with ", `, $ and \ escaped inside the quotes, % doubled, and then every
 # backslash doubled once more because Exec is also a string value, whose escapes are undone first.

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
@@ -44,6 +45,8 @@ private slots:
     void userTextNeverBecomesMarkup();
     void pageIsRewrittenEachTime();
     void templateInAnotherCodePage();
+    void pageInTheUsersLanguage_data();
+    void pageInTheUsersLanguage();
     void pageKeepsTheDataFilePermissions_data();
     void pageKeepsTheDataFilePermissions();
     void missingTemplateIsReported();
@@ -191,6 +194,39 @@ void PrintableTest::templateInAnotherCodePage() {
     QCOMPARE(readFile(f.path("Pantrova.htm")),
              QByteArray("<meta charset=\"iso-8859-1\"><p>\xa3 Caf&#233; &#8364; &#163;</p>"));
     QVERIFY(ui.page->toPlainText().contains(QStringLiteral("\u00a3 Caf\u00e9 \u20ac \u00a3")));
+}
+
+void PrintableTest::pageInTheUsersLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("title");    // in the English template beside the program: changed unless shipped
+    QTest::addColumn<bool>("germanTemplate"); // the shipped German template beside it too
+    QTest::addColumn<QString>("pageTitle");
+    QTest::newRow("German") << "de_DE" << QByteArray("Shopping list") << true << "Einkaufsliste";
+    QTest::newRow("German, English template changed") << "de_DE" << QByteArray("Groceries") << true << "Groceries";
+    QTest::newRow("English") << "en_GB" << QByteArray("Shopping list") << true << "Shopping list";
+    QTest::newRow("German, no German template") << "de_DE" << QByteArray("Shopping list") << false << "Shopping list";
+}
+
+void PrintableTest::pageInTheUsersLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, title);
+    QFETCH(bool, germanTemplate);
+    QFETCH(QString, pageTitle);
+    WindowFixture f(WindowFixture::Files::WithProgramFiles);
+    writeFile(f.path("Pantrova Template.htm"),
+              readFile(f.path("Pantrova Template.htm")).replace("Shopping list", title));
+    const QString german = qEnvironmentVariable("PANTROVA_BIN_DIR") + QStringLiteral("/Pantrova Template.de.htm");
+    QVERIFY(!germanTemplate || QFile::copy(german, f.path("Pantrova Template.de.htm")));
+    f.window().document().setListName(0, QStringLiteral("Tom & Jerry's"));
+    const auto restoreLocale = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(locale));
+    buildPage(f);
+    // Whichever template is used, the lists go in escaped and no placeholder is left.
+    const QString page = QString::fromUtf8(readFile(f.path("Pantrova.htm")));
+    QVERIFY2(page.contains(QStringLiteral("<title>%1</title>").arg(pageTitle)) &&
+                 page.contains(QStringLiteral("<h2>Tom &amp; Jerry's</h2>")) &&
+                 !page.contains(QRegularExpression(QStringLiteral("%\\w+%"))),
+             qPrintable(page));
 }
 
 void PrintableTest::pageKeepsTheDataFilePermissions_data() {

@@ -26,8 +26,8 @@ install_into() {
 # The folder holds exactly what the program needs, nothing of the build folder's runs (a data file, a page).
 expect_program_files() {
     local expected listed
-    expected=$(printf '%s\n' "Pantrova Template.htm" libvarnetocx.so pantrova pantrova-setup.sh pantrova.desktop \
-        pantrova.svg)
+    expected=$(printf '%s\n' "Pantrova Template.de.htm" "Pantrova Template.htm" libvarnetocx.so pantrova \
+        pantrova-setup.sh pantrova.desktop pantrova.svg)
     listed=$(ls -A "$1" | LC_ALL=C sort)
     [ "$listed" = "$expected" ] || fail "$1 holds"$'\n'"$listed"$'\n'"instead of"$'\n'"$expected"
 }
