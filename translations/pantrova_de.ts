@@ -838,10 +838,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <translation>Alle Artikel dieser Liste abhaken oder freigeben</translation>
     </message>
     <message>
-        <source>Tick every item of list %1</source>
-        <translation>Alle Artikel der Liste %1 abhaken</translation>
-    </message>
-    <message>
         <source>Name of list %1</source>
         <translation>Name der Liste %1</translation>
     </message>
@@ -850,16 +846,8 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <translation>Anz.:</translation>
     </message>
     <message>
-        <source>More</source>
-        <translation>Mehr</translation>
-    </message>
-    <message>
         <source>Count the selected item up by one</source>
         <translation>Die Anzahl des gewählten Artikels um eins erhöhen</translation>
-    </message>
-    <message>
-        <source>Fewer</source>
-        <translation>Weniger</translation>
     </message>
     <message>
         <source>Count the selected item down by one</source>
@@ -880,14 +868,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Move the selected item down</source>
         <translation>Den gewählten Artikel nach unten schieben</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Click on an item and then press Del to delete or F2 to rename</source>
@@ -1304,6 +1284,34 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>%1 shops: none cheaper than with fewer shops</source>
         <translation>%1 Geschäfte: keine günstiger als mit weniger Geschäften</translation>
+    </message>
+    <message>
+        <source>Tick every item of %1</source>
+        <translation>Alle Artikel von %1 abhaken</translation>
+    </message>
+    <message>
+        <source>More in %1</source>
+        <translation>Mehr in %1</translation>
+    </message>
+    <message>
+        <source>Fewer in %1</source>
+        <translation>Weniger in %1</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit in %1</source>
+        <translation>In %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move up in %1</source>
+        <translation>In %1 nach oben</translation>
+    </message>
+    <message>
+        <source>Move down in %1</source>
+        <translation>In %1 nach unten</translation>
     </message>
 </context>
 <context>
