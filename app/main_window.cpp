@@ -937,16 +937,20 @@ void MainWindow::renameShop(int shop) {
 
 void MainWindow::setTripCost(int shop) {
     const QString name = m_document.shopName(shop).isEmpty() ? tr("Shop %1").arg(shop) : m_document.shopName(shop);
-    const QString answer =
-        m_prompts->input(tr("What a trip to '%1' costs, such as a fare or fuel (0 for nothing):").arg(name),
-                         tr("Trip Cost"), m_document.tripCost(shop));
-    if (answer.isEmpty())
-        return;
-    const std::optional<double> number = Money::toNumber(answer);
-    const Money::Price price = Money::parsePrice(number);
-    if (price.problem == Money::Price::Problem::NotANumber || (number && *number < 0)) {
-        m_prompts->message(tr("Please enter an amount of 0 or more."), tr("Error"), UserPrompts::Icon::Exclamation);
-        return;
+    // A text that is no amount is offered again, as typed, to be mended.
+    QString typed = m_document.tripCost(shop);
+    Money::Price price;
+    for (;;) {
+        typed = m_prompts->input(tr("What a trip to '%1' costs, such as a fare or fuel (0 for nothing):").arg(name),
+                                 tr("Trip Cost"), typed);
+        if (typed.isEmpty())
+            return;
+        const std::optional<double> number = Money::toNumber(typed);
+        price = Money::parsePrice(number);
+        if (price.problem != Money::Price::Problem::NotANumber && number && *number >= 0)
+            break;
+        m_prompts->message(tr("Please enter an amount of 0 or more, such as %1.").arg(Money::format(2.5)), tr("Error"),
+                           UserPrompts::Icon::Exclamation);
     }
     const UndoStep step = undoStep(tr("Change Trip Cost of Shop %1").arg(shop));
     // What rounds to no cent costs nothing.

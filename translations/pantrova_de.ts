@@ -1258,10 +1258,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <translation>Fahrtkosten</translation>
     </message>
     <message>
-        <source>Please enter an amount of 0 or more.</source>
-        <translation>Bitte geben Sie einen Betrag ab 0 ein.</translation>
-    </message>
-    <message>
         <source>Change Trip Cost of Shop %1</source>
         <translation>Fahrtkosten von Geschäft %1 ändern</translation>
     </message>
@@ -1312,6 +1308,10 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Move down in %1</source>
         <translation>In %1 nach unten</translation>
+    </message>
+    <message>
+        <source>Please enter an amount of 0 or more, such as %1.</source>
+        <translation>Bitte geben Sie einen Betrag ab 0 ein, etwa %1.</translation>
     </message>
 </context>
 <context>
