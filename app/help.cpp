@@ -5,6 +5,7 @@
 #include "item_editor.h"
 #include "move_copy.h"
 #include "price_history.h"
+#include "user_prompts.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -21,7 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -29,11 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A dialog's first size, within the screen (at a large scale such as QT_SCALE_FACTOR=2 the designed one is not).
-void resizeWithin(QDialog& dialog, QSize size) {
-    dialog.resize(size.boundedTo(dialog.screen()->availableGeometry().size() * 9 / 10));
-}
 
 // A caption as a screen reader says it: the access key's "&" gone ("&&" is one "&"), and no closing colon.
 QString plainCaption(const QString& caption) {
@@ -173,7 +169,7 @@ ShortcutsDialog::ShortcutsDialog(const QList<Section>& sections, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(keyList);
     layout->addWidget(buttons);
-    resizeWithin(*this, {620, 560});
+    fitToScreen(*this, {620, 560});
 }
 
 AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent)
@@ -212,7 +208,8 @@ AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent)
     aboutLayout->addLayout(folderRow);
     aboutLayout->addWidget(qt);
     aboutLayout->addStretch();
-    pages->addTab(about, tr("About"));
+    // The page scrolls where the screen is too small for it; the licence scrolls by itself.
+    pages->addTab(scrollingBody(about, pages), tr("About"));
 
     auto* licenceText = new QPlainTextEdit(pages);
     licenceText->setObjectName(QStringLiteral("licenceText"));
@@ -228,7 +225,7 @@ AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
-    resizeWithin(*this, {600, 480});
+    fitToScreen(*this, {600, 480});
 }
 
 void AboutDialog::openDataFolder() {

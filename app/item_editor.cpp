@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -42,13 +43,15 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
     , m_prompts(prompts)
     , m_runDialog(std::move(runDialog))
     , m_subject(subject) {
-    auto* nameLabel = new QLabel(tr("&Name:"), this);
-    nameEdit = new QLineEdit(this);
+    // Everything above OK and Cancel scrolls where the screen is too small for it.
+    auto* body = new QWidget(this);
+    auto* nameLabel = new QLabel(tr("&Name:"), body);
+    nameEdit = new QLineEdit(body);
     // A name as long as the data file holds must come back whole, not cut at the box's usual limit.
     nameEdit->setMaxLength(std::numeric_limits<int>::max());
     nameLabel->setBuddy(nameEdit);
-    addToBottomBox = new QCheckBox(tr("&Add to bottom of list"), this);
-    auto* pricesBox = new QGroupBox(tr("Prices"), this);
+    addToBottomBox = new QCheckBox(tr("&Add to bottom of list"), body);
+    auto* pricesBox = new QGroupBox(tr("Prices"), body);
     priceList = new QTreeWidget(pricesBox);
     priceList->setColumnCount(7);
     priceList->setRootIsDecorated(false);
@@ -82,12 +85,15 @@ ItemEditor::ItemEditor(const Document& document, UserPrompts& prompts, DialogRun
     auto* name = new QHBoxLayout;
     name->addWidget(nameLabel);
     name->addWidget(nameEdit);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addLayout(name);
+    bodyLayout->addWidget(addToBottomBox);
+    bodyLayout->addWidget(pricesBox);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(name);
-    layout->addWidget(addToBottomBox);
-    layout->addWidget(pricesBox);
+    layout->addWidget(scrollingBody(body, this));
     layout->addLayout(buttons);
-    resize(720, 520);
+    fitToScreen(*this, {720, 520});
 
     connect(setButton, &QPushButton::clicked, this, &ItemEditor::setPrice);
     connect(deleteButton, &QPushButton::clicked, this, &ItemEditor::deletePrice);

@@ -3,6 +3,7 @@
 #include "move_copy.h"
 
 #include "document.h"
+#include "user_prompts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 MoveCopyDialog::MoveCopyDialog(const Document& document, int list, int row, QWidget* parent)
@@ -18,16 +20,18 @@ MoveCopyDialog::MoveCopyDialog(const Document& document, int list, int row, QWid
     , m_list(list)
     , m_row(row) {
     setWindowTitle(tr("Move or Copy"));
-    question = new QLabel(this);
+    // Everything above OK and Cancel scrolls where the screen is too small for it.
+    auto* body = new QWidget(this);
+    question = new QLabel(body);
     question->setWordWrap(true);
     question->setTextFormat(Qt::PlainText); // it quotes names as typed
-    operations = new QGroupBox(tr("&Operation"), this);
+    operations = new QGroupBox(tr("&Operation"), body);
     operation[0] = new QRadioButton(tr("&Move"), operations);
     operation[1] = new QRadioButton(tr("&Copy"), operations);
     auto* operationRow = new QHBoxLayout(operations);
     operationRow->addWidget(operation[0]);
     operationRow->addWidget(operation[1]);
-    targets = new QGroupBox(this);
+    targets = new QGroupBox(body);
     auto* destinations = new QVBoxLayout(targets);
     for (int j = 0; j < Store::ListCount; ++j) {
         target[j] = new QRadioButton(targets);
@@ -41,11 +45,15 @@ MoveCopyDialog::MoveCopyDialog(const Document& document, int list, int row, QWid
     buttons->addStretch();
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addWidget(question);
+    bodyLayout->addWidget(operations);
+    bodyLayout->addWidget(targets);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(question);
-    layout->addWidget(operations);
-    layout->addWidget(targets);
+    layout->addWidget(scrollingBody(body, this));
     layout->addLayout(buttons);
+    fitToScreen(*this);
 
     connect(operation[0], &QRadioButton::clicked, this, &MoveCopyDialog::operationChosen);
     connect(operation[1], &QRadioButton::clicked, this, &MoveCopyDialog::operationChosen);

@@ -5,6 +5,7 @@
 #include "document.h"
 #include "money.h"
 #include "pack_size.h"
+#include "user_prompts.h"
 
 #include <QChart>
 #include <QChartView>
@@ -16,6 +17,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -80,18 +82,26 @@ PriceHistoryDialog::PriceHistoryDialog(const Document& document, const QString& 
     , m_itemKey(itemKey)
     , m_pending(pending) {
     setWindowTitle(tr("Price History of '%1'").arg(itemName));
-    pointList = new QTreeWidget(this);
+    // The chart, the box and the table scroll above Close where the screen is too small for them.
+    auto* body = new QWidget(this);
+    pointList = new QTreeWidget(body);
     pointList->setAccessibleName(tr("Prices over time"));
     pointList->setRootIsDecorated(false);
+    // A few rows of the table stay in view beside the chart, also where the dialog must scroll for them.
+    pointList->setMinimumHeight(8 * pointList->fontMetrics().height());
     pointList->setHeaderLabels(
         {tr("Date"), tr("Shop"), tr("Price (%1)").arg(document.symbol()), tr("Pack"), tr("Note")});
-    unitPricesBox = new QCheckBox(tr("Chart &unit prices (a smaller pack for the same price shows)"), this);
-    m_layout = new QVBoxLayout(this);
+    unitPricesBox = new QCheckBox(tr("Chart &unit prices (a smaller pack for the same price shows)"), body);
+    m_layout = new QVBoxLayout(body);
+    m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(unitPricesBox);
     m_layout->addWidget(pointList);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    m_layout->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scrollingBody(body, this));
+    layout->addWidget(buttons);
+    fitToScreen(*this);
     connect(unitPricesBox, &QCheckBox::toggled, this, &PriceHistoryDialog::showPrices);
     showPrices(false);
 }

@@ -2,13 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
-// QtUserPrompts shows the program's message boxes, input boxes and file dialogs for real (see prompts.h).
+// QtUserPrompts shows the program's message boxes, input boxes and file dialogs for real (see prompts.h). Beside it,
+// what every dialog of the program uses to fit the screen it opens on, at any size and scale.
 
 #include "prompts.h"
+
+#include <QSize>
 
 #include <functional>
 
 class QDialog;
+class QScrollArea;
 class QWidget;
 
 // Shows a dialog modally: exec() in the program; tests drive the dialog instead.
@@ -18,10 +22,20 @@ using DialogRunner = std::function<void(QDialog&)>;
 // as "T-shirt <S>" would lose its letters.
 QString plainToolTip(const QString& text);
 
+// Keeps a dialog on the screen it opens on: when it is first shown it takes its size hint, or `preferred` where that
+// is larger, but no more than the screen's available room leaves beside the window's frame, and it stands within that
+// room, over the middle of its parent window (or of the screen). A dialog shown again keeps its size and place as far
+// as they fit. A body in a scrollingBody() then scrolls, and the buttons below it stay in view.
+void fitToScreen(QDialog& dialog, QSize preferred = {});
+
+// A scroll area without a frame around a dialog's body, to stand above the dialog's buttons: it asks for the room the
+// body asks for, and where the screen leaves the dialog less, the body scrolls instead of pushing the buttons away.
+QScrollArea* scrollingBody(QWidget* body, QWidget* parent);
+
 class QtUserPrompts : public UserPrompts {
 public:
-    explicit QtUserPrompts(QWidget* parent)
-        : m_parent(parent) {}
+    // The boxes are run with exec() unless `runDialog` says otherwise.
+    explicit QtUserPrompts(QWidget* parent, DialogRunner runDialog = {});
 
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    Answer defaultAnswer) override;
@@ -33,4 +47,5 @@ public:
 
 private:
     QWidget* m_parent;
+    DialogRunner m_runDialog;
 };

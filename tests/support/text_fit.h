@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Pantrova developers
+#pragma once
+
+// Finds text a user cannot read whole in a shown window or dialog: a label, push button, radio button or tick box
+// whose text needs more room than the control has, a header section narrower than its title, and two controls of
+// one parent that cover each other. Only what would show is looked at: the controls of a hidden tab are not.
+
+#include <QStringList>
+
+class QWidget;
+
+// One line for each problem, naming the controls (class, object name, text) and the sizes; none when all is well.
+QStringList cutOrCovered(const QWidget& top);
