@@ -1471,6 +1471,13 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>Message text</source>
+        <translation>Meldungstext</translation>
+    </message>
+</context>
+<context>
     <name>ShopModel</name>
     <message>
         <source>#</source>
