@@ -528,8 +528,17 @@ void MainWindow::applyGeometry() {
                        at.txtName.height});
         place(c.tickAll, at.chkSelAll);
         place(c.quantityLabel, at.lblQty);
-        place(c.more, at.cmdPlus);
-        place(c.fewer, at.cmdMinus);
+        // A caption wider than designed ("Anz.:") grows leftwards, ending where it was designed to end.
+        if (const int wider = c.quantityLabel->width() - qRound(at.lblQty.width / WindowLayout::TwipsPerPixel);
+            wider > 0)
+            c.quantityLabel->move(c.quantityLabel->x() - wider, c.quantityLabel->y());
+        // + and - end where the list begins, not a pixel into it.
+        const auto aboveList = [&at](WindowLayout::TwipRect button) {
+            button.height = std::min(button.height, at.lvList.top - button.top);
+            return button;
+        };
+        place(c.more, aboveList(at.cmdPlus));
+        place(c.fewer, aboveList(at.cmdMinus));
         place(c.view, at.lvList);
         c.view->setColumnWidth(0, qRound(at.firstColumnWidth / WindowLayout::TwipsPerPixel));
         c.view->setColumnWidth(1, QuantityColumnWidth);
