@@ -86,11 +86,6 @@ void setPrices(Document& document, const QString& itemKey, const ItemEditor::Edi
     document.setOffers(itemKey, edit.offers);
 }
 
-// "&&" keeps an ampersand of a name from becoming a menu's access key.
-QString escapedAmpersands(QString text) {
-    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 // The layout computes for the area the tab pages fill plus this much, so that the bottom hint labels, which it
 // places 401 twips above the bottom, keep a margin of 120 twips inside the page.
 constexpr float PageHeightAllowance = 281.0f;
@@ -391,7 +386,7 @@ void MainWindow::createMenus() {
     // The captions name the step: "Undo Delete 'Milk'", a name's "&" as typed, no access key.
     const auto follow = [](QAction* action, const QString& caption, const QString& named) {
         return [action, caption, named](const QString& step) {
-            action->setText(step.isEmpty() ? caption : named.arg(escapedAmpersands(step)));
+            action->setText(step.isEmpty() ? caption : named.arg(withoutAccessKeys(step)));
             action->setEnabled(!step.isEmpty());
         };
     };
@@ -648,7 +643,7 @@ int MainWindow::selectedRow(int list) const {
 }
 
 void MainWindow::setMoveOrCopyCaption(const QString& itemName) {
-    m_moveOrCopyAction->setText(tr("&Move or Copy '%1' ...").arg(escapedAmpersands(itemName)));
+    m_moveOrCopyAction->setText(tr("&Move or Copy '%1' ...").arg(withoutAccessKeys(itemName)));
 }
 
 void MainWindow::listFocused(int list) {
@@ -1049,7 +1044,7 @@ void MainWindow::showPlans(const Comparison& shown) {
         button->setVisible(!plan.line.isEmpty());
         any = any || !plan.line.isEmpty();
         // The plan's text holds shop names: an "&" in one is no access key.
-        button->setText(QString(line).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        button->setText(withoutAccessKeys(line));
         button->setChecked(static_cast<int>(k) + 1 == shown.planSize);
         const QString detail = ComparisonEngine::planDetail(plan).join(QLatin1Char('\n'));
         button->setToolTip(plainToolTip(detail));

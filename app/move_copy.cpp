@@ -65,18 +65,14 @@ MoveCopyDialog::MoveCopyDialog(const Document& document, int list, int row, QWid
     target[0]->setChecked(true);
     question->setText(tr("Move or Copy '%1' from list '%2':").arg(itemName(), document.listName(m_list)));
     for (int j = 0; j < Store::ListCount; ++j) {
-        // "&&" shows an ampersand of the list's name instead of making it an access key.
-        QString name = document.listName(j);
-        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        target[j]->setText(tr("&%1: %2").arg(QString::number(j + 1), name));
+        target[j]->setText(tr("&%1: %2").arg(QString::number(j + 1), withoutAccessKeys(document.listName(j))));
     }
     operationChosen();
 }
 
 void MoveCopyDialog::operationChosen() {
-    QString item = itemName();
-    item.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    targets->setTitle((operation[0]->isChecked() ? tr("Move '%1' to:") : tr("Copy '%1' to:")).arg(item));
+    targets->setTitle(
+        (operation[0]->isChecked() ? tr("Move '%1' to:") : tr("Copy '%1' to:")).arg(withoutAccessKeys(itemName())));
 }
 
 bool MoveCopyDialog::copies() const {

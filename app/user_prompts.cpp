@@ -204,6 +204,10 @@ void setUp(QMessageBox& box, const QString& text, const QString& title, UserProm
 
 } // namespace
 
+QString withoutAccessKeys(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 void fitToScreen(QDialog& dialog, QSize preferred) {
     new ScreenFit(dialog, preferred);
 }
@@ -252,7 +256,8 @@ int QtUserPrompts::choose(const QString& text, const QString& title, Icon icon, 
 QString QtUserPrompts::input(const QString& prompt, const QString& title, const QString& preset) {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
+    // The label is the text box's buddy: an "&" of a quoted name would become its access key.
+    dialog.setLabelText(withoutAccessKeys(prompt));
     dialog.setTextValue(preset);
     // The prompt quotes names as typed, as messages do, and wraps where it is wider than the screen.
     for (QLabel* label : dialog.findChildren<QLabel*>())

@@ -21,6 +21,9 @@ using DialogRunner = std::function<void(QDialog&)>;
 // A tooltip that shows the text as typed: Qt takes a tooltip that looks like markup for markup, and a name such
 // as "T-shirt <S>" would lose its letters.
 QString plainToolTip(const QString& text);
+// A user's text (a name) for a caption that takes "&" for an access key (a menu entry, a button, a label with a
+// buddy): each "&" doubled, so that it shows as typed.
+QString withoutAccessKeys(QString text);
 
 // Keeps a dialog on the screen it opens on: when it is first shown it takes its size hint, or `preferred` where that
 // is larger, but no more than the screen's available room leaves beside the window's frame, and it stands within that
