@@ -32,8 +32,15 @@ QString shownInBox(const std::function<void(QtUserPrompts&)>& show) {
     QTimer::singleShot(0, [&texts] {
         QWidget* box = QApplication::activeModalWidget();
         QVERIFY(box);
-        for (const QLabel* label : box->findChildren<QLabel*>())
-            texts += shown(label->text(), label->textFormat()) + QLatin1Char('\n');
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            QString text = shown(label->text(), label->textFormat());
+            // A label with a buddy shows "&&" as "&" and takes a single "&" for its access key.
+            if (label->buddy())
+                text.replace(QStringLiteral("&&"), QChar(0xFFFF))
+                    .remove(QLatin1Char('&'))
+                    .replace(QChar(0xFFFF), QLatin1Char('&'));
+            texts += text + QLatin1Char('\n');
+        }
         static_cast<QDialog*>(box)->reject();
     });
     show(prompts);
