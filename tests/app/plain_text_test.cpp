@@ -3,6 +3,7 @@
 // Names are shown exactly as typed wherever they appear: in message and input boxes, the Move or Copy dialog and
 // the comparison's lines and tooltips, however much they look like markup or like arg() markers.
 #include "move_copy.h"
+#include "text_fit.h"
 #include "user_prompts.h"
 #include "window_fixture.h"
 
@@ -33,13 +34,9 @@ QString shownInBox(const std::function<void(QtUserPrompts&)>& show) {
         QWidget* box = QApplication::activeModalWidget();
         QVERIFY(box);
         for (const QLabel* label : box->findChildren<QLabel*>()) {
-            QString text = shown(label->text(), label->textFormat());
-            // A label with a buddy shows "&&" as "&" and takes a single "&" for its access key.
-            if (label->buddy())
-                text.replace(QStringLiteral("&&"), QChar(0xFFFF))
-                    .remove(QLatin1Char('&'))
-                    .replace(QChar(0xFFFF), QLatin1Char('&'));
-            texts += text + QLatin1Char('\n');
+            const QString text = shown(label->text(), label->textFormat());
+            // A label with a buddy takes "&" for its access key.
+            texts += (label->buddy() ? shownText(text) : text) + QLatin1Char('\n');
         }
         static_cast<QDialog*>(box)->reject();
     });

@@ -6,6 +6,7 @@
 #include "data_files.h"
 #include "item_editor.h"
 #include "move_copy.h"
+#include "text_fit.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -161,12 +162,7 @@ void UndoTest::awkwardNamesShowAsTyped_data() {
 void UndoTest::awkwardNamesShowAsTyped() {
     QFETCH(QString, name);
     // What a menu shows of an action's text: "&&" is an "&", a single "&" marks the access key.
-    const auto shown = [](const QAction* action) {
-        return QString(action->text())
-            .replace(QStringLiteral("&&"), QChar(0xFFFF))
-            .remove(QLatin1Char('&'))
-            .replace(QChar(0xFFFF), QLatin1Char('&'));
-    };
+    const auto shown = [](const QAction* action) { return shownText(action->text()); };
     WindowFixture f;
     const WindowControls ui(f.window());
     f.fill(0, {{name, "", false, "K0"}, {"Milk", "", false, "K1"}});

@@ -12,12 +12,11 @@
 #include <QStyle>
 #include <QStyleOption>
 
-namespace {
-
-// The text as it shows: an access key's "&" gone, "&&" one "&".
 QString shownText(QString text) {
     return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
 }
+
+namespace {
 
 QString described(const QWidget* widget) {
     QString text;

@@ -10,5 +10,9 @@
 
 class QWidget;
 
+// A caption as it shows where "&" marks an access key (a menu entry, a button, a label with a buddy): the access
+// key's "&" gone, "&&" one "&".
+QString shownText(QString text);
+
 // One line for each problem, naming the controls (class, object name, text) and the sizes; none when all is well.
 QStringList cutOrCovered(const QWidget& top);
