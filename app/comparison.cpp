@@ -99,13 +99,11 @@ QString ComparisonModel::age(QDate date, QDate today) {
     const qint64 days = date.daysTo(today);
     const qint64 months = days / 30;
     const qint64 years = days / 365;
-    const QString ago = days < 1      ? tr("today")
-                        : days == 1   ? tr("yesterday")
-                        : months < 1  ? tr("%1 days ago").arg(days)
-                        : months == 1 ? tr("1 month ago")
-                        : years < 1   ? tr("%1 months ago").arg(months)
-                        : years == 1  ? tr("1 year ago")
-                                      : tr("%1 years ago").arg(years);
+    const QString ago = days < 1     ? tr("today")
+                        : days == 1  ? tr("yesterday")
+                        : months < 1 ? tr("%n days ago", nullptr, int(days))
+                        : years < 1  ? tr("%n months ago", nullptr, int(months))
+                                     : tr("%n years ago", nullptr, int(years));
     return QStringLiteral("%1 (%2)").arg(ComparisonEngine::day(date), ago);
 }
 

@@ -293,7 +293,7 @@ void MainWindow::createComparisonTab(QWidget* page) {
     for (int k = 1; k <= Document::MaxPlanSize; ++k) {
         QRadioButton* plan = m_plans[static_cast<size_t>(k) - 1] =
             named(new QRadioButton(m_planBox), QStringLiteral("plan%1").arg(k));
-        plan->setAccessibleName(k == 1 ? tr("Trip plan of 1 shop") : tr("Trip plan of %1 shops").arg(k));
+        plan->setAccessibleName(tr("Trip plan of %n shops", nullptr, k));
         planLines->addWidget(plan);
         planGroup->addButton(plan, k);
     }
@@ -301,8 +301,7 @@ void MainWindow::createComparisonTab(QWidget* page) {
     connect(planGroup, &QButtonGroup::idClicked, this, [this](int k) {
         if (m_document.planSize() == k)
             return;
-        const UndoStep step =
-            undoStep(k == 1 ? tr("Choose a Trip Plan of 1 Shop") : tr("Choose a Trip Plan of %1 Shops").arg(k));
+        const UndoStep step = undoStep(tr("Choose a Trip Plan of %n Shops", nullptr, k));
         m_document.setPlanSize(k);
     });
 
@@ -914,9 +913,7 @@ void MainWindow::importCsv() {
     refreshTickAll();
     listFocused(m_currentList);
     showTab();
-    statusBar()->showMessage(import.items.size() == 1
-                                 ? tr("Imported 1 item from '%1'").arg(file)
-                                 : tr("Imported %1 items from '%2'").arg(QString::number(import.items.size()), file),
+    statusBar()->showMessage(tr("Imported %Ln items from '%1'", nullptr, int(import.items.size())).arg(file),
                              SavedMessageMs);
 }
 

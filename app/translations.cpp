@@ -20,7 +20,9 @@ void install(const QLocale& locale) {
         }
     }
     program = new QTranslator;
-    if (program->load(locale, QStringLiteral("pantrova"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    // A language without a translation shows the English texts, so it takes English plural forms too.
+    if (program->load(locale, QStringLiteral("pantrova"), QStringLiteral("_"), QStringLiteral(":/i18n")) ||
+        program->load(QStringLiteral("pantrova_en"), QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(program);
     qt = new QTranslator;
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -363,9 +363,7 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                     .arg(bestLabel, QString::number(c.priced[b]), QString::number(c.shownItems), c.missing[b].text());
         }
         if (c.old[b] > 0)
-            c.cheapestLine += (c.old[b] == 1 ? tr("; 1 of its prices is older than %1 days").arg(c.oldDays)
-                                             : tr("; %1 of its prices are older than %2 days")
-                                                   .arg(QString::number(c.old[b]), QString::number(c.oldDays)));
+            c.cheapestLine += tr("; %n of its prices are older than %1 days", nullptr, c.old[b]).arg(c.oldDays);
         if (c.oldest[b].isValid())
             c.priceSinceLine = tr("prices checked since %1").arg(day(c.oldest[b]));
     }
@@ -378,9 +376,8 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
                 used |= (shops & best) ? best : (shops & (~shops + 1));
         c.splitShops = std::popcount(used);
         const QString amount = Money::format(c.eachAtItsCheapest);
-        c.splitTripLine = c.splitShops == 1 ? tr("Each item at its cheapest shop: %1%2 at 1 shop").arg(symbol, amount)
-                                            : tr("Each item at its cheapest shop: %1%2 at %3 shops")
-                                                  .arg(symbol, amount, QString::number(c.splitShops));
+        c.splitTripLine =
+            tr("Each item at its cheapest shop: %1%2 at %n shops", nullptr, c.splitShops).arg(symbol, amount);
         // Against the best single shop, when there is one; it can cost less only by leaving items out.
         const float saving = c.bestPrice - c.eachAtItsCheapest;
         const QString difference = Money::format(std::abs(saving));
@@ -389,8 +386,9 @@ Comparison ComparisonEngine::compare(const Document& document, Mode mode, QDate 
         else if (b != 0 && saving > 0)
             c.splitTripLine += tr(" \u2014 %1%2 less than %3").arg(symbol, difference, bestLabel);
         else if (b != 0)
-            c.splitTripLine += tr(" \u2014 %1%2 more than %3, which has no price for %4 of the items")
-                                   .arg(symbol, difference, bestLabel, QString::number(c.missing[b].count));
+            c.splitTripLine +=
+                tr(" \u2014 %1%2 more than %3, which has no price for %n of the items", nullptr, c.missing[b].count)
+                    .arg(symbol, difference, bestLabel);
     }
     if (mode == Mode::SelectedItems) {
         planTrips(c, document, planNames, planCosts);
@@ -490,10 +488,8 @@ void ComparisonEngine::planTrips(Comparison& c, const Document& document, const 
         for (const int s : std::as_const(plan.shops))
             plan.labels << shopLabel(document, s);
         const QString names = plan.labels.join(QStringLiteral(" + "));
-        plan.line = plan.shops.size() == 1
-                        ? tr("1 shop: %1 %2%3").arg(names, symbol, formatCents(plan.total))
-                        : tr("%1 shops: %2 %3%4")
-                              .arg(QString::number(plan.shops.size()), names, symbol, formatCents(plan.total));
+        plan.line =
+            tr("%n shops: %1 %2%3", nullptr, int(plan.shops.size())).arg(names, symbol, formatCents(plan.total));
         const Comparison::Plan& one = c.plans[0];
         if (plan.shops.size() > 1 && plan.complete && one.complete && plan.total < one.total)
             plan.line += tr(" (save %1%2)").arg(symbol, formatCents(one.total - plan.total));
@@ -551,13 +547,10 @@ void ComparisonEngine::planTrips(Comparison& c, const Document& document, const 
         const QString label = shopLabel(document, b);
         const QString reference = formatCents(c.likeForLikeSingle);
         const QString each = formatCents(c.likeForLikeSplit);
-        c.likeForLikeLine = c.likeForLikeBorrowed == 1
-                                ? tr("Like for like: %1 with the item it lacks at its cheapest elsewhere %2%3; each "
-                                     "item at its cheapest shop %2%4")
-                                      .arg(label, symbol, reference, each)
-                                : tr("Like for like: %1 with the %2 items it lacks at their cheapest elsewhere %3%4; "
-                                     "each item at its cheapest shop %3%5")
-                                      .arg(label, QString::number(c.likeForLikeBorrowed), symbol, reference, each);
+        c.likeForLikeLine = tr("Like for like: %1 with the %n items it lacks at their cheapest elsewhere %2%3; each "
+                               "item at its cheapest shop %2%4",
+                               nullptr, c.likeForLikeBorrowed)
+                                .arg(label, symbol, reference, each);
     }
     const qint64 saving = c.likeForLikeSingle - c.likeForLikeSplit;
     c.likeForLikeLine += saving > 0   ? tr(", %1%2 less").arg(symbol, formatCents(saving))

@@ -33,8 +33,8 @@ constexpr int ProgressRows = 500;
 // The share of reading that goes to parsing the file, the rest to checking its rows.
 constexpr double ParseShare = 0.5;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Csv", text);
+QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("Csv", text, disambiguation, n);
 }
 
 // The column headers of a shop and of its packs, in the user's language or, as files from elsewhere have them,
@@ -494,25 +494,18 @@ Import readFile(const QString& path, const Document& document, int currentList, 
 
 QString summary(const Import& import) {
     QStringList counts;
-    const auto count = [&counts](int n, const char* one, const char* many) {
+    const auto count = [&counts](int n, const char* text) {
         if (n > 0)
-            counts << (n == 1 ? tr(one) : tr(many).arg(QLocale().toString(n)));
+            counts << tr(text, nullptr, n);
     };
     // The first count names the items, the others go without.
-    count(import.updated, QT_TRANSLATE_NOOP("Csv", "1 item updated"), QT_TRANSLATE_NOOP("Csv", "%1 items updated"));
-    if (counts.isEmpty())
-        count(import.added, QT_TRANSLATE_NOOP("Csv", "1 item added"), QT_TRANSLATE_NOOP("Csv", "%1 items added"));
-    else
-        count(import.added, QT_TRANSLATE_NOOP("Csv", "1 added"), QT_TRANSLATE_NOOP("Csv", "%1 added"));
-    if (counts.isEmpty())
-        count(import.unchanged, QT_TRANSLATE_NOOP("Csv", "1 item unchanged"),
-              QT_TRANSLATE_NOOP("Csv", "%1 items unchanged"));
-    else
-        count(import.unchanged, QT_TRANSLATE_NOOP("Csv", "1 unchanged"), QT_TRANSLATE_NOOP("Csv", "%1 unchanged"));
-    count(import.pricesChanged, QT_TRANSLATE_NOOP("Csv", "1 price changed"),
-          QT_TRANSLATE_NOOP("Csv", "%1 prices changed"));
-    count(static_cast<int>(import.newShops.size()), QT_TRANSLATE_NOOP("Csv", "1 shop named"),
-          QT_TRANSLATE_NOOP("Csv", "%1 shops named"));
+    count(import.updated, QT_TRANSLATE_N_NOOP("Csv", "%Ln items updated"));
+    count(import.added,
+          counts.isEmpty() ? QT_TRANSLATE_N_NOOP("Csv", "%Ln items added") : QT_TRANSLATE_N_NOOP("Csv", "%Ln added"));
+    count(import.unchanged, counts.isEmpty() ? QT_TRANSLATE_N_NOOP("Csv", "%Ln items unchanged")
+                                             : QT_TRANSLATE_N_NOOP("Csv", "%Ln unchanged"));
+    count(import.pricesChanged, QT_TRANSLATE_N_NOOP("Csv", "%Ln prices changed"));
+    count(static_cast<int>(import.newShops.size()), QT_TRANSLATE_N_NOOP("Csv", "%Ln shops named"));
     QString text = counts.join(QStringLiteral(", ")) + u'.';
     for (const NewList& list : import.newLists)
         text +=

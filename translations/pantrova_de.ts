@@ -99,24 +99,8 @@
         <translation>%1 hat Preise für %2 von %3 Artikeln; es fehlen: %4</translation>
     </message>
     <message>
-        <source>; 1 of its prices is older than %1 days</source>
-        <translation>; 1 seiner Preise ist älter als %1 Tage</translation>
-    </message>
-    <message>
-        <source>; %1 of its prices are older than %2 days</source>
-        <translation>; %1 seiner Preise sind älter als %2 Tage</translation>
-    </message>
-    <message>
         <source>prices checked since %1</source>
         <translation>Preise geprüft seit %1</translation>
-    </message>
-    <message>
-        <source>Each item at its cheapest shop: %1%2 at 1 shop</source>
-        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in 1 Geschäft</translation>
-    </message>
-    <message>
-        <source>Each item at its cheapest shop: %1%2 at %3 shops</source>
-        <translation>Jeder Artikel im günstigsten Geschäft: %1%2 in %3 Geschäften</translation>
     </message>
     <message>
         <source> — the same as %1</source>
@@ -125,10 +109,6 @@
     <message>
         <source> — %1%2 less than %3</source>
         <translation> — %1%2 weniger als bei %3</translation>
-    </message>
-    <message>
-        <source> — %1%2 more than %3, which has no price for %4 of the items</source>
-        <translation> — %1%2 mehr als bei %3, wo %4 der Artikel keinen Preis haben</translation>
     </message>
     <message>
         <source>not priced anywhere: %1</source>
@@ -147,14 +127,6 @@
         <translation>Grundpreise je %1, %2 und %3: der niedrigste jedes Artikels ist markiert; grau: andere Packungsart; —: keine Packung.</translation>
     </message>
     <message>
-        <source>1 shop: %1 %2%3</source>
-        <translation>1 Geschäft: %1 %2%3</translation>
-    </message>
-    <message>
-        <source>%1 shops: %2 %3%4</source>
-        <translation>%1 Geschäfte: %2 %3%4</translation>
-    </message>
-    <message>
         <source> (save %1%2)</source>
         <translation> (%1%2 gespart)</translation>
     </message>
@@ -165,14 +137,6 @@
     <message>
         <source>Like for like: everything at %1 %2%3; each item at its cheapest shop %2%4</source>
         <translation>Gleicher Einkauf: alles bei %1 %2%3; jeder Artikel im günstigsten Geschäft %2%4</translation>
-    </message>
-    <message>
-        <source>Like for like: %1 with the item it lacks at its cheapest elsewhere %2%3; each item at its cheapest shop %2%4</source>
-        <translation>Gleicher Einkauf: %1, den fehlenden Artikel am günstigsten anderswo, %2%3; jeder Artikel im günstigsten Geschäft %2%4</translation>
-    </message>
-    <message>
-        <source>Like for like: %1 with the %2 items it lacks at their cheapest elsewhere %3%4; each item at its cheapest shop %3%5</source>
-        <translation>Gleicher Einkauf: %1, die %2 fehlenden Artikel am günstigsten anderswo, %3%4; jeder Artikel im günstigsten Geschäft %3%5</translation>
     </message>
     <message>
         <source>, %1%2 less</source>
@@ -194,6 +158,41 @@
         <source>Priced at none of these shops: %1</source>
         <translation>In keinem dieser Geschäfte mit Preis: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>; %n of its prices are older than %1 days</source>
+        <translation>
+            <numerusform>; %n seiner Preise ist älter als %1 Tage</numerusform>
+            <numerusform>; %n seiner Preise sind älter als %1 Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each item at its cheapest shop: %1%2 at %n shops</source>
+        <translation>
+            <numerusform>Jeder Artikel im günstigsten Geschäft: %1%2 in %n Geschäft</numerusform>
+            <numerusform>Jeder Artikel im günstigsten Geschäft: %1%2 in %n Geschäften</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %1%2 more than %3, which has no price for %n of the items</source>
+        <translation>
+            <numerusform> — %1%2 mehr als bei %3, wo %n der Artikel keinen Preis hat</numerusform>
+            <numerusform> — %1%2 mehr als bei %3, wo %n der Artikel keinen Preis haben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shops: %1 %2%3</source>
+        <translation>
+            <numerusform>%n Geschäft: %1 %2%3</numerusform>
+            <numerusform>%n Geschäfte: %1 %2%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Like for like: %1 with the %n items it lacks at their cheapest elsewhere %2%3; each item at its cheapest shop %2%4</source>
+        <translation>
+            <numerusform>Gleicher Einkauf: %1, den fehlenden Artikel am günstigsten anderswo, %2%3; jeder Artikel im günstigsten Geschäft %2%4</numerusform>
+            <numerusform>Gleicher Einkauf: %1, die %n fehlenden Artikel am günstigsten anderswo, %2%3; jeder Artikel im günstigsten Geschäft %2%4</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ComparisonModel</name>
@@ -204,26 +203,6 @@
     <message>
         <source>yesterday</source>
         <translation>gestern</translation>
-    </message>
-    <message>
-        <source>%1 days ago</source>
-        <translation>vor %1 Tagen</translation>
-    </message>
-    <message>
-        <source>1 month ago</source>
-        <translation>vor 1 Monat</translation>
-    </message>
-    <message>
-        <source>%1 months ago</source>
-        <translation>vor %1 Monaten</translation>
-    </message>
-    <message>
-        <source>1 year ago</source>
-        <translation>vor 1 Jahr</translation>
-    </message>
-    <message>
-        <source>%1 years ago</source>
-        <translation>vor %1 Jahren</translation>
     </message>
     <message>
         <source>Set on %1</source>
@@ -256,6 +235,27 @@
     <message>
         <source>Shop %1</source>
         <translation>Geschäft %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n months ago</source>
+        <translation>
+            <numerusform>vor %n Monat</numerusform>
+            <numerusform>vor %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years ago</source>
+        <translation>
+            <numerusform>vor %n Jahr</numerusform>
+            <numerusform>vor %n Jahren</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -345,68 +345,61 @@
         <translation>die Menge „%1“ eines abgehakten Artikels ist keine ganze Zahl von 1 bis %2.</translation>
     </message>
     <message>
-        <source>1 item updated</source>
-        <translation>1 Artikel aktualisiert</translation>
-    </message>
-    <message>
-        <source>%1 items updated</source>
-        <translation>%1 Artikel aktualisiert</translation>
-    </message>
-    <message>
-        <source>1 item added</source>
-        <translation>1 Artikel hinzugefügt</translation>
-    </message>
-    <message>
-        <source>%1 items added</source>
-        <translation>%1 Artikel hinzugefügt</translation>
-    </message>
-    <message>
-        <source>1 added</source>
-        <translation>1 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>%1 added</source>
-        <translation>%1 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>1 item unchanged</source>
-        <translation>1 Artikel unverändert</translation>
-    </message>
-    <message>
-        <source>%1 items unchanged</source>
-        <translation>%1 Artikel unverändert</translation>
-    </message>
-    <message>
-        <source>1 unchanged</source>
-        <translation>1 unverändert</translation>
-    </message>
-    <message>
-        <source>%1 unchanged</source>
-        <translation>%1 unverändert</translation>
-    </message>
-    <message>
-        <source>1 price changed</source>
-        <translation>1 Preis geändert</translation>
-    </message>
-    <message>
-        <source>%1 prices changed</source>
-        <translation>%1 Preise geändert</translation>
-    </message>
-    <message>
-        <source>1 shop named</source>
-        <translation>1 Geschäft benannt</translation>
-    </message>
-    <message>
-        <source>%1 shops named</source>
-        <translation>%1 Geschäfte benannt</translation>
-    </message>
-    <message>
         <source>The rows of the list &quot;%1&quot; go to list %2, which takes that name.</source>
         <translation>Die Zeilen der Liste „%1“ kommen in Liste %2, die diesen Namen erhält.</translation>
     </message>
     <message>
         <source>No list is free for the list &quot;%1&quot;: its rows go to list %2, the current list.</source>
         <translation>Für die Liste „%1“ ist keine Liste frei: Ihre Zeilen kommen in Liste %2, die aktuelle Liste.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items updated</source>
+        <translation>
+            <numerusform>%Ln Artikel aktualisiert</numerusform>
+            <numerusform>%Ln Artikel aktualisiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items added</source>
+        <translation>
+            <numerusform>%Ln Artikel hinzugefügt</numerusform>
+            <numerusform>%Ln Artikel hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln added</source>
+        <translation>
+            <numerusform>%Ln hinzugefügt</numerusform>
+            <numerusform>%Ln hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items unchanged</source>
+        <translation>
+            <numerusform>%Ln Artikel unverändert</numerusform>
+            <numerusform>%Ln Artikel unverändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln unchanged</source>
+        <translation>
+            <numerusform>%Ln unverändert</numerusform>
+            <numerusform>%Ln unverändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln prices changed</source>
+        <translation>
+            <numerusform>%Ln Preis geändert</numerusform>
+            <numerusform>%Ln Preise geändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln shops named</source>
+        <translation>
+            <numerusform>%Ln Geschäft benannt</numerusform>
+            <numerusform>%Ln Geschäfte benannt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1118,14 +1111,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <translation>Der Import aus „%1“ wurde abgebrochen; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <source>Imported 1 item from &apos;%1&apos;</source>
-        <translation>1 Artikel aus &apos;%1&apos; importiert</translation>
-    </message>
-    <message>
-        <source>Imported %1 items from &apos;%2&apos;</source>
-        <translation>%1 Artikel aus &apos;%2&apos; importiert</translation>
-    </message>
-    <message>
         <source>Set name for shop:</source>
         <translation>Name des Geschäfts:</translation>
     </message>
@@ -1262,22 +1247,6 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
         <translation>Fahrtkosten von Geschäft %1 ändern</translation>
     </message>
     <message>
-        <source>Trip plan of 1 shop</source>
-        <translation>Einkaufstour mit 1 Geschäft</translation>
-    </message>
-    <message>
-        <source>Trip plan of %1 shops</source>
-        <translation>Einkaufstour mit %1 Geschäften</translation>
-    </message>
-    <message>
-        <source>Choose a Trip Plan of 1 Shop</source>
-        <translation>Einkaufstour mit 1 Geschäft wählen</translation>
-    </message>
-    <message>
-        <source>Choose a Trip Plan of %1 Shops</source>
-        <translation>Einkaufstour mit %1 Geschäften wählen</translation>
-    </message>
-    <message>
         <source>%1 shops: none cheaper than with fewer shops</source>
         <translation>%1 Geschäfte: keine günstiger als mit weniger Geschäften</translation>
     </message>
@@ -1312,6 +1281,27 @@ Abbrechen: Jetzt wird nichts gespeichert.</translation>
     <message>
         <source>Please enter an amount of 0 or more, such as %1.</source>
         <translation>Bitte geben Sie einen Betrag ab 0 ein, etwa %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Trip plan of %n shops</source>
+        <translation>
+            <numerusform>Einkaufstour mit %n Geschäft</numerusform>
+            <numerusform>Einkaufstour mit %n Geschäften</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose a Trip Plan of %n Shops</source>
+        <translation>
+            <numerusform>Einkaufstour mit %n Geschäft wählen</numerusform>
+            <numerusform>Einkaufstour mit %n Geschäften wählen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %Ln items from &apos;%1&apos;</source>
+        <translation>
+            <numerusform>%Ln Artikel aus &apos;%1&apos; importiert</numerusform>
+            <numerusform>%Ln Artikel aus &apos;%1&apos; importiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Every shipped language: the program's and Qt's own texts load, and no two controls of the main window or of a
 // dialog share an access key, nor two entries of one menu.
+#include "comparison.h"
+#include "csv_exchange.h"
 #include "item_editor.h"
 #include "move_copy.h"
 #include "translations.h"
@@ -55,6 +57,8 @@ private slots:
     void cleanup() { Translations::install(QLocale(QStringLiteral("en_GB"))); }
     void everyShippedLanguage_data();
     void everyShippedLanguage();
+    void countedTexts_data();
+    void countedTexts();
 };
 
 void TranslationsTest::everyShippedLanguage_data() {
@@ -99,6 +103,39 @@ void TranslationsTest::everyShippedLanguage() {
         const QString dialogClashes = clashes(accessKeys(dialog));
         QVERIFY2(dialogClashes.isEmpty(), qPrintable(dialogClashes));
     }
+}
+
+void TranslationsTest::countedTexts_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("age"); // n months ago
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("English, 1") << "en_GB" << 1 << "1 month ago"
+                                << "1 item updated, 1 price changed.";
+    QTest::newRow("English, 2") << "en_GB" << 2 << "2 months ago"
+                                << "2 items updated, 2 prices changed.";
+    QTest::newRow("German, 1") << "de_DE" << 1 << "vor 1 Monat"
+                               << "1 Artikel aktualisiert, 1 Preis geändert.";
+    QTest::newRow("German, 2") << "de_DE" << 2 << "vor 2 Monaten"
+                               << "2 Artikel aktualisiert, 2 Preise geändert.";
+    // A language without a translation of its own shows English, plural forms included.
+    QTest::newRow("French, 1") << "fr_FR" << 1 << "1 month ago"
+                               << "1 item updated, 1 price changed.";
+}
+
+void TranslationsTest::countedTexts() {
+    QFETCH(QString, language);
+    QFETCH(int, n);
+    QFETCH(QString, age);
+    QFETCH(QString, summary);
+    Translations::install(QLocale(language));
+    const QDate today(2026, 12, 8);
+    QVERIFY2(ComparisonModel::age(today.addDays(-31 * n), today).endsWith(QStringLiteral(" (%1)").arg(age)),
+             qPrintable(ComparisonModel::age(today.addDays(-31 * n), today)));
+    Csv::Import import;
+    import.updated = n;
+    import.pricesChanged = n;
+    QCOMPARE(Csv::summary(import), summary);
 }
 
 QTEST_MAIN(TranslationsTest)

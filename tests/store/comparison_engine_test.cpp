@@ -4,6 +4,7 @@
 // cheapest shop, each item's cheapest shops, the split trip, the age of the prices behind the best total and the
 // trip plans of one, two and three shops.
 #include "comparison_engine.h"
+#include "english_plurals.h"
 
 #include <QTest>
 
@@ -59,6 +60,7 @@ class ComparisonEngineTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installEnglishPlurals(); }
     void cellsAndTotals_data();
     void cellsAndTotals();
     void cheapestShop_data();

@@ -4,6 +4,7 @@
 // and one into the same lists changes nothing; files as spreadsheet programs write them read as meant; a file
 // that cannot be read as such a CSV changes nothing and says which line is wrong.
 #include "csv_exchange.h"
+#include "english_plurals.h"
 #include "money.h"
 
 #include <QStringEncoder>
@@ -50,6 +51,7 @@ class CsvExchangeTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installEnglishPlurals(); }
     void roundTripIntoEmptyLists();
     void packsRoundTrip_data();
     void packsRoundTrip();

@@ -4,9 +4,16 @@
 
 #include "data_files.h"
 #include "store_layout.h"
+#include "translations.h"
 
 #include <QFile>
 #include <QTest>
+
+// As the program does at start: the texts of the test's language, which for English are its plural forms.
+static void installTranslations() {
+    Translations::install(QLocale());
+}
+Q_COREAPP_STARTUP_FUNCTION(installTranslations)
 
 WindowFixture::WindowFixture(Files files) {
     if (files == Files::WithProgramFiles) {
