@@ -219,6 +219,9 @@ void PriceHistoryDialog::showPrices(bool unitPrices) {
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(480, 280);
         view->setAccessibleName(unitPrices ? tr("Unit price chart") : tr("Price chart"));
+        // Nothing in the chart answers a key; the keyboard and screen readers go to the list of its points.
+        view->setFocusPolicy(Qt::NoFocus);
+        view->viewport()->setFocusPolicy(Qt::NoFocus);
         // Until the chart is laid out, a plot as narrow as the smallest view leaves for it.
         fitDays(view->minimumWidth() - 120);
         connect(plot, &QChart::plotAreaChanged, this, [this](const QRectF& area) { fitDays(area.width()); });

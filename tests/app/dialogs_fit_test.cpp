@@ -3,11 +3,13 @@
 // Every dialog fits the screen it opens on, whatever the screen's size and scale (ctest runs this on screens of
 // 1366 x 768 and 1600 x 1000 pixels at the scales 1, 1.5 and 2): its frame stands within the screen's available room
 // and the buttons that close it can be seen there, and what does not fit scrolls. In English and in German, no text
-// of a dialog is cut or covered. The main window's four tabs are checked the same way, in a test of their own.
+// of a dialog is cut or covered, and a screen reader walking it meets every control it can reach by name. The main
+// window's four tabs are checked the same way, in a test of their own.
 #include "help.h"
 #include "item_editor.h"
 #include "move_copy.h"
 #include "price_history.h"
+#include "reader_walk.h"
 #include "text_fit.h"
 #include "translations.h"
 #include "user_prompts.h"
@@ -40,7 +42,7 @@ QStringList misfits(QWidget& window, QList<QAbstractButton*> buttons, bool texts
             button->visibleRegion() != QRegion(button->rect()) || !room.contains(at))
             problems << QStringLiteral("%1 (%2) is out of sight").arg(button->text(), shownRect(at));
     if (texts)
-        problems << cutOrCovered(window);
+        problems << cutOrCovered(window) << unreadable(window);
     return problems;
 }
 
@@ -176,7 +178,7 @@ void DialogsFitTest::mainWindowTabs() {
     QStringList problems;
     for (int tab = 0; tab < ui.tabs->count(); ++tab) {
         ui.tabs->setCurrentIndex(tab);
-        for (const QString& problem : cutOrCovered(w))
+        for (const QString& problem : cutOrCovered(w) + unreadable(w))
             problems << ui.tabs->tabText(tab) + QStringLiteral(": ") + problem;
     }
     QVERIFY(allWell(problems));
