@@ -177,7 +177,8 @@ void PriceHistoryDialog::showPrices(bool unitPrices) {
             for (int point = 0; point < line.points.size(); ++point)
                 if (!line.setOn.contains(point))
                     series->setPointConfiguration(point, QXYSeries::PointConfiguration::Visibility, false);
-            // One colour for the shop; the legend names it once, and its prices not yet saved once more.
+            // One colour for the shop; the legend names it once, and its prices not yet saved once more. The legend
+            // draws its text as markup, so a name's "<" and "&" are escaped.
             if (shopLine)
                 series->setColor(shopLine->color());
             else
@@ -186,9 +187,9 @@ void PriceHistoryDialog::showPrices(bool unitPrices) {
                 QPen pen = series->pen();
                 pen.setStyle(Qt::DashLine);
                 series->setPen(pen);
-                series->setName(tr("%1 (not yet saved)").arg(shopName));
+                series->setName(tr("%1 (not yet saved)").arg(shopName.toHtmlEscaped()));
             } else if (series == shopLine) {
-                series->setName(shopName);
+                series->setName(shopName.toHtmlEscaped());
             } else {
                 for (QLegendMarker* marker : plot->legend()->markers(series))
                     marker->setVisible(false);

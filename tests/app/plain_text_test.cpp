@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
-// Names are shown exactly as typed wherever they appear: in message and input boxes, the Move or Copy dialog and
-// the comparison's lines and tooltips, however much they look like markup or like arg() markers.
+// Names are shown exactly as typed wherever they appear: in message and input boxes, the Move or Copy dialog, the
+// item editor's and History's titles, the History chart's legend and the comparison's lines and tooltips, however
+// much they look like markup, an access key or arg() markers.
+#include "item_editor.h"
 #include "move_copy.h"
+#include "price_history.h"
 #include "text_fit.h"
 #include "user_prompts.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QDialog>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +61,7 @@ private slots:
 
 void PlainTextTest::namesShowAsTyped_data() {
     QTest::addColumn<QString>("name");
+    QTest::newRow("ampersand") << "Fish & Chips";
     QTest::newRow("tag-like") << "T-shirt <S> & socks";
     QTest::newRow("bold markup") << "Clothes <b>now</b>";
     QTest::newRow("brackets around an ampersand") << "a<b & c>d";
@@ -88,6 +94,11 @@ void PlainTextTest::namesShowAsTyped() {
                     .contains(QStringLiteral("'%1' from list '%1'").arg(name)));
         QCOMPARE(dialog.targets->title().replace(QStringLiteral("&&"), QStringLiteral("&")),
                  QStringLiteral("Move '%1' to:").arg(name));
+        QCOMPARE(shownText(dialog.target[0]->text()), QStringLiteral("1: %1").arg(name));
+    }
+    {
+        const ItemEditor editor(w.document(), f.prompts, {}, {ItemEditor::Mode::Edit, QStringLiteral("K0"), name});
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Editing '%1'").arg(name));
     }
 
     ui.compare();
@@ -97,6 +108,20 @@ void PlainTextTest::namesShowAsTyped() {
     const QAbstractItemModel* table = ui.comparison->model();
     const QString tip = shown(table->index(table->rowCount() - 3, 1).data(Qt::ToolTipRole).toString());
     QCOMPARE(tip, QStringLiteral("%1 prices 1 of 2 shown items; missing: %1").arg(name));
+
+    // The chart's legend names the shop; Qt Charts draws a legend's text as markup.
+    w.document().setPrice(QStringLiteral("K0"), 1, QStringLiteral("2.00"));
+    PriceHistoryDialog history(w.document(), QStringLiteral("K0"), name, {});
+    QCOMPARE(history.windowTitle(), QStringLiteral("Price History of '%1'").arg(name));
+    history.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&history));
+    const auto* chart = history.findChild<QChartView*>();
+    QVERIFY(chart);
+    QStringList legend;
+    for (const QGraphicsItem* item : chart->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible())
+            legend << text->toPlainText();
+    QVERIFY2(legend.contains(name), qPrintable(legend.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(PlainTextTest)
