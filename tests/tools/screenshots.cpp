@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 // Makes the README's screenshots: the real main window, filled with sample data, grabbed headless.
-// Usage: pantrova_screenshots <output folder>   (scripts/screenshots.sh runs it)
+// Usage: pantrova_screenshots <output folder> [scaled]   (scripts/screenshots.sh runs it)
 
+#include "item_editor.h"
 #include "price_history.h"
 #include "scripted_prompts.h"
 #include "translations.h"
@@ -24,12 +25,18 @@ struct SampleItem {
     std::array<const char*, 5> packs = {};
 };
 
+// A sample number as a user types it in the language of the shot.
+QString typed(const char* number) {
+    return QString::fromLatin1(number).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
 void fillSample(MainWindow& w) {
     Document& document = w.document();
+    document.setSymbol(QLocale().currencySymbol());
     const std::array<const char*, 5> shops{"Corner Shop", "Fresh Market", "MegaMart", "Farm Stall", "Deli & Co"};
     for (int s = 0; s < 5; ++s)
         document.renameShop(s + 1, QString::fromUtf8(shops[s]));
-    document.setTripCost(4, QStringLiteral("0.30")); // the farm is a bus ride away
+    document.setTripCost(4, typed("0.30")); // the farm is a bus ride away
     const std::array<const char*, 4> names{"Weekly shop", "Bakery & deli", "Household", "Party"};
     const std::array<std::vector<SampleItem>, 4> lists{{
         {{"Milk", "2", {"1.25", "1.10", "0.99", "1.40", nullptr}},
@@ -56,14 +63,14 @@ void fillSample(MainWindow& w) {
             std::array<std::optional<QString>, Store::ShopCount> packs;
             for (int s = 0; s < 5; ++s) {
                 if (item.prices[s])
-                    document.setPrice(key, s + 1, QString::fromLatin1(item.prices[s]));
+                    document.setPrice(key, s + 1, typed(item.prices[s]));
                 if (item.packs[s])
-                    packs[s] = QString::fromLatin1(item.packs[s]);
+                    packs[s] = typed(item.packs[s]);
             }
             document.setPacks(key, packs);
             if (item.name == std::string("Lemonade")) {
                 std::array<std::optional<Document::Offer>, Store::ShopCount> offers;
-                offers[2] = Document::Offer{QDate::currentDate().addDays(7), QStringLiteral("1.65")};
+                offers[2] = Document::Offer{QDate::currentDate().addDays(7), typed("1.65")};
                 document.setOffers(key, offers);
             }
         }
@@ -93,29 +100,42 @@ bool shootHistory(MainWindow& w, const QString& file) {
     return history.grab().save(file);
 }
 
+// The item editor on the first sample item, Milk, with its prices at the five shops.
+bool shootEditor(MainWindow& w, ScriptedPrompts& prompts, const QString& file) {
+    const Item& milk = w.document().item(0, 0);
+    ItemEditor editor(w.document(), prompts, {}, {ItemEditor::Mode::Edit, milk.key, milk.name}, &w);
+    editor.show();
+    QApplication::processEvents();
+    return editor.grab().save(file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // With "small", one shot of the Lists tab at the size the window opens with (run it on a small screen).
-    if (argc != 2 && !(argc == 3 && qstrcmp(argv[2], "small") == 0)) {
-        qCritical("usage: pantrova_screenshots <output folder> [small]");
+    // With "scaled", the shots at the size the window opens with (run it on a screen at twice the scale).
+    if (argc != 2 && !(argc == 3 && qstrcmp(argv[2], "scaled") == 0)) {
+        qCritical("usage: pantrova_screenshots <output folder> [scaled]");
         return 2;
     }
-    const bool small = argc == 3;
+    const bool scaled = argc == 3;
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    // The window in a language, over a folder of its own, grabbed on the given tabs.
-    const auto shoot = [&out, small](const QString& language, const QList<std::pair<int, QString>>& shots) {
+    // The window in a language, over a folder of its own, grabbed on the given tabs, and the item editor.
+    const auto shoot = [&out, scaled](const QString& language, const QList<std::pair<int, QString>>& shots,
+                                      const QString& editorFile) {
+        // As on a desktop in that language: its texts, and its numbers, dates and page template.
+        QLocale::setDefault(QLocale(language));
         Translations::install(QLocale(language));
         QTemporaryDir folder;
         const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/");
-        for (const QString& name : {QStringLiteral("libvarnetocx.so"), QStringLiteral("Pantrova Template.htm")})
+        for (const QString& name : {QStringLiteral("libvarnetocx.so"), QStringLiteral("Pantrova Template.htm"),
+                                    QStringLiteral("Pantrova Template.de.htm")})
             QFile::copy(bin + name, folder.filePath(name));
         ScriptedPrompts prompts;
         prompts.answerNext(UserPrompts::Answer::No);
         MainWindow window(folder.path(), &prompts);
         fillSample(window);
-        if (!small)
+        if (!scaled)
             window.resize(1100, 700);
         window.show();
         bool saved = true;
@@ -124,7 +144,9 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             saved = window.grab().save(out.filePath(file)) && saved;
         }
-        if (language == QLatin1String("en_GB") && !small) {
+        if (!editorFile.isEmpty())
+            saved = shootEditor(window, prompts, out.filePath(editorFile)) && saved;
+        if (language == QLatin1String("en_GB") && !scaled) {
             controls(window).tabs->setCurrentIndex(MainWindow::ComparisonTab);
             controls(window).show[2]->click();
             QApplication::processEvents();
@@ -134,12 +156,20 @@ int main(int argc, char* argv[]) {
         controls(window).exitWithoutSaving->trigger();
         return saved;
     };
-    if (small)
-        return shoot(QStringLiteral("en_GB"), {{MainWindow::ListsTab, QStringLiteral("lists-small-screen.png")}}) ? 0
-                                                                                                                  : 1;
-    const bool saved = shoot(QStringLiteral("en_GB"), {{MainWindow::ListsTab, QStringLiteral("lists.png")},
-                                                       {MainWindow::ComparisonTab, QStringLiteral("comparison.png")},
-                                                       {MainWindow::PreviewTab, QStringLiteral("preview.png")}}) &&
-                       shoot(QStringLiteral("de_DE"), {{MainWindow::ListsTab, QStringLiteral("lists-de.png")}});
+    const bool saved =
+        scaled ? shoot(QStringLiteral("en_GB"), {{MainWindow::ListsTab, QStringLiteral("lists-2x.png")}},
+                       QStringLiteral("editor-2x.png")) &&
+                     shoot(QStringLiteral("de_DE"), {{MainWindow::ListsTab, QStringLiteral("lists-de-2x.png")}},
+                           QStringLiteral("editor-de-2x.png"))
+               : shoot(QStringLiteral("en_GB"),
+                       {{MainWindow::ListsTab, QStringLiteral("lists.png")},
+                        {MainWindow::ComparisonTab, QStringLiteral("comparison.png")},
+                        {MainWindow::PreviewTab, QStringLiteral("preview.png")}},
+                       QStringLiteral("editor.png")) &&
+                     shoot(QStringLiteral("de_DE"),
+                           {{MainWindow::ListsTab, QStringLiteral("lists-de.png")},
+                            {MainWindow::ComparisonTab, QStringLiteral("comparison-de.png")},
+                            {MainWindow::PreviewTab, QStringLiteral("preview-de.png")}},
+                           QStringLiteral("editor-de.png"));
     return saved ? 0 : 1;
 }
