@@ -443,17 +443,15 @@ void MainWindow::createMenus() {
         runDialog(dialog);
     })->setShortcut(QKeySequence(Qt::Key_F1));
     action(help, tr("&About Pantrova"), QStringLiteral("about"), [this] {
-        AboutDialog dialog(m_folder, this);
+        AboutDialog dialog(m_layout.dataFolder, this);
         runDialog(dialog);
     });
 }
 
 void MainWindow::startUp(const QString& programFolder) {
-    m_folder = programFolder;
-    if (!m_folder.endsWith(QLatin1Char('/')))
-        m_folder += QLatin1Char('/');
-    m_varnet = std::make_unique<VarnetHost>(m_folder);
-    m_safety = std::make_unique<DataSafety>(m_document, m_folder, *m_prompts);
+    m_layout = InstallLayout::of(programFolder);
+    m_varnet = std::make_unique<VarnetHost>(m_layout.libraryFolder);
+    m_safety = std::make_unique<DataSafety>(m_document, m_layout.dataFolder, *m_prompts);
     connect(m_safety.get(), &DataSafety::savedStateChanged, this, [this] { setWindowModified(hasUnsavedChanges()); });
 
     if (!m_safety->claimFolder()) {
@@ -846,8 +844,9 @@ bool MainWindow::findItem(const QString& text, bool backwards, bool fromCurrent)
 }
 
 void MainWindow::exportCsv() {
-    const QString path = m_prompts->saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"),
-                                             m_settings->csvFolder(m_folder) + QStringLiteral("Pantrova.csv"));
+    const QString path =
+        m_prompts->saveFile(tr("Export to CSV"), tr("CSV files (*.csv)"),
+                            m_settings->csvFolder(m_layout.dataFolder) + QStringLiteral("Pantrova.csv"));
     if (path.isEmpty())
         return;
     m_settings->setCsvFolder(path);
@@ -861,7 +860,7 @@ void MainWindow::exportCsv() {
 
 void MainWindow::importCsv() {
     const QString path = m_prompts->openFile(tr("Import from CSV"), tr("CSV files (*.csv);;All files (*)"),
-                                             m_settings->csvFolder(m_folder));
+                                             m_settings->csvFolder(m_layout.dataFolder));
     if (path.isEmpty())
         return;
     m_settings->setCsvFolder(path);
@@ -1098,7 +1097,7 @@ void MainWindow::editComparedPrices() {
 
 void MainWindow::showPage() {
     const PageBuilder::Built built =
-        PageBuilder::build(m_document, m_comparison, *m_varnet, m_folder, m_safety->dataFile());
+        PageBuilder::build(m_document, m_comparison, *m_varnet, m_layout.templateFolder, m_safety->dataFile());
     if (!built.error.isEmpty()) {
         m_prompts->message(built.error, tr("Pantrova Error"), UserPrompts::Icon::Critical);
         return;

@@ -12,6 +12,7 @@
 
 #include "comparison_engine.h"
 #include "document.h"
+#include "install_layout.h"
 #include "undo.h"
 #include "user_prompts.h"
 #include "window_layout.h"
@@ -159,7 +160,7 @@ private:
     DialogRunner m_runDialog;
     // The window's place and the user's habits on this computer, kept apart from the data file.
     std::unique_ptr<LocalSettings> m_settings;
-    QString m_folder; // the program's folder, ending in "/"
+    InstallLayout m_layout; // the program's folder, and where its files and the data are
     QUndoStack* m_undo = nullptr;
     ComparisonEngine m_comparison; // the table's and the page's, keeping the amounts it formatted
 

@@ -9,7 +9,9 @@
 #include "store_layout.h"
 #include "varnet_host.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QLocale>
 #include <QStringDecoder>
@@ -149,12 +151,12 @@ QByteArray templateInLanguage(const QByteArray& templateBytes, const QString& fo
 } // namespace
 
 PageBuilder::Built PageBuilder::build(const Document& document, ComparisonEngine& engine, const VarnetHost& varnet,
-                                      const QString& folder, const QString& dataFile) {
-    const QString templatePath = folder + Printable::TemplateFileName;
+                                      const QString& templateFolder, const QString& dataFile) {
+    const QString templatePath = templateFolder + Printable::TemplateFileName;
     if (!varnet.isLoaded())
         return {{},
                 tr("The page cannot be built: the library '%1' could not be loaded (%2).")
-                    .arg(folder + VarnetHost::LibraryFileName, varnet.errorString())};
+                    .arg(varnet.libraryFile(), varnet.errorString())};
     if (varnet.FExists(templatePath) != true)
         return {{},
                 tr("The template file '%1' could not be found. Try reinstalling the program or downloading the "
@@ -189,9 +191,9 @@ PageBuilder::Built PageBuilder::build(const Document& document, ComparisonEngine
         for (const QString& line : ComparisonEngine::planDetail(plan))
             content.tripPlan += QStringLiteral("<br>") + escaped(line);
     }
-    const QByteArray page = Printable::page(templateInLanguage(read.bytes, folder, QLocale()), content);
+    const QByteArray page = Printable::page(templateInLanguage(read.bytes, templateFolder, QLocale()), content);
 
-    const QString pagePath = folder + Printable::PageFileName;
+    const QString pagePath = QFileInfo(dataFile).absoluteDir().filePath(Printable::PageFileName);
     if (varnet.FExists(pagePath) == true)
         QFile::remove(pagePath);
     // Written whole or not at all, and never into a pipe or device of that name, which could block the window.

@@ -5,6 +5,8 @@
 // The printable page: the template's placeholders filled with the lists' names and ticked items, the cheapest
 // shop, the currency symbol, the best price and the chosen trip plan. The page is 8-bit text in the system's code page.
 
+#include "install_layout.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -13,7 +15,7 @@
 
 namespace Printable {
 
-inline const QString TemplateFileName = QStringLiteral("Pantrova Template.htm");
+inline const QString TemplateFileName = InstallLayout::TemplateFileName;
 // The shipped template in a language's own words; %1 is the language ("de") or language and country ("de_AT").
 inline const QString LanguageTemplateFileName = QStringLiteral("Pantrova Template.%1.htm");
 inline const QString PageFileName = QStringLiteral("Pantrova.htm");
@@ -68,9 +70,10 @@ public:
         QString path;
         QString error;
     };
-    // Merges the ticked items and their comparison into the template of `folder` and writes the page there, no
-    // more readable than the data file. While "Pantrova Template.htm" is the one Pantrova ships, the template
-    // of the user's language beside it ("Pantrova Template.de.htm") is used instead, where there is one.
+    // Merges the ticked items and their comparison into the template of `templateFolder` and writes the page
+    // beside the data file, no more readable than it. While "Pantrova Template.htm" is the one Pantrova ships,
+    // the template of the user's language beside it ("Pantrova Template.de.htm") is used instead, where there is
+    // one.
     static Built build(const Document& document, ComparisonEngine& engine, const VarnetHost& varnet,
-                       const QString& folder, const QString& dataFile);
+                       const QString& templateFolder, const QString& dataFile);
 };

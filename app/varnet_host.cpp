@@ -8,8 +8,9 @@
 #include <QDir>
 #include <QVariant>
 
-VarnetHost::VarnetHost(const QString& programFolder)
-    : m_loader(QDir(programFolder).filePath(LibraryFileName)) {
+VarnetHost::VarnetHost(const QString& libraryFolder)
+    : m_file(QDir(libraryFolder).filePath(LibraryFileName))
+    , m_loader(m_file) {
     auto* factory = qobject_cast<VarnetClassFactory*>(m_loader.instance());
     if (!factory) {
         m_error = m_loader.errorString();

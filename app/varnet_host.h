@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Pantrova developers
 #pragma once
 
-// The program's side of the varnetocx library: loads the plugin from the program's folder at start-up, keeps
+// The program's side of the varnetocx library: loads the plugin from its folder at start-up, keeps
 // its one Varnet object and calls, by name, the two methods the printable page needs. A missing or broken
 // library is not an error until the page needs it; then errorString() says why.
+
+#include "install_layout.h"
 
 #include <QPluginLoader>
 #include <QString>
@@ -13,15 +15,16 @@
 
 class VarnetHost {
 public:
-    static inline const QString LibraryFileName = QStringLiteral("libvarnetocx.so");
+    static inline const QString LibraryFileName = InstallLayout::LibraryFileName;
 
-    explicit VarnetHost(const QString& programFolder);
+    explicit VarnetHost(const QString& libraryFolder);
     ~VarnetHost();
     VarnetHost(const VarnetHost&) = delete;
     VarnetHost& operator=(const VarnetHost&) = delete;
 
     bool isLoaded() const { return m_varnet != nullptr; }
     QString errorString() const { return m_error; }
+    QString libraryFile() const { return m_file; }
     QObject* object() const { return m_varnet; }
 
     // Whether a file exists at path; nothing when the call failed.
@@ -30,6 +33,7 @@ public:
     std::optional<QString> PT2HTML(const QString& text) const;
 
 private:
+    QString m_file;
     QPluginLoader m_loader;
     QObject* m_varnet = nullptr;
     QString m_error;

@@ -13,12 +13,13 @@ packages=(build-essential cmake qt6-base-dev libqt6svg6 fonts-dejavu-core deskto
     libqt6opengl6-dev)
 
 # Extra package sets, asked for by name: `install-deps.sh fuzz` adds what the fuzz targets need, `reuse` the
-# licence check of `make lint-licences`.
+# licence check of `make lint-licences`, `deb` the Debian package's tools and the checks distributions run on it.
 for extra in "$@"; do
     case "$extra" in
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         bench) packages+=(libbenchmark-dev valgrind hyperfine) ;;
         reuse) packages+=(reuse) ;;
+        deb) packages+=(dpkg-dev fakeroot lintian appstream desktop-file-utils) ;;
         *) echo "install-deps.sh: unknown package set '$extra'" >&2; exit 2 ;;
     esac
 done
