@@ -69,7 +69,7 @@ fuzz:
 # entry in the application menu. `make uninstall` takes both away again but keeps Pantrova.dat and its copies.
 # `make package`: the same folder as a tarball, built with CPack in the build folder.
 PREFIX ?= $(HOME)/.local/opt/pantrova
-.PHONY: install uninstall package
+.PHONY: install uninstall package deb
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 	"$(PREFIX)/pantrova-setup.sh" register
@@ -80,6 +80,15 @@ uninstall:
 
 package: build
 	cd $(BUILD) && cpack --config CPackConfig.cmake
+
+# `make deb`: the Debian package (pantrova_<version>_<arch>.deb in $(BUILD)/deb-package), checked with lintian,
+# appstreamcli and desktop-file-validate. `sudo apt install ./$(BUILD)/deb-package/pantrova_*.deb` installs it.
+deb: build
+	@bash scripts/install-deps.sh deb
+	@rm -f $(BUILD)/deb-package/pantrova_*.deb
+	cd $(BUILD) && cpack -G DEB -B deb-package >/dev/null
+	@bash scripts/check-deb.sh $(BUILD)/deb-package/pantrova_*.deb
+	@ls $(BUILD)/deb-package/pantrova_*.deb
 
 # `make lint-licences`: every file says its licence and copyright, in a header or in .reuse/dep5 (REUSE).
 lint-licences:

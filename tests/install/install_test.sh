@@ -3,8 +3,9 @@
 # SPDX-FileCopyrightText: 2026 The Pantrova developers
 # Installs Pantrova into temporary folders and checks what a user relies on: the folder holds exactly the
 # program's files and still works after being moved or unpacked elsewhere, the desktop entry names the folder
-# it was registered from, and uninstalling keeps the user's data.
-# usage: install_test.sh moved|desktop|uninstall|package <build dir> <source dir> <checker> <cmake> <cpack>
+# it was registered from, and uninstalling keeps the user's data. The Debian package installs into a scratch root
+# with dpkg, works there and keeps its data in the user's data folder, which removing the package leaves alone.
+# usage: install_test.sh moved|desktop|uninstall|package|deb <build dir> <source dir> <checker> <cmake> <cpack>
 set -euo pipefail
 
 case_name=$1 build=$2 source=$3 checker=$4 cmake=$5 cpack=$6
@@ -107,6 +108,36 @@ package)
     [ ${#top[@]} -eq 1 ] && [ -d "${top[0]}" ] || fail "the tarball does not unpack into one folder"
     expect_program_files "${top[0]}"
     expect_working_folder "${top[0]}"
+    ;;
+
+deb)
+    for tool in dpkg dpkg-deb dpkg-shlibdeps; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIPPED: $tool is missing (scripts/install-deps.sh deb installs it)"
+            exit 77
+        fi
+    done
+    "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/package" >/dev/null
+    debs=("$tmp"/package/pantrova_*.deb)
+    [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single package in $tmp/package"
+    # A scratch root with a package database of its own, into which dpkg installs as into a system.
+    root="$tmp/root"
+    mkdir -p "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/info"
+    touch "$root/var/lib/dpkg/status"
+    dpkg_in_root=(dpkg --root="$root" --log=/dev/null --force-depends --force-not-root)
+    "${dpkg_in_root[@]}" -i "${debs[0]}" >/dev/null
+    [ -x "$root/usr/bin/pantrova" ] || fail "the package put no program in /usr/bin"
+    # Over an empty home, with XDG_DATA_HOME unset: the first save goes to ~/.local/share/pantrova.
+    cp "$checker" "$root/usr/bin/install_checker"
+    saved=$(cd / && env -u XDG_DATA_HOME "$root/usr/bin/install_checker" save) || fail "the checker failed: $saved"
+    rm "$root/usr/bin/install_checker"
+    data="$HOME/.local/share/pantrova/Pantrova.dat"
+    [ -f "$data" ] || fail "no data file at $data: $saved"
+    grep -qF "Saved to '$data'" <<<"$saved" || fail "the status bar does not name $data: $saved"
+    [ ! -e "$root/usr/bin/Pantrova.dat" ] || fail "the data file went beside the program"
+    "${dpkg_in_root[@]}" -r pantrova >/dev/null
+    [ ! -e "$root/usr/bin/pantrova" ] || fail "removing the package left the program"
+    [ -f "$data" ] || fail "removing the package took the user's data"
     ;;
 
 *) fail "unknown case $case_name" ;;
