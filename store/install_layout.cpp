@@ -9,7 +9,7 @@
 namespace {
 
 // Where the package puts the library and the shared files, from the program's folder (usr/bin); set by the build
-// from the install layout (cmake/PantrovaInstall.cmake).
+// (CMakeLists.txt) with the paths cmake/PantrovaInstall.cmake installs them to.
 const QString PackagedLibraryFolder = QStringLiteral(PANTROVA_PACKAGED_LIBDIR "/");
 const QString PackagedDataFolder = QStringLiteral(PANTROVA_PACKAGED_DATADIR "/");
 
