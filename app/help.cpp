@@ -23,11 +23,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -163,13 +166,18 @@ ShortcutsDialog::ShortcutsDialog(const QList<Section>& sections, QWidget* parent
             new QTreeWidgetItem(heading, {key.keys, key.command});
     }
     keyList->expandAll();
+    // Every command is read whole: the table is as wide as its texts and scrolls where the screen is narrower.
+    keyList->header()->setStretchLastSection(false);
     keyList->resizeColumnToContents(0);
+    keyList->resizeColumnToContents(1);
+    const int width = keyList->columnWidth(0) + keyList->columnWidth(1) + 2 * keyList->frameWidth() +
+                      keyList->verticalScrollBar()->sizeHint().width();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(keyList);
     layout->addWidget(buttons);
-    fitToScreen(*this, {620, 560});
+    fitToScreen(*this, {std::max(620, width + 2 * layout->contentsMargins().left()), 560});
 }
 
 AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent)

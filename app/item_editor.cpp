@@ -259,6 +259,9 @@ void ItemEditor::showPack(QTreeWidgetItem* row) {
             ? tr("until %1, regular %2").arg(QLocale().toString(offer->lastDay, QLocale::ShortFormat), offer->regular)
             : QString());
     m_showing = false;
+    // A pack, unit price or offer is read whole; where the dialog is too narrow for it, the table scrolls.
+    for (const int column : {PackColumn, UnitColumn, OfferColumn})
+        priceList->resizeColumnToContents(column);
 }
 
 void ItemEditor::setPack() {

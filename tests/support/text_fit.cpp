@@ -11,6 +11,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTreeWidget>
+
+#include <algorithm>
 
 QString shownText(QString text) {
     return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
@@ -90,6 +93,36 @@ void checkHeader(const QHeaderView* header, QStringList& problems) {
     }
 }
 
+// The widest cell of each column of `tree` below `parent`, as its delegate draws it; the first column's cells are
+// indented by their depth, and a row spanning all columns holds no cell of its own.
+void widestCells(const QTreeWidget* tree, const QModelIndex& parent, int depth, QList<int>& widest) {
+    QStyleOptionViewItem option;
+    option.initFrom(tree);
+    const int indent = tree->indentation() * (depth + (tree->rootIsDecorated() ? 1 : 0));
+    for (int row = 0; row < tree->model()->rowCount(parent); ++row) {
+        const QModelIndex first = tree->model()->index(row, 0, parent);
+        if (!tree->isFirstColumnSpanned(row, parent))
+            for (int column = 0; column < tree->columnCount(); ++column) {
+                const QModelIndex cell = tree->model()->index(row, column, parent);
+                const int width = tree->itemDelegateForIndex(cell)->sizeHint(option, cell).width();
+                widest[column] = std::max(widest[column], width + (column == 0 ? indent : 0));
+            }
+        widestCells(tree, first, depth + 1, widest);
+    }
+}
+
+// A table the program fills (a tree widget) shows every cell whole: each column is as wide as its widest cell.
+void checkCells(const QTreeWidget* tree, QStringList& problems) {
+    QList<int> widest(tree->columnCount(), 0);
+    widestCells(tree, {}, 0, widest);
+    for (int column = 0; column < tree->columnCount(); ++column)
+        if (!tree->isColumnHidden(column) && tree->columnWidth(column) < widest[column])
+            problems << QStringLiteral("%1: the cells of column \"%2\" need %3 pixels, the column has %4")
+                            .arg(described(tree), tree->headerItem()->text(column))
+                            .arg(widest[column])
+                            .arg(tree->columnWidth(column));
+}
+
 void checkOverlaps(const QWidget* parent, const QWidget& top, QStringList& problems) {
     if (qobject_cast<const QAbstractScrollArea*>(parent))
         return; // a view's viewport, header and scroll bars are Qt's to place
@@ -119,6 +152,8 @@ QStringList cutOrCovered(const QWidget& top) {
             checkButton(button, problems);
         else if (const auto* header = qobject_cast<const QHeaderView*>(widget))
             checkHeader(header, problems);
+        else if (const auto* tree = qobject_cast<const QTreeWidget*>(widget))
+            checkCells(tree, problems);
         checkOverlaps(widget, top, problems);
     }
     return problems;

@@ -3,8 +3,9 @@
 #pragma once
 
 // Finds text a user cannot read whole in a shown window or dialog: a label, push button, radio button or tick box
-// whose text needs more room than the control has, a header section narrower than its title, and two controls of
-// one parent that cover each other. Only what would show is looked at: the controls of a hidden tab are not.
+// whose text needs more room than the control has, a header section narrower than its title, a column of a table
+// the program fills narrower than its cells, and two controls of one parent that cover each other. Only what would
+// show is looked at: the controls of a hidden tab are not.
 
 #include <QStringList>
 
