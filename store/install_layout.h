@@ -27,6 +27,4 @@ struct InstallLayout {
     // folder. The library and the templates are taken from beside the program first, then from where the
     // package installs them; with neither, from beside the program, where the window then says what is missing.
     static InstallLayout of(const QString& programFolder);
-
-    bool dataBesideProgram() const { return dataFolder == programFolder; }
 };
